@@ -1,0 +1,36 @@
+#pragma once
+// The core's one way of talking back to the person at the screen. The desktop program shows
+// real message boxes and refreshes its widgets; the command-line tool and the tests answer
+// with their own small hosts.
+
+#include <string>
+#include <string_view>
+
+enum class TMsgIcon { None, Information, Warning, Error, Question };
+enum class TMsgButtons { Ok, YesNo };
+enum class TMsgAnswer { Ok, Yes, No };
+
+// Parts of the window that depend on core state; passed to THost::Refresh as a bit set.
+enum TRefresh : unsigned {
+    rfStatusBar = 1u << 0,
+    rfCaption = 1u << 1,
+    rfColorsBar = 1u << 2,
+    rfMenus = 1u << 3, // captions, checks and enabling of commands
+    rfGame = 1u << 4,  // the game field of the status bar and the game-dependent commands
+    rfBoard = 1u << 5, // the whole board must be repainted
+};
+
+class THost {
+public:
+    virtual ~THost() = default;
+
+    virtual TMsgAnswer ShowMessage(std::string_view text, std::string_view caption, TMsgIcon icon,
+                                   TMsgButtons buttons) = 0;
+    // Lets pending window events run; called by long loops between their turns.
+    virtual void ProcessEvents() = 0;
+    virtual void PlaySound(std::string_view name) = 0;
+    virtual std::string ClipboardText() = 0;
+    virtual void SetClipboardText(std::string_view text) = 0;
+    virtual void SetWaitCursor(bool on) = 0;
+    virtual void Refresh(unsigned what) = 0;
+};

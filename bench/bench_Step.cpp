@@ -1,0 +1,73 @@
+// Generation speed of each two-dimensional family on a random soup.
+
+#include "base/u_Host.h"
+#include "engine/u_Globals.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace {
+
+class TQuietHost : public THost {
+public:
+    TMsgAnswer ShowMessage(std::string_view, std::string_view, TMsgIcon, TMsgButtons) override
+    {
+        return TMsgAnswer::No;
+    }
+    void ProcessEvents() override {}
+    void PlaySound(std::string_view) override {}
+    std::string ClipboardText() override { return {}; }
+    void SetClipboardText(std::string_view) override {}
+    void SetWaitCursor(bool) override {}
+    void Refresh(unsigned) override {}
+};
+
+// A wrapped board filled half at random, advanced `warmup` generations before timing.
+void RunSoup(benchmark::State& state, uint8_t game, const char* rule, int warmup)
+{
+    TQuietHost host;
+    TGlobals g(host);
+    const int side = int(state.range(0));
+    g.Board.SetSize(side, side);
+    g.Board.SetWrap(true);
+    g.Life.SetGame(game);
+    g.Board.SetRules(rule);
+    std::mt19937_64 rng(42);
+    for (int x = g.Board.MinX(); x <= g.Board.MaxX(); ++x)
+        for (int y = g.Board.MinY(); y <= g.Board.MaxY(); ++y)
+            if (rng() & 1) g.Board.SetCell(x, y, 1);
+    for (int i = 0; i < warmup; ++i) g.Board.Step(false);
+    for (auto _ : state) g.Board.Step(false);
+    state.counters["cells/s"] =
+        benchmark::Counter(double(side) * side, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["population"] = g.Board.LiveCount();
+}
+
+void BM_Life(benchmark::State& s)
+{
+    RunSoup(s, gmLife, "23/3", int(s.range(1)));
+}
+void BM_Generations(benchmark::State& s)
+{
+    RunSoup(s, gmGenerations, "345/2/4", int(s.range(1)));
+}
+void BM_WeightedLife(benchmark::State& s)
+{
+    RunSoup(s, gmWeightedLife, "NW1,NN1,NE1,WW1,ME0,EE1,SW1,SS1,SE1,HI0,RS2,RS3,RB3",
+            int(s.range(1)));
+}
+void BM_VoteForLife(benchmark::State& s)
+{
+    RunSoup(s, gmVoteForLife, "46789", int(s.range(1)));
+}
+
+} // namespace
+
+// Arguments: board side, generations before timing (0: the dense start; 1000: the ash).
+BENCHMARK(BM_Life)->Args({2000, 0})->Args({2000, 1000})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Generations)->Args({2000, 0})->Args({2000, 1000})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WeightedLife)->Args({2000, 0})->Args({2000, 1000})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VoteForLife)->Args({2000, 0})->Args({2000, 1000})->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,107 @@
+#include "cli/u_CliOptions.h"
+
+#include "rules/u_Life.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+template <class T>
+bool ParseNumber(const std::string& text, T& value)
+{
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end && !text.empty();
+}
+
+bool ParseSize(const std::string& text, int32_t& w, int32_t& h)
+{
+    const size_t x = text.find_first_of("xX");
+    return x != std::string::npos && ParseNumber(text.substr(0, x), w) &&
+           ParseNumber(text.substr(x + 1), h) && w > 0 && h > 0;
+}
+
+} // namespace
+
+const char* CliUsage()
+{
+    return "usage: plexa-cli [options] [PATTERN.rle]\n"
+           "  --game NAME|1..9     game to run (default: the pattern's, else Life)\n"
+           "  --rule TEXT          rule text of that game (default: the pattern's)\n"
+           "  --size WxH           board size (default: the pattern plus 600, at least 400x300)\n"
+           "  --wrap               wrap at the edges\n"
+           "  --states N           number of states, 2..25\n"
+           "  --random PERCENT     fill the whole board at random with this density\n"
+           "  --seed N             seed of the random fill (default 0)\n"
+           "  --generations N      generations to compute (default 0)\n"
+           "  --out FILE           write the result as RLE\n"
+           "  --quiet              no warnings on standard error\n"
+           "  --help               this text\n";
+}
+
+std::optional<TCliOptions> ParseCliOptions(const std::vector<std::string>& args, std::string& error)
+{
+    TCliOptions o;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&]() -> const std::string* {
+            if (i + 1 >= args.size()) {
+                error = "option " + arg + " needs a value";
+                return nullptr;
+            }
+            return &args[++i];
+        };
+        auto bad = [&](const std::string& v) {
+            error = "bad value for " + arg + ": '" + v + "'";
+            return std::nullopt;
+        };
+        if (arg == "--wrap") {
+            o.Wrap = true;
+        } else if (arg == "--quiet") {
+            o.Quiet = true;
+        } else if (arg == "--help" || arg == "-h") {
+            o.Help = true;
+        } else if (arg == "--game" || arg == "--rule" || arg == "--size" || arg == "--states" ||
+                   arg == "--random" || arg == "--seed" || arg == "--generations" ||
+                   arg == "--out") {
+            const std::string* v = value();
+            if (!v) return std::nullopt;
+            if (arg == "--game") {
+                const int game = TLife::GameIndex(*v);
+                if (game == 0) return bad(*v);
+                o.Game = game;
+            } else if (arg == "--rule") {
+                o.Rule = *v;
+            } else if (arg == "--size") {
+                int32_t w, h;
+                if (!ParseSize(*v, w, h)) return bad(*v);
+                o.Width = w;
+                o.Height = h;
+            } else if (arg == "--states") {
+                int32_t n;
+                if (!ParseNumber(*v, n) || n < 2 || n > 25) return bad(*v);
+                o.States = n;
+            } else if (arg == "--random") {
+                double p;
+                if (!ParseNumber(*v, p) || !(p >= 0 && p <= 100)) return bad(*v);
+                o.RandomPercent = p;
+            } else if (arg == "--seed") {
+                if (!ParseNumber(*v, o.Seed)) return bad(*v);
+            } else if (arg == "--generations") {
+                if (!ParseNumber(*v, o.Generations) || o.Generations < 0) return bad(*v);
+            } else {
+                o.OutFile = *v;
+            }
+        } else if (arg.starts_with("-") && arg != "-") {
+            error = "unknown option " + arg;
+            return std::nullopt;
+        } else if (o.PatternFile.empty()) {
+            o.PatternFile = arg;
+        } else {
+            error = "more than one pattern file: " + arg;
+            return std::nullopt;
+        }
+    }
+    return o;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The command line of plexa-cli.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct TCliOptions {
+    std::string PatternFile;
+    std::optional<int> Game;
+    std::optional<std::string> Rule;
+    std::optional<int32_t> Width, Height;
+    bool Wrap = false;
+    std::optional<int32_t> States;
+    std::optional<double> RandomPercent;
+    uint64_t Seed = 0;
+    int64_t Generations = 0;
+    std::string OutFile;
+    bool Quiet = false;
+    bool Help = false;
+};
+
+// Parses argv[1..]; on a usage error returns nullopt and sets `error` to a one-line reason.
+std::optional<TCliOptions> ParseCliOptions(const std::vector<std::string>& args,
+                                           std::string& error);
+
+const char* CliUsage();

@@ -1,0 +1,165 @@
+#pragma once
+// The universe board: a finite plane of cells centred on (0,0), stored in 10x10 blocks that sit
+// in a fixed table with a ring of always-empty blocks around the board.
+
+#include "base/u_Geometry.h"
+#include "engine/u_ChangeList.h"
+#include "engine/u_StepParams.h"
+#include "rules/u_Rules.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct TGlobals;
+
+// A block of 10x10 cells, [column][row]. Each column is padded to 16 bytes so that the step
+// loads it as one vector; the padding is always 0, and so is every cell while LiveCount is 0.
+struct alignas(16) TBlob {
+    static constexpr int kSize = 10;
+    static constexpr int kStride = 16;
+
+    uint8_t Cells[kSize][kStride];
+    uint8_t LiveCount;
+};
+
+// Bounds of the cells born since the last reset, in cells and in blocks. It grows on births
+// only, so it may be larger than the live cells until it is recomputed.
+struct TLiveBox {
+    int32_t MinX, MinY, MaxX, MaxY;
+    int32_t MinBX, MinBY, MaxBX, MaxBY;
+};
+
+class TBoard {
+public:
+    static constexpr int32_t kMaxWidth = 100000;
+    static constexpr int32_t kMaxHeight = 2500;
+    static constexpr int32_t kMinSize = 20;
+    static constexpr int kSlotsX = kMaxWidth / TBlob::kSize + 2;  // 10 002, with the ring
+    static constexpr int kSlotsY = kMaxHeight / TBlob::kSize + 2; // 252
+    static constexpr int kMaxStates = 25;
+    static constexpr const char* kNoLibrary = "Not loaded";
+
+    explicit TBoard(TGlobals& globals);
+    ~TBoard();
+    TBoard(const TBoard&) = delete;
+    TBoard& operator=(const TBoard&) = delete;
+
+    // Size and extents.
+    void SetSize(int32_t width, int32_t height);
+    int32_t Width() const { return FWidth; }
+    int32_t Height() const { return FHeight; }
+    int32_t MinX() const { return FMinX; }
+    int32_t MinY() const { return FMinY; }
+    int32_t MaxX() const { return FMaxX; }
+    int32_t MaxY() const { return FMaxY; }
+    int32_t BXMax() const { return FBXMax; }
+    int32_t BYMax() const { return FBYMax; }
+    TRect Extents() const { return {FMinX, FMinY, FMaxX, FMaxY}; }
+    bool IsOnBoard(int32_t x, int32_t y) const
+    {
+        return x >= FMinX && x <= FMaxX && y >= FMinY && y <= FMaxY;
+    }
+
+    // Cells.
+    void SetCell(int32_t x, int32_t y, uint8_t state);
+    uint8_t GetCell(int32_t x, int32_t y) const;
+    // False when the person declined to clear a modified board.
+    bool Clear(bool ask);
+    void EmptyCells();
+    void RecomputeLiveBox(bool currentBoxOnly);
+    // The live cells' bounding rectangle; (MaxX, MaxY, MinX, MinY) when there are none.
+    TRect MinRectangle() const;
+    TPoint CellToBlock(int32_t x, int32_t y) const;
+    const TLiveBox& LiveBox() const { return FBox; }
+    // The block at block indices bx = -1..BXMax()+1, by = -1..BYMax()+1 (the ring included).
+    const TBlob& BlobAt(int32_t bx, int32_t by) const { return *FSlots[SlotIndex(bx, by)]; }
+
+    // Counts and bookkeeping.
+    int32_t LiveCount() const { return FLiveCount; }
+    int32_t StateCount(int state) const { return FStateCounts[state]; }
+    int32_t ChangedCount() const { return FChangedCount; }
+    int32_t MaxPopulation() const { return FMaxPopulation; }
+    int32_t MaxPopulationCycle() const { return FMaxPopulationCycle; }
+    void UpdateMaximum();
+    int32_t Cycle() const { return FCycle; }
+    bool IsModified() const { return FModified; }
+    void SetModified(bool modified) { FModified = modified; }
+
+    int32_t StatesCount() const { return FStatesCount; }
+    void SetStatesCount(int32_t count);
+    int32_t DrawingState() const { return FDrawingState; }
+    void SetDrawingState(int32_t state);
+    bool Wrap() const { return FWrap; }
+    void SetWrap(bool wrap) { FWrap = wrap; }
+    int32_t CurrentRow1D() const { return FCurrentRow1D; }
+
+    // Rules: SetRules applies a text to the active game; RuleText formats the active game's rule.
+    void SetRules(std::string_view text);
+    std::string RuleText() const;
+    uint16_t SurvivalSet() const { return FSurvival; }
+    uint16_t BirthSet() const { return FBirth; }
+    const std::string& LifeRuleText() const { return FLifeRuleText; }
+    const TRulesTable& RulesTable() const { return FRulesTable; }
+    const std::string& RulesTableText() const { return FRulesTableText; }
+    const std::string& LibraryName() const { return FLibraryName; }
+
+    // One generation of the active game; `draw` paints the written cells through the painter.
+    void Step(bool draw);
+    const TChangeList& Changes(int state) const { return FChanges[state]; }
+
+private:
+    static constexpr size_t kSlotCount = size_t(kSlotsX) * kSlotsY;
+    static int SlotIndex(int32_t bx, int32_t by) { return (bx + 1) * kSlotsY + (by + 1); }
+    TBlob* AllocateBlob();
+    void ResetLiveBox();
+    void ExtendLiveBox(int32_t x, int32_t y, int32_t bx, int32_t by);
+
+    bool ComputeChanges();
+    bool ComputeLifeFamily(const TStepParams& params, bool skipQuiet);
+    template <class TKernel>
+    bool ComputeBlocks(const TKernel& kernel, bool skipEmpty, bool skipQuiet);
+    void ApplyChanges(bool draw);
+    void ReportStepMemoryFailure();
+
+    TGlobals& FGlobals;
+
+    // The block table; empty slots point at FVoid, which is never written.
+    std::unique_ptr<TBlob*[]> FSlots;
+    // By slot, the step number during or after which a cell of the block last changed. Blocks
+    // whose whole neighbourhood is older than the previous step cannot change and are passed
+    // over; kept apart from the blocks so that this test reads a few dense cache lines.
+    std::unique_ptr<uint32_t[]> FSlotStamps;
+    std::vector<std::unique_ptr<TBlob>> FBlobs;
+    TBlob FVoid{};
+
+    int32_t FWidth = 0, FHeight = 0;
+    int32_t FBXMax = -1, FBYMax = -1;
+    int32_t FMinX = 0, FMinY = 0, FMaxX = -1, FMaxY = -1;
+    int32_t FLiveCount = 0;
+    int32_t FChangedCount = 0;
+    uint16_t FSurvival = 0, FBirth = 0;
+    std::string FLifeRuleText;
+    int32_t FMaxPopulation = 0;
+    int32_t FMaxPopulationCycle = 0;
+    int32_t FStatesCount = 2;
+    int32_t FDrawingState = 1;
+    bool FWrap = false;
+    std::array<int32_t, kMaxStates> FStateCounts{};
+    std::string FRulesTableText = "1,0,0,0,0,0,0,0,0,0,0,0,0";
+    TRulesTable FRulesTable;
+    int32_t FCurrentRow1D = 0;
+    std::string FLibraryName = kNoLibrary;
+    TLiveBox FBox{};
+    int32_t FCycle = 0;
+    bool FModified = false;
+
+    // Step state: the change lists by new state and what the last step ran with.
+    std::array<TChangeList, kMaxStates> FChanges;
+    uint32_t FStepStamp = 0;
+    TStepParams FLastParams;
+    bool FLastParamsValid = false;
+};

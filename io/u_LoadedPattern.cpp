@@ -1,0 +1,52 @@
+#include "io/u_LoadedPattern.h"
+
+#include <algorithm>
+#include <limits>
+
+void TLoadedPattern::AddCell(int32_t x, int32_t y, uint8_t state)
+{
+    if (x < -kCoordLimit || x > kCoordLimit || y < -kCoordLimit || y > kCoordLimit) return;
+    if (Cells.size() >= kMaxCells) return;
+    Cells.push_back({x, y, state});
+}
+
+TRect TLoadedPattern::MinRectangle(const TRect& board) const
+{
+    if (Cells.empty()) return {board.Right, board.Bottom, board.Left, board.Top};
+    TRect r{Cells[0].X, Cells[0].Y, Cells[0].X, Cells[0].Y};
+    for (const TLoadedCell& cell : Cells) {
+        r.Left = std::min(r.Left, cell.X);
+        r.Top = std::min(r.Top, cell.Y);
+        r.Right = std::max(r.Right, cell.X);
+        r.Bottom = std::max(r.Bottom, cell.Y);
+    }
+    return r;
+}
+
+namespace {
+
+// C++ division truncates toward zero, which is the rounding the placement wants; the sum is
+// taken in 64 bits because two far int32 coordinates overflow int32. The result always fits.
+int32_t CentringShift(int32_t min, int32_t max)
+{
+    return static_cast<int32_t>(-((int64_t(min) + max + 1) / 2));
+}
+
+int32_t FittedExtent(int64_t patternExtent, int32_t current)
+{
+    const int64_t wanted = std::max<int64_t>(patternExtent + 600, current);
+    return static_cast<int32_t>(std::min<int64_t>(wanted, std::numeric_limits<int32_t>::max()));
+}
+
+} // namespace
+
+TPoint CentringOffset(const TRect& r)
+{
+    return {CentringShift(r.Left, r.Right), CentringShift(r.Top, r.Bottom)};
+}
+
+TPoint FittedBoardSize(const TRect& pattern, int32_t currentWidth, int32_t currentHeight)
+{
+    return {FittedExtent(pattern.Width(), currentWidth),
+            FittedExtent(pattern.Height(), currentHeight)};
+}

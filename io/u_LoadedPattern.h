@@ -1,0 +1,50 @@
+#pragma once
+// What a pattern reader produced: cells relative to the pattern's own origin and the settings
+// the file carried. Opening applies the settings and places the cells on the board.
+
+#include "base/u_Geometry.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct TLoadedCell {
+    int32_t X;
+    int32_t Y;
+    uint8_t State;
+};
+
+struct TLoadedPattern {
+    // No board is wider or taller than these; cells read farther out than a pattern that could
+    // still fit are dropped, so a hostile file cannot make the list grow without bound.
+    static constexpr int32_t kCoordLimit = 200000;
+    // The largest board's area: more cells than that can never all be placed.
+    static constexpr size_t kMaxCells = size_t(100000) * 2500;
+
+    std::vector<TLoadedCell> Cells;
+    uint8_t Game = 1;
+    std::string Rule = "23/3";
+    int32_t Speed = -1;
+    int32_t BoardWidth = -1;
+    int32_t BoardHeight = -1;
+    int32_t Wrap = 0;
+    int32_t StatesCount = -1;
+    std::string PaletteName;
+    double Version = 0;
+    std::vector<std::string> Description;
+
+    void Reset() { *this = TLoadedPattern(); }
+    void AddCell(int32_t x, int32_t y, uint8_t state);
+    // The cells' bounding rectangle; with no cells `board` turned inside out (right, bottom,
+    // left, top), whose width is not positive.
+    TRect MinRectangle(const TRect& board) const;
+};
+
+// The shift that centres a pattern with bounding rectangle `r` on (0,0): -((min + max + 1) / 2)
+// for each axis, dividing towards zero.
+TPoint CentringOffset(const TRect& r);
+
+// The board size for a pattern whose file names none: the pattern plus 600 cells each way, but
+// never smaller than the current board.
+TPoint FittedBoardSize(const TRect& pattern, int32_t currentWidth, int32_t currentHeight);

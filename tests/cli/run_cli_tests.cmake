@@ -1,0 +1,49 @@
+# End-to-end checks of plexa-cli: cmake -DCLI=... -DDATA=... -DOUT=... -P run_cli_tests.cmake
+
+function(run_cli expected_code out_var)
+    execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out
+                    ERROR_VARIABLE err)
+    if(NOT code EQUAL expected_code)
+        message(FATAL_ERROR "plexa-cli ${ARGN}: exit ${code}, expected ${expected_code}\n${out}${err}")
+    endif()
+    set(${out_var} "${out}" PARENT_SCOPE)
+endfunction()
+
+function(expect_match text regex what)
+    if(NOT text MATCHES "${regex}")
+        message(FATAL_ERROR "${what}: '${text}' does not match '${regex}'")
+    endif()
+endfunction()
+
+# A blinker turns upright in one generation.
+run_cli(0 out ${DATA}/cli/blinker.rle --generations 1)
+expect_match("${out}" "^cycle=1 population=3 box=0,-1,0,1 seconds=[0-9.]+ gens_per_second=[0-9.]+\n$"
+             "blinker")
+
+# A glider read with its rule, run and written back, reads again as the same glider.
+run_cli(0 out ${DATA}/cli/glider.rle --generations 4 --out ${OUT}/glider4.rle)
+expect_match("${out}" "population=5 " "glider")
+file(READ ${OUT}/glider4.rle written HEX)
+string(HEX "x = 3, y = 3\r\nbo$bbo$3o!\r\nA glider\r\n" expected)
+if(NOT written STREQUAL expected)
+    message(FATAL_ERROR "written glider: ${written}, expected ${expected}")
+endif()
+run_cli(0 again ${OUT}/glider4.rle --generations 0)
+expect_match("${again}" "population=5 box=-1,-1,1,1 " "glider read back and centred")
+
+# The same soup gives the same result run after run.
+set(soup --size 200x200 --wrap --random 50 --seed 7 --generations 50 --game Life --rule 23/3)
+run_cli(0 first ${soup})
+run_cli(0 second ${soup})
+string(REGEX REPLACE " seconds=.*" "" first "${first}")
+string(REGEX REPLACE " seconds=.*" "" second "${second}")
+if(NOT first STREQUAL second)
+    message(FATAL_ERROR "soups differ: ${first} / ${second}")
+endif()
+
+# Bad options and missing files.
+run_cli(2 out --generations -3)
+run_cli(2 out --game Chess)
+run_cli(2 out --size 10by10)
+run_cli(2 out --frobnicate)
+run_cli(1 out ${DATA}/cli/no-such-file.rle)

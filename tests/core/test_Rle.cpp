@@ -1,0 +1,290 @@
+#include "io/u_Rle.h"
+
+#include "io/u_LoadedPattern.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <random>
+#include <sstream>
+#include <utility>
+
+namespace {
+
+using TLines = std::vector<std::string>;
+using TCellMap = std::map<std::pair<int32_t, int32_t>, uint8_t>;
+
+TLines ReadDataLines(const std::string& name)
+{
+    std::ifstream file(std::string(PLEXA_TEST_DATA_DIR) + "/rle/" + name);
+    EXPECT_TRUE(file.good()) << name;
+    TLines lines;
+    for (std::string line; std::getline(file, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// "x y state" per line.
+std::vector<TLoadedCell> ReadExpectedCells(const std::string& name)
+{
+    std::vector<TLoadedCell> cells;
+    for (const std::string& line : ReadDataLines(name)) {
+        std::istringstream in(line);
+        int x = 0, y = 0, state = 0;
+        in >> x >> y >> state;
+        cells.push_back({x, y, static_cast<uint8_t>(state)});
+    }
+    return cells;
+}
+
+std::vector<std::string> Describe(const std::vector<TLoadedCell>& cells)
+{
+    std::vector<std::string> text;
+    for (const TLoadedCell& c : cells)
+        text.push_back(std::to_string(c.X) + " " + std::to_string(c.Y) + " " +
+                       std::to_string(c.State));
+    return text;
+}
+
+TLoadedPattern Read(const TLines& lines)
+{
+    TLoadedPattern pattern;
+    EXPECT_TRUE(ReadRle(lines, pattern));
+    return pattern;
+}
+
+TCellSource SourceOf(const TLoadedPattern& pattern)
+{
+    TCellMap map;
+    for (const TLoadedCell& c : pattern.Cells) map[{c.X, c.Y}] = c.State;
+    return [map](int32_t x, int32_t y) {
+        auto it = map.find({x, y});
+        return it == map.end() ? uint8_t(0) : it->second;
+    };
+}
+
+// Rows of '.' and any other character for a live cell of that state digit, or 1.
+TCellSource SourceOfRows(const TLines& rows)
+{
+    return [rows](int32_t x, int32_t y) -> uint8_t {
+        if (y < 0 || y >= int32_t(rows.size()) || x < 0 || x >= int32_t(rows[y].size())) return 0;
+        const char c = rows[y][x];
+        return c == '.' ? 0 : c >= '1' && c <= '9' ? uint8_t(c - '0') : 1;
+    };
+}
+
+TLines WriteBack(const TLoadedPattern& pattern)
+{
+    return WriteRle(pattern.MinRectangle({-50, -50, 49, 49}), SourceOf(pattern), pattern.Rule,
+                    pattern.Description);
+}
+
+} // namespace
+
+TEST(RleGolden, ReadsTheExpectedCells)
+{
+    for (std::string name : {"glider", "multistate"}) {
+        const TLoadedPattern pattern = Read(ReadDataLines(name + ".rle"));
+        EXPECT_EQ(Describe(pattern.Cells), Describe(ReadExpectedCells(name + ".cells"))) << name;
+    }
+}
+
+TEST(RleGolden, WritesTheExpectedFile)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"glider.rle", "glider.expected.rle"},
+        {"gaps.rle", "gaps.rle"}, // one empty row between two is "$$"
+        {"wide.rle", "wide.rle"}, // full 70-character lines; "!" may make a 71st
+    };
+    for (auto [input, expected] : cases)
+        EXPECT_EQ(WriteBack(Read(ReadDataLines(input))), ReadDataLines(expected)) << input;
+}
+
+TEST(RleRead, CommentsAndTextAfterTheEndBecomeDescription)
+{
+    const TLoadedPattern glider = Read(ReadDataLines("glider.rle"));
+    EXPECT_EQ(glider.Description, (TLines{"The smallest spaceship.", " Travels diagonally."}));
+    EXPECT_EQ(glider.Rule, "B3/S23");
+
+    const TLoadedPattern multistate = Read(ReadDataLines("multistate.rle"));
+    EXPECT_EQ(multistate.Description,
+              (TLines{"Counts may end one line and their symbol begin the next.", "Made by hand.",
+                      "after the end"}));
+}
+
+TEST(RleRead, RuleIsTheTokenAfterRulesOrRule)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"x = 3, y = 3, rule = B3/S23", "B3/S23"},
+        {"x=3,y=3,rule=B36/S23", "B36/S23"},
+        {"x = 3, y = 3, rule = 23/3 rules = 345/2/4", "345/2/4"},
+        {"x = 3, y = 3, Rule = B3/S23", "23/3"}, // the key is case-sensitive
+        {"x = 3, y = 3", "23/3"},
+    };
+    for (auto [header, rule] : cases) EXPECT_EQ(Read({header, "o!"}).Rule, rule) << header;
+}
+
+TEST(RleRead, HeaderCentresTheCursor)
+{
+    const struct {
+        const char* Header;
+        TLoadedCell First;
+    } cases[] = {
+        {"x = 3, y = 3", {-1, -1, 1}},   {"x = 4, y = 5", {-2, -2, 1}},
+        {"x = -5, y = -4", {-2, -2, 1}}, {"x = 0, y = 0", {0, 0, 1}},
+        {"x = what, y = ?", {0, 0, 1}}, // unreadable numbers read as 0
+        {"x = 6", {-3, 0, 1}},          // no height given
+    };
+    for (const auto& c : cases) {
+        const TLoadedPattern pattern = Read({c.Header, "o!"});
+        ASSERT_EQ(pattern.Cells.size(), 1u) << c.Header;
+        EXPECT_EQ(Describe(pattern.Cells), Describe({c.First})) << c.Header;
+    }
+}
+
+TEST(RleRead, RunDataSymbols)
+{
+    const struct {
+        TLines Lines;
+        std::vector<TLoadedCell> Cells;
+    } cases[] = {
+        {{"x = 0, y = 0", "2o$3.bo$o"}, {{0, 0, 1}, {1, 0, 1}, {4, 1, 1}, {0, 2, 1}}},
+        {{"x = 0, y = 0", "xYzOA"}, {{0, 0, 2}, {1, 0, 3}, {2, 0, 4}, {3, 0, 1}, {4, 0, 1}}},
+        {{"x = 2, y = 0", "B2o2$o"}, {{0, 0, 1}, {1, 0, 1}, {-1, 2, 1}}}, // "$" back to x0
+        {{"x = 0, y = 0", "3 o"}, {{0, 0, 1}}},         // a blank cancels the count
+        {{"x = 0, y = 0", "2", "", "$o"}, {{0, 2, 1}}}, // the count carries over lines
+        {{"x = 0, y = 0", "o!", "o"}, {{0, 0, 1}}},     // nothing after "!" is data
+        {{"x = 0, y = 0", "o", "x = 9, y = 9"}, {{0, 0, 1}, {1, 0, 2}, {2, 0, 3}}}, // one header
+    };
+    for (const auto& c : cases) {
+        const TLoadedPattern pattern = Read(c.Lines);
+        EXPECT_EQ(Describe(pattern.Cells), Describe(c.Cells)) << c.Lines.back();
+    }
+}
+
+TEST(RleRead, OtherHashLinesAreNotCells)
+{
+    // A name or author line is metadata; reading its letters as cells would corrupt the pattern.
+    const TLoadedPattern pattern = Read({"#N Glider", "#O Someone", "x = 1, y = 1", "o!"});
+    EXPECT_EQ(Describe(pattern.Cells), Describe({{0, 0, 1}}));
+}
+
+TEST(RleRead, SuccessNeedsAHeaderOrACell)
+{
+    TLoadedPattern pattern;
+    EXPECT_TRUE(ReadRle({"x = 3, y = 3"}, pattern));
+    EXPECT_TRUE(pattern.Cells.empty());
+    EXPECT_FALSE(ReadRle({"#C only a comment", "", "3b$!"}, pattern));
+    EXPECT_FALSE(ReadRle({}, pattern));
+}
+
+TEST(RleRead, HostileCountsAreCutAtTheLargestBoardWidth)
+{
+    TLoadedPattern pattern;
+    ReadRle({"x = 0, y = 0", "2147483647o"}, pattern);
+    ASSERT_EQ(pattern.Cells.size(), 100000u);
+    EXPECT_EQ(pattern.Cells.back().X, 99999);
+
+    pattern.Reset();
+    ReadRle({"x = 0, y = 0", "99999999999999999999b", "999999999999", "99999$o"}, pattern);
+    EXPECT_EQ(Describe(pattern.Cells), Describe({{0, 100000, 1}}));
+
+    pattern.Reset(); // the cursor runs past the kept range and stays there
+    TLines far{"x = 0, y = 0"};
+    far.insert(far.end(), 100000, "100000b");
+    far.push_back("o$");
+    far.insert(far.end(), 3, "100000$");
+    far.push_back("100000o");
+    EXPECT_TRUE(ReadRle(far, pattern));
+    EXPECT_TRUE(pattern.Cells.empty());
+}
+
+TEST(RleRead, HostileHeaderPutsCellsOutOfRange)
+{
+    for (const char* header : {"x = 2147483647, y = -2147483648", "x = -2147483648, y = 2147483647",
+                               "x = 99999999999999, y = 3"}) {
+        TLoadedPattern pattern;
+        EXPECT_TRUE(ReadRle({header, "100000o$100000o!"}, pattern)) << header;
+        for (const TLoadedCell& c : pattern.Cells) {
+            EXPECT_LE(std::abs(c.X), TLoadedPattern::kCoordLimit) << header;
+            EXPECT_LE(std::abs(c.Y), TLoadedPattern::kCoordLimit) << header;
+        }
+    }
+}
+
+TEST(RleRead, BinaryGarbageKeepsCellsInRange)
+{
+    std::mt19937 random(12345);
+    for (int round = 0; round < 20; ++round) {
+        TLines lines(200);
+        for (std::string& line : lines)
+            for (int i = 0; i < 300; ++i) line += static_cast<char>(random() & 0xFF);
+        TLoadedPattern pattern;
+        ReadRle(lines, pattern);
+        for (const TLoadedCell& c : pattern.Cells) {
+            ASSERT_LE(std::abs(c.X), TLoadedPattern::kCoordLimit);
+            ASSERT_LE(std::abs(c.Y), TLoadedPattern::kCoordLimit);
+        }
+    }
+}
+
+TEST(RleWrite, GliderAsDocumented)
+{
+    const TLines glider = {".1.", "..1", "111"};
+    EXPECT_EQ(WriteRle({0, 0, 2, 2}, SourceOfRows(glider), "23/3", {}),
+              (TLines{"x = 3, y = 3", "bo$bbo$3o!"}));
+    EXPECT_EQ(WriteRle({0, 0, 2, 2}, SourceOfRows(glider), "B3/S23", {"first", "", "#C third"}),
+              (TLines{"x = 3, y = 3, rule = B3/S23", "bo$bbo$3o!", "first", "", "#C third"}));
+}
+
+TEST(RleWrite, RunsRowsAndStates)
+{
+    const struct {
+        TLines Rows;
+        TRect Rect;
+        const char* Data;
+    } cases[] = {
+        {{"234"}, {0, 0, 2, 0}, "3o!"},                // every live state is "o"
+        {{"1..", "...", "..."}, {0, 0, 2, 2}, "o!"},   // trailing dead cells and rows
+        {{"...", "...", "1.."}, {0, 0, 2, 2}, "$$o!"}, // leading empty rows are kept
+        {{"1.1", "...", "...", "..1"}, {0, 0, 2, 3}, "obo3$bbo!"},
+        {{"11...11"}, {0, 0, 6, 0}, "oo3boo!"},
+        {{}, {0, 0, -1, -1}, "!"},
+    };
+    for (const auto& c : cases) {
+        const TLines lines = WriteRle(c.Rect, SourceOfRows(c.Rows), "23/3", {});
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_EQ(lines[1], c.Data) << lines[0];
+    }
+}
+
+TEST(RleWrite, EmptyRectangleGivesAZeroHeader)
+{
+    const TLines lines = WriteRle({5, 5, 4, 4}, SourceOfRows({}), "23/3", {"note"});
+    EXPECT_EQ(lines, (TLines{"x = 0, y = 0", "!", "note"}));
+    TLoadedPattern pattern;
+    EXPECT_TRUE(ReadRle(lines, pattern));
+    EXPECT_TRUE(pattern.Cells.empty());
+    EXPECT_EQ(pattern.Description, TLines{"note"});
+}
+
+TEST(RleWrite, LongRowsBreakAtSeventyAndReadBack)
+{
+    std::mt19937 random(7);
+    TLines rows(40, std::string(300, '.'));
+    for (std::string& row : rows)
+        for (char& c : row)
+            if (random() % 3 == 0) c = '1';
+    const TLines lines = WriteRle({0, 0, 299, 39}, SourceOfRows(rows), "23/3", {});
+    for (size_t i = 1; i + 1 < lines.size(); ++i) EXPECT_LE(lines[i].size(), 70u) << i;
+
+    const TLoadedPattern pattern = Read(lines);
+    const TCellSource read = SourceOf(pattern);
+    const TCellSource original = SourceOfRows(rows);
+    for (int32_t y = 0; y < 40; ++y)
+        for (int32_t x = 0; x < 300; ++x)
+            ASSERT_EQ(read(x - 150, y - 20), original(x, y)) << x << "," << y;
+}

@@ -1,0 +1,278 @@
+#include "BoardFixture.h"
+#include "ReferenceStep.h"
+
+#include <random>
+#include <vector>
+
+namespace {
+
+class TRecordingPainter : public TStepPainter {
+public:
+    void PaintCells(uint8_t state, std::span<const TCellChange> cells) override
+    {
+        for (const TCellChange& c : cells) Painted.push_back({state, c.X, c.Y});
+    }
+    struct TPainted {
+        uint8_t State;
+        int32_t X, Y;
+    };
+    std::vector<TPainted> Painted;
+};
+
+} // namespace
+
+class TStepLifeTest : public TBoardTest {
+protected:
+    void SetUp() override
+    {
+        Board.SetSize(200, 200);
+        UseGame(gmLife, "23/3");
+    }
+    std::vector<uint8_t> Column(int x, int y0, int y1)
+    {
+        std::vector<uint8_t> v;
+        for (int y = y0; y <= y1; ++y) v.push_back(Board.GetCell(x, y));
+        return v;
+    }
+};
+
+TEST_F(TStepLifeTest, BlinkerAlternatesWithFourChangesPerGeneration)
+{
+    Put({{-1, 0}, {0, 0}, {1, 0}});
+    for (int gen = 1; gen <= 4; ++gen) {
+        Board.Step(false);
+        EXPECT_EQ(Board.ChangedCount(), 4);
+        EXPECT_EQ(Board.Cycle(), gen);
+        EXPECT_EQ(Board.LiveCount(), 3);
+        const bool vertical = gen % 2 == 1;
+        EXPECT_EQ(Board.GetCell(0, -1), vertical ? 1 : 0);
+        EXPECT_EQ(Board.GetCell(-1, 0), vertical ? 0 : 1);
+    }
+}
+
+TEST_F(TStepLifeTest, StillLifeLeavesCycleAndModifiedFlagAlone)
+{
+    Put({{0, 0}, {1, 0}, {0, 1}, {1, 1}});
+    Board.SetModified(false);
+    Board.Step(false);
+    EXPECT_EQ(Board.ChangedCount(), 0);
+    EXPECT_EQ(Board.Cycle(), 0);
+    EXPECT_FALSE(Board.IsModified());
+}
+
+TEST_F(TStepLifeTest, SurvivorsAgeUpToTheLastState)
+{
+    Board.SetStatesCount(4);
+    Put({{0, 0}, {1, 0}, {0, 1}, {1, 1}});
+    std::vector<int> ages;
+    for (int gen = 0; gen < 3; ++gen) {
+        Board.Step(false);
+        ages.push_back(Board.GetCell(0, 0));
+    }
+    EXPECT_EQ(ages, (std::vector<int>{2, 3, 3}));
+    // A cell in the last state that loses its support dies.
+    Board.SetCell(1, 0, 0);
+    Board.SetCell(1, 1, 0);
+    Board.Step(false);
+    EXPECT_EQ(Board.GetCell(0, 0), 0);
+}
+
+TEST_F(TStepLifeTest, GenerationsDecayWhateverTheNeighbours)
+{
+    UseGame(gmGenerations, "23/3/3");
+    EXPECT_EQ(Board.StatesCount(), 3);
+    Board.SetCell(0, 0, 1); // a lone state-1 cell starts to decay
+    Board.Step(false);
+    EXPECT_EQ(Board.GetCell(0, 0), 2);
+    Put({{-1, -1}, {1, -1}, {-1, 1}}); // state-1 neighbours do not stop the decay
+    Board.Step(false);
+    EXPECT_EQ(Board.GetCell(0, 0), 0);
+
+    // Decaying cells are not counted: three state-2 cells bear nothing.
+    Board.Clear(false);
+    Put({{-1, 0}, {0, 0}, {1, 0}}, 2);
+    Board.Step(false);
+    EXPECT_EQ(Board.GetCell(0, 1), 0);
+    EXPECT_EQ(Board.GetCell(0, -1), 0);
+}
+
+TEST_F(TStepLifeTest, VoteCountsTheCellItself)
+{
+    UseGame(gmVoteForLife, "45678/9");
+    EXPECT_EQ(Board.SurvivalSet(), 0b111110000 | 0);
+    Board.SetCell(0, 0, 1);
+    Board.Step(false);
+    EXPECT_EQ(Board.GetCell(0, 0), 0) << "a lone cell counts 1";
+
+    Put({{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}});
+    Board.Step(false);
+    EXPECT_EQ(Board.GetCell(0, 0), 1) << "an empty cell with five live neighbours";
+
+    UseGame(gmVoteForLife, "1");
+    Board.Clear(false);
+    Board.SetCell(0, 0, 3);
+    Board.Step(false);
+    EXPECT_EQ(Board.GetCell(0, 0), 3) << "a survivor keeps its state";
+}
+
+TEST_F(TStepLifeTest, WeightedLifeWithAndWithoutHistory)
+{
+    // Conway's Life written as weights: every neighbour 1, the cell itself 0.
+    UseGame(gmWeightedLife, "NW1,NN1,NE1,WW1,ME0,EE1,SW1,SS1,SE1,HI0,RS2,RS3,RB3");
+    Put({{-1, 0}, {0, 0}, {1, 0}});
+    Board.Step(false);
+    EXPECT_EQ(Column(0, -1, 1), (std::vector<uint8_t>{1, 1, 1}));
+
+    // With history, dying cells pass through the decay states.
+    Board.Clear(false);
+    UseGame(gmWeightedLife, "NW1,NN1,NE1,WW1,ME0,EE1,SW1,SS1,SE1,HI3,RS2,RS3,RB3");
+    EXPECT_EQ(Board.StatesCount(), 3);
+    Put({{-1, 0}, {0, 0}, {1, 0}});
+    Board.Step(false);
+    EXPECT_EQ(Board.GetCell(-1, 0), 2);
+    EXPECT_EQ(Board.GetCell(0, 0), 1);
+    Board.Step(false);
+    EXPECT_EQ(Board.GetCell(-1, 0), 0);
+
+    // A weight on the cell itself: a lone cell survives on its own weight.
+    Board.Clear(false);
+    Board.SetStatesCount(2);
+    UseGame(gmWeightedLife, "NW0,NN0,NE0,WW0,ME5,EE0,SW0,SS0,SE0,HI0,RS5");
+    Board.SetCell(7, 7, 1);
+    Board.Step(false);
+    EXPECT_EQ(Board.GetCell(7, 7), 1);
+}
+
+TEST_F(TStepLifeTest, GliderWrapsOnATorusOnly)
+{
+    for (bool wrap : {true, false}) {
+        Board.SetSize(20, 20);
+        Board.SetWrap(wrap);
+        // A glider heading right and down, at the bottom-right corner.
+        Put({{7, 6}, {8, 7}, {6, 8}, {7, 8}, {8, 8}});
+        for (int gen = 0; gen < 80; ++gen) Board.Step(false);
+        if (wrap) {
+            EXPECT_EQ(Board.LiveCount(), 5) << "twenty cells on, back where it began";
+            EXPECT_EQ(Board.GetCell(7, 6), 1);
+            EXPECT_EQ(Board.GetCell(8, 8), 1);
+        } else {
+            EXPECT_NE(Board.LiveCount(), 5) << "it meets the edge and breaks up";
+            EXPECT_GE(Board.MinRectangle().Left, 0) << "nothing re-enters at the left";
+        }
+        Board.Clear(false);
+    }
+}
+
+TEST_F(TStepLifeTest, PatternsEvolveAlikeAcrossBlockBoundaries)
+{
+    // An R-pentomino inside a block and one straddling four blocks.
+    const std::pair<int, int> shape[] = {{1, 0}, {2, 0}, {0, 1}, {1, 1}, {1, 2}};
+    for (auto [x, y] : shape) Board.SetCell(-43 + x, -43 + y, 1);
+    for (auto [x, y] : shape) Board.SetCell(-1 + x, -1 + y, 1);
+    for (int gen = 0; gen < 30; ++gen) Board.Step(false);
+    for (int x = -20; x <= 20; ++x)
+        for (int y = -20; y <= 20; ++y)
+            ASSERT_EQ(Board.GetCell(x - 42, y - 42), Board.GetCell(x, y)) << x << "," << y;
+}
+
+TEST_F(TStepLifeTest, SkippedBlocksStayEmptyWhenZeroWouldBeBorn)
+{
+    // Vote for Life with 0 in S would fill empty space, but blocks with no live cell in their
+    // neighbourhood are passed over.
+    UseGame(gmVoteForLife, "0");
+    Board.SetCell(0, 0, 1);
+    Board.Step(false);
+    EXPECT_EQ(Board.GetCell(5, 5), 1) << "inside the live cell's block neighbourhood";
+    EXPECT_EQ(Board.GetCell(-80, -80), 0) << "far away nothing is born";
+}
+
+TEST_F(TStepLifeTest, PaintsDeathsFirstThenEachStateInOrder)
+{
+    TRecordingPainter painter;
+    G.Painter = &painter;
+    Board.SetStatesCount(3);
+    Put({{-1, 0}, {0, 0}, {1, 0}});
+    Board.Step(true);
+    ASSERT_EQ(painter.Painted.size(), 5u);
+    EXPECT_EQ(painter.Painted[0].State, 0);
+    EXPECT_EQ(painter.Painted[1].State, 0);
+    EXPECT_EQ(painter.Painted[2].State, 1);
+    EXPECT_EQ(painter.Painted[4].State, 2) << "the surviving centre ages to 2";
+    painter.Painted.clear();
+    Board.Step(false);
+    EXPECT_TRUE(painter.Painted.empty());
+    G.Painter = nullptr;
+}
+
+TEST_F(TStepLifeTest, ChangeListsThatCannotGrowStopTheStep)
+{
+    Put({{-1, 0}, {0, 0}, {1, 0}});
+    G.Run.Start();
+    G.Memory.FailAfter(0);
+    Board.Step(false);
+    ASSERT_EQ(Host.Messages.size(), 1u);
+    EXPECT_EQ(Host.Messages[0].Text, "Memory low - restart the program!");
+    EXPECT_EQ(Host.Messages[0].Caption, "Cell allocation error");
+    EXPECT_FALSE(G.Run.IsRunning());
+    EXPECT_EQ(Board.Cycle(), 0);
+    EXPECT_EQ(Board.GetCell(-1, 0), 1);
+
+    G.Memory.AllowAll();
+    Board.Step(false);
+    EXPECT_EQ(Board.Cycle(), 1);
+    EXPECT_EQ(Board.GetCell(0, -1), 1);
+}
+
+// Random soups against the plain reference, for every family, with and without wrap, also
+// after edits between generations (which must wake blocks that had gone quiet).
+struct TSoupCase {
+    uint8_t Game;
+    const char* Rule;
+    int States;
+};
+
+class TSoupTest : public TBoardTest, public testing::WithParamInterface<TSoupCase> {};
+
+TEST_P(TSoupTest, MatchesTheReferenceGeneration)
+{
+    const TSoupCase& sc = GetParam();
+    std::mt19937 rng(1234);
+    Board.SetSize(60, 40);
+    for (bool wrap : {false, true}) {
+        Board.Clear(false);
+        Board.SetWrap(wrap);
+        G.Life.SetGame(sc.Game);
+        Board.SetRules(sc.Rule);
+        Board.SetStatesCount(sc.States);
+        TReferenceGrid grid{60, 40, std::vector<uint8_t>(60 * 40)};
+        auto put = [&](int x, int y, uint8_t s) {
+            grid.Cells[size_t(y) * 60 + x] = s;
+            Board.SetCell(Board.MinX() + x, Board.MinY() + y, s);
+        };
+        for (int y = 8; y < 32; ++y)
+            for (int x = 10; x < 45; ++x)
+                if (rng() % 3 == 0) put(x, y, uint8_t(1 + rng() % (sc.States - 1)));
+        const TReferenceRule rule{sc.Game, Board.SurvivalSet(), Board.BirthSet(),
+                                  Board.StatesCount(), &G.Life.WLife};
+        for (int gen = 0; gen < 60; ++gen) {
+            if (gen == 30) put(int(rng() % 60), int(rng() % 40), 1);
+            grid = ReferenceStep(grid, wrap, rule);
+            Board.Step(false);
+            for (int y = 0; y < 40; ++y)
+                for (int x = 0; x < 60; ++x)
+                    ASSERT_EQ(Board.GetCell(Board.MinX() + x, Board.MinY() + y),
+                              grid.Cells[size_t(y) * 60 + x])
+                        << "wrap " << wrap << " generation " << gen << " at " << x << "," << y;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Families, TSoupTest,
+    testing::Values(
+        TSoupCase{gmLife, "23/3", 2}, TSoupCase{gmLife, "23/36", 5},
+        TSoupCase{gmGenerations, "345/2/4", 4}, TSoupCase{gmGenerations, "1/12", 2},
+        TSoupCase{gmVoteForLife, "46789", 2},
+        TSoupCase{gmWeightedLife, "NW1,NN2,NE1,WW2,ME0,EE2,SW1,SS2,SE1,HI0,RS3,RS4,RS5,RB4", 2},
+        TSoupCase{gmWeightedLife, "NW-1,NN3,NE-1,WW3,ME1,EE3,SW-1,SS3,SE-1,HI5,RS4,RS6,RS7,RB3,RB6",
+                  5}));

@@ -1,0 +1,38 @@
+#pragma once
+// The desktop program's host: real message boxes, the system clipboard, the wait cursor, and
+// refresh notifications passed on to the main window.
+
+#include "base/u_Host.h"
+
+#include <functional>
+
+class QWidget;
+
+class TQtHost : public THost {
+public:
+    // Clipboard reads are cut to this many characters, so a huge paste cannot flood the readers.
+    static constexpr int kMaxClipboardChars = 65535;
+
+    // Message boxes are centred on and modal to `window`.
+    explicit TQtHost(QWidget& window) : FWindow(window) {}
+    ~TQtHost() override;
+    TQtHost(const TQtHost&) = delete;
+    TQtHost& operator=(const TQtHost&) = delete;
+
+    TMsgAnswer ShowMessage(std::string_view text, std::string_view caption, TMsgIcon icon,
+                           TMsgButtons buttons) override;
+    void ProcessEvents() override;
+    void PlaySound(std::string_view name) override;
+    std::string ClipboardText() override;
+    void SetClipboardText(std::string_view text) override;
+    // Nested calls are counted; the cursor returns when the outermost caller switches it off.
+    void SetWaitCursor(bool on) override;
+    void Refresh(unsigned what) override;
+
+    // Receives the TRefresh bits; set by the main window once its widgets exist.
+    std::function<void(unsigned)> OnRefresh;
+
+private:
+    QWidget& FWindow;
+    int FWaitDepth = 0;
+};
