@@ -275,4 +275,9 @@ INSTANTIATE_TEST_SUITE_P(
         TSoupCase{gmVoteForLife, "46789", 2},
         TSoupCase{gmWeightedLife, "NW1,NN2,NE1,WW2,ME0,EE2,SW1,SS2,SE1,HI0,RS3,RS4,RS5,RB4", 2},
         TSoupCase{gmWeightedLife, "NW-1,NN3,NE-1,WW3,ME1,EE3,SW-1,SS3,SE-1,HI5,RS4,RS6,RS7,RB3,RB6",
-                  5}));
+                  5}),
+    [](const testing::TestParamInfo<TSoupCase>& info) {
+        std::string name = TLife::GameName(info.param.Game) + "_" + std::to_string(info.index);
+        std::erase(name, ' ');
+        return name;
+    });
