@@ -55,7 +55,7 @@ void TBoard::SetRules(std::string_view text)
     case gmSpecial:
         undo.AddEvent(TUndoEvent::Rule);
         life.SetDimension(1);
-        life.Spec.InitFromString(text);
+        life.Special.InitFromString(text);
         break;
     default:
         // User rule libraries are bound by the plug-in loader.
@@ -86,7 +86,7 @@ std::string TBoard::RuleText() const
     case gmUserDll:
         return FLibraryName;
     case gmSpecial:
-        return life.Spec.GetAsString();
+        return life.Special.GetAsString();
     default:
         return FLifeRuleText;
     }

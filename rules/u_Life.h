@@ -66,7 +66,7 @@ public:
     TRulesWLife WLife;
     TRulesCycl Cycl;
     TRules1DTo OneD;
-    TRulesSpec Spec;
+    TRulesSpec Special;
 
 private:
     THost& FHost;

@@ -20,7 +20,7 @@ TEST(GameCatalogue, StartsWithLifeAndDefaultRecords)
     EXPECT_FALSE(life.AutoFit);
     EXPECT_EQ(life.WLife.GetAsString(), "NW1,NN1,NE1,WW1,ME0,EE1,SW1,SS1,SE1,HI0");
     EXPECT_EQ(life.Cycl.GetAsString(), "R1/T3/C5/NM");
-    EXPECT_EQ(life.Spec.GetAsString(), "TRCA,0.1,0.1,0.11,0.05");
+    EXPECT_EQ(life.Special.GetAsString(), "TRCA,0.1,0.1,0.11,0.05");
     EXPECT_TRUE(host.Messages.empty());
 }
 
