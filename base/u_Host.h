@@ -34,3 +34,20 @@ public:
     virtual void SetWaitCursor(bool on) = 0;
     virtual void Refresh(unsigned what) = 0;
 };
+
+// A host without a window: no sounds, no clipboard, nothing to refresh; messages are dropped
+// and questions answered No, so nothing is ever discarded on its behalf.
+class TSilentHost : public THost {
+public:
+    TMsgAnswer ShowMessage(std::string_view, std::string_view, TMsgIcon,
+                           TMsgButtons buttons) override
+    {
+        return buttons == TMsgButtons::Ok ? TMsgAnswer::Ok : TMsgAnswer::No;
+    }
+    void ProcessEvents() override {}
+    void PlaySound(std::string_view) override {}
+    std::string ClipboardText() override { return {}; }
+    void SetClipboardText(std::string_view) override {}
+    void SetWaitCursor(bool) override {}
+    void Refresh(unsigned) override {}
+};

@@ -9,24 +9,10 @@
 
 namespace {
 
-class TQuietHost : public THost {
-public:
-    TMsgAnswer ShowMessage(std::string_view, std::string_view, TMsgIcon, TMsgButtons) override
-    {
-        return TMsgAnswer::No;
-    }
-    void ProcessEvents() override {}
-    void PlaySound(std::string_view) override {}
-    std::string ClipboardText() override { return {}; }
-    void SetClipboardText(std::string_view) override {}
-    void SetWaitCursor(bool) override {}
-    void Refresh(unsigned) override {}
-};
-
 // A wrapped board filled half at random, advanced `warmup` generations before timing.
 void RunSoup(benchmark::State& state, uint8_t game, const char* rule, int warmup)
 {
-    TQuietHost host;
+    TSilentHost host;
     TGlobals g(host);
     const int side = int(state.range(0));
     g.Board.SetSize(side, side);

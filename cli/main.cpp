@@ -18,22 +18,16 @@ namespace {
 constexpr int32_t kDefaultWidth = 400;
 constexpr int32_t kDefaultHeight = 300;
 
-// Messages go to standard error; questions are answered No, so nothing is ever lost.
-class TCliHost : public THost {
+// Messages go to standard error; questions are answered No.
+class TCliHost : public TSilentHost {
 public:
     explicit TCliHost(bool quiet) : FQuiet(quiet) {}
-    TMsgAnswer ShowMessage(std::string_view text, std::string_view caption, TMsgIcon,
+    TMsgAnswer ShowMessage(std::string_view text, std::string_view caption, TMsgIcon icon,
                            TMsgButtons buttons) override
     {
         if (!FQuiet) std::cerr << "plexa-cli: " << caption << ": " << text << "\n";
-        return buttons == TMsgButtons::Ok ? TMsgAnswer::Ok : TMsgAnswer::No;
+        return TSilentHost::ShowMessage(text, caption, icon, buttons);
     }
-    void ProcessEvents() override {}
-    void PlaySound(std::string_view) override {}
-    std::string ClipboardText() override { return {}; }
-    void SetClipboardText(std::string_view) override {}
-    void SetWaitCursor(bool) override {}
-    void Refresh(unsigned) override {}
 
 private:
     bool FQuiet;

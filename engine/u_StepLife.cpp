@@ -78,33 +78,11 @@ struct TColumnSums {
     TV16 Centre(int i) const { return LanesDown1(Counted[i + 1]); }
 };
 
-class TLifeKernel {
+// Life ages its survivors; Generations (Decay) counts only state 1 and lets dying cells decay.
+template <bool Decay>
+class TCountKernel {
 public:
-    TLifeKernel(const TBoard& board)
-        : FSurvival(board.SurvivalSet()), FBirth(board.BirthSet()),
-          FLast(Splat(uint8_t(board.StatesCount() - 1)))
-    {}
-    unsigned Compute(const TBlockWindow& w, TBlockResult& r) const
-    {
-        TColumnSums s;
-        s.Fill<false>(w);
-        unsigned any = 0;
-        for (int i = 0; i < TBlob::kSize; ++i) {
-            const TV16 k = s.Around(i) - s.Centre(i), c = LanesDown1(w.Col[i + 1]);
-            r.States[i] = AgingNext(c, FBirth.Holds(k), FSurvival.Holds(k), FLast);
-            any |= Finish(r.States[i], c, r.Changed[i], i);
-        }
-        return any;
-    }
-
-private:
-    TCountSet FSurvival, FBirth;
-    TV16 FLast;
-};
-
-class TGenerationsKernel {
-public:
-    TGenerationsKernel(const TBoard& board)
+    explicit TCountKernel(const TBoard& board)
         : FSurvival(board.SurvivalSet()), FBirth(board.BirthSet()),
           FLast(Splat(uint8_t(board.StatesCount() - 1))),
           FFirstDecay(Splat(board.StatesCount() - 1 > 1 ? 2 : 0))
@@ -112,11 +90,13 @@ public:
     unsigned Compute(const TBlockWindow& w, TBlockResult& r) const
     {
         TColumnSums s;
-        s.Fill<true>(w);
+        s.Fill<Decay>(w);
         unsigned any = 0;
         for (int i = 0; i < TBlob::kSize; ++i) {
             const TV16 k = s.Around(i) - s.Centre(i), c = LanesDown1(w.Col[i + 1]);
-            r.States[i] = DecayNext(c, FBirth.Holds(k), FSurvival.Holds(k), FLast, FFirstDecay);
+            const TV16 born = FBirth.Holds(k), survives = FSurvival.Holds(k);
+            r.States[i] = Decay ? DecayNext(c, born, survives, FLast, FFirstDecay)
+                                : AgingNext(c, born, survives, FLast);
             any |= Finish(r.States[i], c, r.Changed[i], i);
         }
         return any;
@@ -131,7 +111,7 @@ private:
 // the nine is in the survival set.
 class TVoteKernel {
 public:
-    TVoteKernel(const TBoard& board) : FSurvival(board.SurvivalSet()) {}
+    explicit TVoteKernel(const TBoard& board) : FSurvival(board.SurvivalSet()) {}
     unsigned Compute(const TBlockWindow& w, TBlockResult& r) const
     {
         TColumnSums s;
@@ -195,9 +175,9 @@ bool TBoard::ComputeLifeFamily(const TStepParams& params, bool skipQuiet)
 {
     switch (params.Game) {
     case gmLife:
-        return ComputeBlocks(TLifeKernel(*this), true, skipQuiet);
+        return ComputeBlocks(TCountKernel<false>(*this), true, skipQuiet);
     case gmGenerations:
-        return ComputeBlocks(TGenerationsKernel(*this), true, skipQuiet);
+        return ComputeBlocks(TCountKernel<true>(*this), true, skipQuiet);
     case gmWeightedLife:
         return ComputeBlocks(TWeightedKernel(*this, params), true, skipQuiet);
     default:
