@@ -9,11 +9,18 @@
 
 namespace {
 
-// A wrapped board filled half at random, advanced `warmup` generations before timing.
-void RunSoup(benchmark::State& state, uint8_t game, const char* rule, int warmup)
+// A wrapped board filled half at random, advanced `warmup` generations before timing, on the
+// processor's widest vectors unless `isa` names narrower ones.
+void RunSoup(benchmark::State& state, uint8_t game, const char* rule, int warmup,
+             TBoard::TStepIsa isa = TBoard::BestStepIsa())
 {
     TSilentHost host;
     TGlobals g(host);
+    if (isa > TBoard::BestStepIsa()) {
+        state.SkipWithError("the processor lacks these instructions");
+        return;
+    }
+    g.Board.SetStepIsa(isa);
     const int side = int(state.range(0));
     g.Board.SetSize(side, side);
     g.Board.SetWrap(true);
@@ -34,6 +41,11 @@ void BM_Life(benchmark::State& s)
 {
     RunSoup(s, gmLife, "23/3", int(s.range(1)));
 }
+// The same with each instruction set: 0 SSE2, 1 AVX2, 2 AVX-512.
+void BM_LifeByIsa(benchmark::State& s)
+{
+    RunSoup(s, gmLife, "23/3", int(s.range(1)), TBoard::TStepIsa(s.range(2)));
+}
 void BM_Generations(benchmark::State& s)
 {
     RunSoup(s, gmGenerations, "345/2/4", int(s.range(1)));
@@ -52,6 +64,11 @@ void BM_VoteForLife(benchmark::State& s)
 
 // Arguments: board side, generations before timing (0: the dense start; 1000: the ash).
 BENCHMARK(BM_Life)->Args({2000, 0})->Args({2000, 1000})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LifeByIsa)
+    ->Args({2000, 100, 0})
+    ->Args({2000, 100, 1})
+    ->Args({2000, 100, 2})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Generations)->Args({2000, 0})->Args({2000, 1000})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WeightedLife)->Args({2000, 0})->Args({2000, 1000})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VoteForLife)->Args({2000, 0})->Args({2000, 1000})->Unit(benchmark::kMillisecond);

@@ -9,8 +9,11 @@
 
 TBoard::TBoard(TGlobals& globals)
     : FGlobals(globals), FSlots(std::make_unique<TBlob*[]>(kSlotCount)),
-      FSlotStamps(std::make_unique<uint32_t[]>(kSlotCount))
+      FSlotStamps(std::make_unique<uint32_t[]>(kSlotCount)),
+      FSlotEdges(std::make_unique<uint16_t[]>(kSlotCount)),
+      FBlockResults(std::make_unique<TBlockResult[]>(3 * size_t(kSlotsY)))
 {
+    SetStepIsa(BestStepIsa());
     std::fill_n(FSlots.get(), kSlotCount, &FVoid);
     ResetLiveBox();
     SetRules("23/3");
@@ -62,7 +65,7 @@ void TBoard::SetSize(int32_t width, int32_t height)
     Clear(false);
 }
 
-inline void TBoard::ExtendLiveBox(int32_t x, int32_t y, int32_t bx, int32_t by)
+void TBoard::ExtendLiveBox(int32_t x, int32_t y, int32_t bx, int32_t by)
 {
     FBox.MinX = std::min(FBox.MinX, x);
     FBox.MaxX = std::max(FBox.MaxX, x);
@@ -87,8 +90,11 @@ void TBoard::SetCell(int32_t x, int32_t y, uint8_t state)
         if (state != old) {
             blob->Cells[i][j] = state;
             FSlotStamps[slot] = FStepStamp;
-            ++FStateCounts[state];
-            --FStateCounts[old];
+            FSlotEdges[slot] = beAll;
+            if (!FStateCountsStale) {
+                ++FStateCounts[state];
+                --FStateCounts[old];
+            }
             if (state == 0) {
                 --FLiveCount;
                 --blob->LiveCount;
@@ -100,18 +106,6 @@ void TBoard::SetCell(int32_t x, int32_t y, uint8_t state)
         }
     }
     FModified = true;
-}
-
-// Writes a generation's lists back, deaths first, then each live state in order.
-void TBoard::ApplyChanges(bool draw)
-{
-    TStepPainter* painter = draw ? FGlobals.Painter : nullptr;
-    for (int state = 0; state < kMaxStates; ++state) {
-        const auto items = FChanges[state].Items();
-        if (items.empty()) continue;
-        for (const TCellChange& c : items) SetCell(c.X, c.Y, c.State);
-        if (painter) painter->PaintCells(uint8_t(state), items);
-    }
 }
 
 uint8_t TBoard::GetCell(int32_t x, int32_t y) const
@@ -155,6 +149,28 @@ void TBoard::EmptyCells()
     FLiveCount = 0;
     FLastParamsValid = false; // the next step looks at every block again
     FStateCounts.fill(0);
+    FStateCountsStale = false;
+}
+
+int32_t TBoard::StateCount(int state) const
+{
+    if (FStateCountsStale) RecountStates();
+    return FStateCounts[state];
+}
+
+void TBoard::RecountStates() const
+{
+    FStateCounts.fill(0);
+    // Every live cell lies in the block box.
+    for (int32_t bx = FBox.MinBX; bx <= FBox.MaxBX; ++bx)
+        for (int32_t by = FBox.MinBY; by <= FBox.MaxBY; ++by) {
+            const TBlob& blob = BlobAt(bx, by);
+            if (blob.LiveCount == 0) continue;
+            for (const auto& column : blob.Cells)
+                for (int j = 0; j < TBlob::kSize; ++j) ++FStateCounts[column[j]];
+        }
+    FStateCounts[0] = 0;
+    FStateCountsStale = false;
 }
 
 void TBoard::ResetLiveBox()

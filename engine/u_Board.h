@@ -3,6 +3,8 @@
 // in a fixed table with a ring of always-empty blocks around the board.
 
 #include "base/u_Geometry.h"
+#include "engine/u_Blob.h"
+#include "engine/u_BlockStep.h"
 #include "engine/u_ChangeList.h"
 #include "engine/u_StepParams.h"
 #include "rules/u_Rules.h"
@@ -15,16 +17,6 @@
 #include <vector>
 
 struct TGlobals;
-
-// A block of 10x10 cells, [column][row]. Each column is padded to 16 bytes so that the step
-// loads it as one vector; the padding is always 0, and so is every cell while LiveCount is 0.
-struct alignas(16) TBlob {
-    static constexpr int kSize = 10;
-    static constexpr int kStride = 16;
-
-    uint8_t Cells[kSize][kStride];
-    uint8_t LiveCount;
-};
 
 // Bounds of the cells born since the last reset, in cells and in blocks. It grows on births
 // only, so it may be larger than the live cells until it is recomputed.
@@ -80,7 +72,7 @@ public:
 
     // Counts and bookkeeping.
     int32_t LiveCount() const { return FLiveCount; }
-    int32_t StateCount(int state) const { return FStateCounts[state]; }
+    int32_t StateCount(int state) const;
     int32_t ChangedCount() const { return FChangedCount; }
     int32_t MaxPopulation() const { return FMaxPopulation; }
     int32_t MaxPopulationCycle() const { return FMaxPopulationCycle; }
@@ -109,7 +101,11 @@ public:
 
     // One generation of the active game; `draw` paints the written cells through the painter.
     void Step(bool draw);
-    const TChangeList& Changes(int state) const { return FChanges[state]; }
+    // The instruction set the step's kernels use: the best the processor has unless set lower.
+    enum class TStepIsa { Sse2, Avx2, Avx512 };
+    static TStepIsa BestStepIsa();
+    TStepIsa StepIsa() const { return FStepIsa; }
+    void SetStepIsa(TStepIsa isa);
 
 private:
     static constexpr size_t kSlotCount = size_t(kSlotsX) * kSlotsY;
@@ -118,21 +114,23 @@ private:
     void ResetLiveBox();
     void ExtendLiveBox(int32_t x, int32_t y, int32_t bx, int32_t by);
 
-    bool ComputeChanges();
-    bool ComputeLifeFamily(const TStepParams& params, bool skipQuiet);
-    template <class TKernel>
-    bool ComputeBlocks(const TKernel& kernel, bool skipEmpty, bool skipQuiet);
-    void ApplyChanges(bool draw);
+    bool ComputeChanges(bool collect);
+    bool StepLifeFamily(const TStepParams& params, bool skipQuiet, bool collect);
+    bool WriteBlocks(int32_t bx, const TBlockResult* results, int count, bool collect);
+    void PaintChanges();
     void ReportStepMemoryFailure();
+    void RecountStates() const;
 
     TGlobals& FGlobals;
 
     // The block table; empty slots point at FVoid, which is never written.
     std::unique_ptr<TBlob*[]> FSlots;
-    // By slot, the step number during or after which a cell of the block last changed. Blocks
-    // whose whole neighbourhood is older than the previous step cannot change and are passed
-    // over; kept apart from the blocks so that this test reads a few dense cache lines.
+    // By slot, the step number during or after which a cell of the block last changed, and
+    // what of it changed then (TBlockEdge bits). A block none of whose window changed since
+    // the previous step cannot change and is passed over; kept apart from the blocks so that
+    // this test reads a few dense cache lines.
     std::unique_ptr<uint32_t[]> FSlotStamps;
+    std::unique_ptr<uint16_t[]> FSlotEdges;
     std::vector<std::unique_ptr<TBlob>> FBlobs;
     TBlob FVoid{};
 
@@ -148,7 +146,9 @@ private:
     int32_t FStatesCount = 2;
     int32_t FDrawingState = 1;
     bool FWrap = false;
-    std::array<int32_t, kMaxStates> FStateCounts{};
+    // The step writes whole blocks and leaves the counts by state to be recounted when read.
+    mutable std::array<int32_t, kMaxStates> FStateCounts{};
+    mutable bool FStateCountsStale = false;
     std::string FRulesTableText = "1,0,0,0,0,0,0,0,0,0,0,0,0";
     TRulesTable FRulesTable;
     int32_t FCurrentRow1D = 0;
@@ -157,8 +157,13 @@ private:
     int32_t FCycle = 0;
     bool FModified = false;
 
-    // Step state: the change lists by new state and what the last step ran with.
+    // Step state: the results of two block columns, and of column 0 which a wrapped board
+    // reads again at its end; the changed cells by new state, for painting; what the last
+    // step ran with.
+    std::unique_ptr<TBlockResult[]> FBlockResults;
     std::array<TChangeList, kMaxStates> FChanges;
+    TLifeColumnStep FStepLifeColumn;
+    TStepIsa FStepIsa;
     uint32_t FStepStamp = 0;
     TStepParams FLastParams;
     bool FLastParamsValid = false;

@@ -1,4 +1,4 @@
-// One generation: compute the changes of the active game, then write them back.
+// One generation: compute the new states of the active game and write them back.
 
 #include "base/u_Host.h"
 #include "engine/u_Board.h"
@@ -6,6 +6,9 @@
 #include "engine/u_StepParams.h"
 
 #include <algorithm>
+#include <cstring>
+#include <span>
+#include <utility>
 
 TStepParams TStepParams::Of(const TBoard& board, const TLife& life)
 {
@@ -31,23 +34,55 @@ TStepParams TStepParams::Of(const TBoard& board, const TLife& life)
     return p;
 }
 
+TBoard::TStepIsa TBoard::BestStepIsa()
+{
+    __builtin_cpu_init();
+    if (!__builtin_cpu_supports("popcnt") || !__builtin_cpu_supports("avx2"))
+        return TStepIsa::Sse2;
+    const bool avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+                        __builtin_cpu_supports("avx512vl");
+    return avx512 ? TStepIsa::Avx512 : TStepIsa::Avx2;
+}
+
+void TBoard::SetStepIsa(TStepIsa isa)
+{
+    FStepIsa = std::min(isa, BestStepIsa());
+    switch (FStepIsa) {
+    case TStepIsa::Sse2:
+        FStepLifeColumn = simd_sse2::StepLifeColumn;
+        break;
+    case TStepIsa::Avx2:
+        FStepLifeColumn = simd_avx2::StepLifeColumn;
+        break;
+    case TStepIsa::Avx512:
+        FStepLifeColumn = simd_avx512::StepLifeColumn;
+        break;
+    }
+}
+
 void TBoard::Step(bool draw)
 {
     FChangedCount = 0;
-    if (!ComputeChanges()) {
-        ReportStepMemoryFailure();
-        return;
-    }
+    // Painting needs the changed cells by state; without it the blocks are written as wholes.
+    const bool collect = draw && FGlobals.Painter != nullptr;
+    const bool collected = ComputeChanges(collect);
     if (FChangedCount > 0) {
         ++FCycle;
         FModified = true;
         FGlobals.Host.Refresh(rfCaption);
     }
-    ApplyChanges(draw);
+    if (collected) {
+        if (collect) PaintChanges();
+    } else {
+        // The generation is complete on the board; only its painting list is not.
+        ReportStepMemoryFailure();
+        FGlobals.Host.Refresh(rfBoard);
+    }
     UpdateMaximum();
 }
 
-bool TBoard::ComputeChanges()
+// Computes and writes the generation; false when the changed cells could not all be collected.
+bool TBoard::ComputeChanges(bool collect)
 {
     for (TChangeList& list : FChanges) list.Reset();
 
@@ -67,15 +102,133 @@ bool TBoard::ComputeChanges()
     case gmVoteForLife: {
         const TStepParams params = TStepParams::Of(*this, life);
         const bool skipQuiet = FLastParamsValid && FLastParams == params;
-        FLastParamsValid = false;
-        if (!ComputeLifeFamily(params, skipQuiet)) return false;
         FLastParams = params;
         FLastParamsValid = true;
-        return true;
+        return StepLifeFamily(params, skipQuiet, collect);
     }
     default:
         FLastParamsValid = false;
         return true;
+    }
+}
+
+static TLifeKernelRule KernelRule(const TStepParams& params)
+{
+    TLifeKernelRule rule{};
+    rule.Kernel = params.Game == gmLife           ? TLifeKernel::Life
+                  : params.Game == gmGenerations  ? TLifeKernel::Generations
+                  : params.Game == gmWeightedLife ? TLifeKernel::Weighted
+                                                  : TLifeKernel::Vote;
+    rule.Survival = params.Survival;
+    rule.Birth = params.Birth;
+    rule.LastState = uint8_t(params.StatesCount - 1);
+    rule.History = params.WeightedHistory;
+    rule.Outcome = params.WeightedOutcome.data();
+    return rule;
+}
+
+bool TBoard::StepLifeFamily(const TStepParams& params, bool skipQuiet, bool collect)
+{
+    int32_t bx0 = 0, bx1 = FBXMax, by0 = 0, by1 = FBYMax;
+    if (!FWrap) {
+        bx0 = std::max(FBox.MinBX - 1, 0);
+        bx1 = std::min(FBox.MaxBX + 1, FBXMax);
+        by0 = std::max(FBox.MinBY - 1, 0);
+        by1 = std::min(FBox.MaxBY + 1, FBYMax);
+    }
+    if (bx0 > bx1 || by0 > by1) return true;
+
+    const TLifeKernelRule rule = KernelRule(params);
+    TBlockColumnJob job{};
+    job.Void = &FVoid;
+    job.FirstRow = by0;
+    job.LastRow = by1;
+    job.LastBoardRow = FBYMax;
+    job.Wrap = FWrap;
+    job.SkipQuiet = skipQuiet;
+    job.Recent = FStepStamp - 1;
+
+    // A column's results are written once the next column is computed. On a wrapped board the
+    // last column reads column 0 as its right neighbour, so column 0 is written last of all.
+    TBlockResult* held = FBlockResults.get();
+    TBlockResult* previous = held + kSlotsY;
+    TBlockResult* current = previous + kSlotsY;
+    int heldCount = 0, previousCount = 0;
+    bool collecting = collect;
+    for (int32_t bx = bx0; bx <= bx1; ++bx) {
+        const int32_t columns[3] = {FWrap && bx == 0 ? FBXMax : bx - 1, bx,
+                                    FWrap && bx == FBXMax ? 0 : bx + 1};
+        for (int c = 0; c < 3; ++c) {
+            job.Slots[c] = &FSlots[SlotIndex(columns[c], -1)];
+            job.Stamps[c] = &FSlotStamps[SlotIndex(columns[c], -1)];
+            job.Edges[c] = &FSlotEdges[SlotIndex(columns[c], -1)];
+        }
+        if (FWrap && bx == 0) {
+            heldCount = FStepLifeColumn(rule, job, held);
+            continue;
+        }
+        const int count = FStepLifeColumn(rule, job, current);
+        collecting = WriteBlocks(bx - 1, previous, previousCount, collecting);
+        std::swap(previous, current);
+        previousCount = count;
+    }
+    collecting = WriteBlocks(bx1, previous, previousCount, collecting);
+    if (FWrap) collecting = WriteBlocks(0, held, heldCount, collecting);
+    return collecting || !collect;
+}
+
+// Writes the computed blocks of column bx back, keeping every count. While `collect` holds,
+// the changed cells are also listed by new state; returns whether it still holds.
+bool TBoard::WriteBlocks(int32_t bx, const TBlockResult* results, int count, bool collect)
+{
+    if (count == 0) return collect;
+    FStateCountsStale = true;
+    const int32_t x0 = FMinX + bx * TBlob::kSize;
+    // The births of the column, as a box of block offsets and block rows.
+    int birthColumn0 = TBlob::kSize, birthColumn1 = -1, birthRow0 = 0, birthRow1 = 0;
+    int birthBy0 = INT32_MAX, birthBy1 = -1;
+    for (const TBlockResult& r : std::span(results, size_t(count))) {
+        const int slot = SlotIndex(bx, r.Row);
+        TBlob& blob = *FSlots[slot];
+        FChangedCount += r.ChangedCount;
+        for (int i = 0; collect && i < TBlob::kSize; ++i)
+            for (unsigned rows = r.Changed[i]; collect && rows != 0; rows &= rows - 1) {
+                const int j = __builtin_ctz(rows);
+                const uint8_t state = r.Cells[i][j];
+                collect = FChanges[state].Append(x0 + i, FMinY + r.Row * TBlob::kSize + j, state,
+                                                 FGlobals.Memory);
+            }
+        FLiveCount += r.LiveDelta;
+        std::memcpy(blob.Cells, r.Cells, sizeof blob.Cells);
+        blob.LiveCount = r.LiveCount;
+        FSlotStamps[slot] = FStepStamp;
+        FSlotEdges[slot] = r.Edges;
+        if (r.BirthColumns != 0) {
+            birthColumn0 = std::min(birthColumn0, __builtin_ctz(r.BirthColumns));
+            birthColumn1 = std::max(birthColumn1, 31 - __builtin_clz(r.BirthColumns));
+            // Rows run in ascending order: the first block with births has the top one.
+            if (birthBy0 == INT32_MAX) {
+                birthBy0 = r.Row;
+                birthRow0 = __builtin_ctz(r.BirthRows);
+            }
+            birthBy1 = r.Row;
+            birthRow1 = 31 - __builtin_clz(r.BirthRows);
+        }
+    }
+    if (birthColumn1 >= 0) {
+        ExtendLiveBox(x0 + birthColumn0, FMinY + birthBy0 * TBlob::kSize + birthRow0, bx, birthBy0);
+        ExtendLiveBox(x0 + birthColumn1, FMinY + birthBy1 * TBlob::kSize + birthRow1, bx, birthBy1);
+    }
+    return collect;
+}
+
+// Paints the generation's changes: the emptied cells first, then each live state in order.
+void TBoard::PaintChanges()
+{
+    TStepPainter& painter = *FGlobals.Painter;
+    for (int state = 0; state < kMaxStates; ++state) {
+        const auto items = FChanges[state].Items();
+        if (!items.empty()) painter.PaintCells(uint8_t(state), items);
     }
 }
 

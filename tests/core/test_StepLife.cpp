@@ -204,23 +204,41 @@ TEST_F(TStepLifeTest, PaintsDeathsFirstThenEachStateInOrder)
     G.Painter = nullptr;
 }
 
-TEST_F(TStepLifeTest, ChangeListsThatCannotGrowStopTheStep)
+TEST_F(TStepLifeTest, PaintingListsThatCannotGrowStopTheRunButNotTheGeneration)
 {
+    TRecordingPainter painter;
+    G.Painter = &painter;
     Put({{-1, 0}, {0, 0}, {1, 0}});
     G.Run.Start();
     G.Memory.FailAfter(0);
-    Board.Step(false);
+    Host.Refreshed = 0;
+    Board.Step(true);
     ASSERT_EQ(Host.Messages.size(), 1u);
     EXPECT_EQ(Host.Messages[0].Text, "Memory low - restart the program!");
     EXPECT_EQ(Host.Messages[0].Caption, "Cell allocation error");
     EXPECT_FALSE(G.Run.IsRunning());
-    EXPECT_EQ(Board.Cycle(), 0);
-    EXPECT_EQ(Board.GetCell(-1, 0), 1);
+    EXPECT_TRUE(painter.Painted.empty());
+    EXPECT_TRUE(Host.Refreshed & rfBoard) << "the view repaints what could not be listed";
+    EXPECT_EQ(Board.Cycle(), 1);
+    EXPECT_EQ(Column(0, -1, 1), (std::vector<uint8_t>{1, 1, 1}));
+    EXPECT_EQ(Board.GetCell(-1, 0), 0);
 
     G.Memory.AllowAll();
+    Board.Step(true);
+    EXPECT_EQ(Board.Cycle(), 2);
+    EXPECT_EQ(painter.Painted.size(), 4u);
+    G.Painter = nullptr;
+}
+
+TEST_F(TStepLifeTest, WithoutPaintingTheStepNeedsNoMemory)
+{
+    Put({{-1, 0}, {0, 0}, {1, 0}});
+    G.Memory.FailAfter(0);
+    Board.Step(true);
     Board.Step(false);
-    EXPECT_EQ(Board.Cycle(), 1);
-    EXPECT_EQ(Board.GetCell(0, -1), 1);
+    EXPECT_TRUE(Host.Messages.empty());
+    EXPECT_EQ(Board.Cycle(), 2);
+    EXPECT_EQ(Board.GetCell(-1, 0), 1);
 }
 
 // Random soups against the plain reference, for every family, with and without wrap, also
@@ -231,40 +249,62 @@ struct TSoupCase {
     int States;
 };
 
+void PrintTo(const TSoupCase& sc, std::ostream* os)
+{
+    *os << TLife::GameName(sc.Game) << " \"" << sc.Rule << "\" with " << sc.States << " states";
+}
+
 class TSoupTest : public TBoardTest, public testing::WithParamInterface<TSoupCase> {};
 
 TEST_P(TSoupTest, MatchesTheReferenceGeneration)
 {
     const TSoupCase& sc = GetParam();
-    std::mt19937 rng(1234);
-    Board.SetSize(60, 40);
-    for (bool wrap : {false, true}) {
-        Board.Clear(false);
-        Board.SetWrap(wrap);
-        G.Life.SetGame(sc.Game);
-        Board.SetRules(sc.Rule);
-        Board.SetStatesCount(sc.States);
-        TReferenceGrid grid{60, 40, std::vector<uint8_t>(60 * 40)};
-        auto put = [&](int x, int y, uint8_t s) {
-            grid.Cells[size_t(y) * 60 + x] = s;
-            Board.SetCell(Board.MinX() + x, Board.MinY() + y, s);
-        };
-        for (int y = 8; y < 32; ++y)
-            for (int x = 10; x < 45; ++x)
-                if (rng() % 3 == 0) put(x, y, uint8_t(1 + rng() % (sc.States - 1)));
-        const TReferenceRule rule{sc.Game, Board.SurvivalSet(), Board.BirthSet(),
-                                  Board.StatesCount(), &G.Life.WLife};
-        for (int gen = 0; gen < 60; ++gen) {
-            if (gen == 30) put(int(rng() % 60), int(rng() % 40), 1);
-            grid = ReferenceStep(grid, wrap, rule);
-            Board.Step(false);
-            for (int y = 0; y < 40; ++y)
-                for (int x = 0; x < 60; ++x)
-                    ASSERT_EQ(Board.GetCell(Board.MinX() + x, Board.MinY() + y),
-                              grid.Cells[size_t(y) * 60 + x])
-                        << "wrap " << wrap << " generation " << gen << " at " << x << "," << y;
+    using TIsa = TBoard::TStepIsa;
+    for (TIsa isa : {TIsa::Sse2, TIsa::Avx2, TIsa::Avx512})
+        for (bool wrap : {false, true}) {
+            if (isa > TBoard::BestStepIsa()) continue;
+            SCOPED_TRACE(testing::Message() << "wrap " << wrap << ", instruction set " << int(isa));
+            std::mt19937 rng(1234);
+            Board.SetStepIsa(isa);
+            Board.SetSize(60, 40);
+            Board.Clear(false);
+            Board.SetWrap(wrap);
+            G.Life.SetGame(sc.Game);
+            Board.SetRules(sc.Rule);
+            Board.SetStatesCount(sc.States);
+            TReferenceGrid grid{60, 40, std::vector<uint8_t>(60 * 40)};
+            auto put = [&](int x, int y, uint8_t s) {
+                grid.Cells[size_t(y) * 60 + x] = s;
+                Board.SetCell(Board.MinX() + x, Board.MinY() + y, s);
+            };
+            for (int y = 8; y < 32; ++y)
+                for (int x = 10; x < 45; ++x)
+                    if (rng() % 3 == 0) put(x, y, uint8_t(1 + rng() % (sc.States - 1)));
+            const TReferenceRule rule{sc.Game, Board.SurvivalSet(), Board.BirthSet(),
+                                      Board.StatesCount(), &G.Life.WLife};
+            for (int gen = 0; gen < 60; ++gen) {
+                if (gen == 30) put(int(rng() % 60), int(rng() % 40), 1);
+                const TReferenceGrid next = ReferenceStep(grid, wrap, rule);
+                int changed = 0, live = 0;
+                std::vector<int> counts(TBoard::kMaxStates);
+                for (size_t k = 0; k < next.Cells.size(); ++k) {
+                    changed += next.Cells[k] != grid.Cells[k];
+                    live += next.Cells[k] != 0;
+                    ++counts[next.Cells[k]];
+                }
+                grid = next;
+                Board.Step(false);
+                ASSERT_EQ(Board.ChangedCount(), changed) << "generation " << gen;
+                ASSERT_EQ(Board.LiveCount(), live) << "generation " << gen;
+                for (int s = 1; s < sc.States; ++s)
+                    ASSERT_EQ(Board.StateCount(s), counts[s]) << "state " << s;
+                for (int y = 0; y < 40; ++y)
+                    for (int x = 0; x < 60; ++x)
+                        ASSERT_EQ(Board.GetCell(Board.MinX() + x, Board.MinY() + y),
+                                  grid.Cells[size_t(y) * 60 + x])
+                            << "generation " << gen << " at " << x << "," << y;
+            }
         }
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,2 @@
+// The outer-totalistic kernels built for AVX2.
+#include "engine/u_StepLifeKernels.h"

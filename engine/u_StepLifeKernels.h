@@ -1,0 +1,372 @@
+#pragma once
+// The outer-totalistic games on a column of blocks: Life, Generations, Weighted Life and Vote
+// for Life. Included only by the units that build it for one instruction set each; see
+// u_Simd.h for why everything here sits in that set's namespace.
+
+#include "engine/u_BlockStep.h"
+#include "engine/u_Simd.h"
+
+namespace PLEXA_SIMD_NS {
+namespace {
+
+constexpr int W = kColumnsPerVector;
+// The block's ten columns in vectors of W columns; with W = 4 the last vector holds two.
+constexpr int kBlockVectors = (TBlob::kSize + W - 1) / W;
+// The 12x12 neighbour window of a block: window column a = 0..11 holds rows 0..11 in lanes
+// 0..11, columns and rows 1..10 being the block itself and the others the facing cells of its
+// eight neighbours. Block vector v reads window vectors v..v+2 (one column each) or v..v+1.
+// Lanes 12..15 and columns beyond 11 hold whatever the loads bring; they reach only result
+// lanes 10..15 and result columns beyond 9, which nothing stores or counts.
+constexpr int kWindowVectors = W == 1 ? 12 : kBlockVectors + 1;
+
+// Constants are made where they are used: a namespace-scope vector would be initialised at
+// start-up, with this unit's instructions, on any processor.
+PLEXA_INLINE TV One()
+{
+    return Splat(1);
+}
+
+PLEXA_INLINE TV RowLanes()
+{
+    TV keep{};
+    for (int lane = 0; lane < kLanes; ++lane) keep[lane] = lane % 16 < TBlob::kSize ? 0xFF : 0;
+    return keep;
+}
+
+// How many block columns block vector v holds, and the lane bits of their rows.
+constexpr int Columns(int v)
+{
+    return TBlob::kSize - W * v < W ? TBlob::kSize - W * v : W;
+}
+constexpr TLaneBits RowLaneBits(int v)
+{
+    TLaneBits bits = 0;
+    for (int h = 0; h < Columns(v); ++h) bits |= TLaneBits(0x3FF) << (16 * h);
+    return bits;
+}
+
+// Window vector v of one block row of the neighbourhood (left, middle and right blocks): the
+// left block's last column, the middle block's columns, the right block's first column.
+PLEXA_INLINE TV WindowRowVector(const TBlob* const row[3], int v)
+{
+    const uint8_t* leftEdge = row[0]->Cells[TBlob::kSize - 1];
+    const uint8_t* rightEdge = row[2]->Cells[0];
+    const TBlob& mid = *row[1];
+#if defined(__AVX512BW__)
+    const auto pair = [](const uint8_t* low, const uint8_t* high) {
+        return _mm256_loadu2_m128i((const __m128i*)high, (const __m128i*)low);
+    };
+    const auto quad = [](__m256i low, __m256i high) {
+        typedef uint64_t TQuarter __attribute__((vector_size(32)));
+        return (TV)__builtin_shufflevector((TQuarter)low, (TQuarter)high, 0, 1, 2, 3, 4, 5, 6, 7);
+    };
+    const auto load = [](const uint8_t* p) { return _mm256_loadu_si256((const __m256i*)p); };
+    switch (v) {
+    case 0:
+        return quad(pair(leftEdge, mid.Cells[0]), load(mid.Cells[1]));
+    case 1:
+        return Load(mid.Cells[3]);
+    case 2:
+        return quad(load(mid.Cells[7]), pair(mid.Cells[TBlob::kSize - 1], rightEdge));
+    default:
+        return TV{};
+    }
+#elif defined(__AVX2__)
+    const auto pair = [](const uint8_t* low, const uint8_t* high) {
+        return (TV)_mm256_loadu2_m128i((const __m128i*)high, (const __m128i*)low);
+    };
+    return v == 0                    ? pair(leftEdge, mid.Cells[0])
+           : v == kWindowVectors - 1 ? pair(mid.Cells[TBlob::kSize - 1], rightEdge)
+                                     : Load(mid.Cells[2 * v - 1]);
+#else
+    return Load(v == 0 ? leftEdge : v == kWindowVectors - 1 ? rightEdge : mid.Cells[v - 1]);
+#endif
+}
+
+// nb[row][column] are the block and its neighbours; nb[1][1] is the block itself.
+PLEXA_INLINE void BuildWindow(const TBlob* const nb[3][3], TV window[kWindowVectors])
+{
+    PLEXA_UNROLL for (int v = 0; v < kWindowVectors; ++v)
+        window[v] = LanesUp<1>(WindowRowVector(nb[1], v)) |
+                    LanesDown<TBlob::kSize - 1>(WindowRowVector(nb[0], v)) |
+                    LanesUp<11>(WindowRowVector(nb[2], v));
+}
+
+// For the block vector v, the window vectors whose first column lies one or two columns on.
+PLEXA_INLINE TV Next1(const TV* w, int v)
+{
+    return ColumnsOn<1>(w[v], w[v + 1]);
+}
+PLEXA_INLINE TV Next2(const TV* w, int v)
+{
+    if constexpr (W == 1)
+        return w[v + 2];
+    else
+        return ColumnsOn<2>(w[v], w[v + 1]);
+}
+
+// 1 in every lane whose cell counts as a neighbour: any live state, or state 1 only.
+PLEXA_INLINE TV Counted(TV cells, bool stateOneOnly)
+{
+    return stateOneOnly ? Mask(cells == One()) & One() : MinU8(cells, One());
+}
+
+// Live cells that survive age up to the last state; dead cells are born as 1.
+PLEXA_INLINE TV AgingNext(TV c, TV born, TV survives, TV lastState)
+{
+    const TV alive = Mask(c != 0);
+    return (alive & survives & MinU8(c + 1, lastState)) | (~alive & born & One());
+}
+
+// State 1 survives or starts to decay; decaying states run to the last state, then to 0.
+PLEXA_INLINE TV DecayNext(TV c, TV born, TV survives, TV lastState, TV firstDecay)
+{
+    const TV is0 = Mask(c == 0), is1 = Mask(c == One());
+    const TV from1 = (survives & One()) | (~survives & firstDecay);
+    const TV decayed = Mask(c < lastState) & (c + 1);
+    return (is0 & born & One()) | (is1 & from1) | (~(is0 | is1) & decayed);
+}
+
+// The counted cells of the window and their vertical sums: lane b of Sums holds rows b..b+2.
+struct TColumnSums {
+    TV Counted[kWindowVectors];
+    TV Sums[kWindowVectors];
+
+    PLEXA_INLINE TColumnSums(const TV* window, bool stateOneOnly)
+    {
+        PLEXA_UNROLL for (int v = 0; v < kWindowVectors; ++v) {
+            Counted[v] = PLEXA_SIMD_NS::Counted(window[v], stateOneOnly);
+            Sums[v] = Counted[v] + LanesDown<1>(Counted[v]) + LanesDown<2>(Counted[v]);
+        }
+    }
+    // The counted cells of the 3x3 neighbourhoods of block vector v, the centre included.
+    PLEXA_INLINE TV Around(int v) const { return Sums[v] + Next1(Sums, v) + Next2(Sums, v); }
+};
+
+// Life ages its survivors; Generations (Decay) counts only state 1 and lets dying cells decay.
+template <bool Decay>
+class TCountKernel {
+public:
+    explicit TCountKernel(const TLifeKernelRule& rule)
+        : FSurvival(rule.Survival), FBirth(rule.Birth), FLast(Splat(rule.LastState)),
+          FFirstDecay(Splat(rule.LastState > 1 ? 2 : 0))
+    {}
+    PLEXA_INLINE void Compute(const TV* window, const TV* old, TV* next) const
+    {
+        const TColumnSums s(window, Decay);
+        PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v) {
+            const TV c = old[v];
+            const TV k = s.Around(v) - PLEXA_SIMD_NS::Counted(c, Decay);
+            const TV born = FBirth.Holds(k), survives = FSurvival.Holds(k);
+            next[v] = Decay ? DecayNext(c, born, survives, FLast, FFirstDecay)
+                            : AgingNext(c, born, survives, FLast);
+        }
+    }
+
+private:
+    TCountSet FSurvival, FBirth;
+    TV FLast, FFirstDecay;
+};
+
+// The cell and its eight neighbours vote: the cell lives when the count of live cells among
+// the nine is in the survival set.
+class TVoteKernel {
+public:
+    explicit TVoteKernel(const TLifeKernelRule& rule) : FSurvival(rule.Survival) {}
+    PLEXA_INLINE void Compute(const TV* window, const TV* old, TV* next) const
+    {
+        const TColumnSums s(window, false);
+        PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v) {
+            const TV c = old[v];
+            const TV toLive = FSurvival.Holds(s.Around(v)), alive = Mask(c != 0);
+            const TV born = toLive & ~alive, dies = ~toLive & alive;
+            next[v] = (born & One()) | (~(born | dies) & c);
+        }
+    }
+
+private:
+    TCountSet FSurvival;
+};
+
+// Weighted Life looks the nine counted positions up as a 9-bit pattern: bit 0 NW, 1 NN, 2 NE,
+// 3 WW, 4 ME, 5 EE, 6 SW, 7 SS, 8 SE, in the order of the rule's weights.
+class TWeightedKernel {
+public:
+    explicit TWeightedKernel(const TLifeKernelRule& rule)
+        : FOutcome(rule.Outcome), FHistory(rule.History), FLast(Splat(rule.LastState)),
+          FFirstDecay(Splat(rule.LastState > 1 ? 2 : 0))
+    {}
+    PLEXA_INLINE void Compute(const TV* window, const TV* old, TV* next) const
+    {
+        TV counted[kWindowVectors]; // 0xFF where counted
+        PLEXA_UNROLL for (int v = 0; v < kWindowVectors; ++v)
+            counted[v] = Mask(PLEXA_SIMD_NS::Counted(window[v], FHistory) != 0);
+        PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v) {
+            const TV L = counted[v], M = Next1(counted, v), R = Next2(counted, v);
+            const TV low = (L & Splat(0x01)) | (M & Splat(0x02)) | (R & Splat(0x04)) |
+                           (LanesDown<1>(L) & Splat(0x08)) | (LanesDown<1>(M) & Splat(0x10)) |
+                           (LanesDown<1>(R) & Splat(0x20)) | (LanesDown<2>(L) & Splat(0x40)) |
+                           (LanesDown<2>(M) & Splat(0x80));
+            const TV high = LanesDown<2>(R) & One();
+            const TV outcome = Lookup(low, high, RowLaneBits(v));
+            const TV born = Mask((outcome & One()) != 0);
+            const TV survives = Mask((outcome & Splat(2)) != 0);
+            const TV c = old[v];
+            next[v] = FHistory ? DecayNext(c, born, survives, FLast, FFirstDecay)
+                               : AgingNext(c, born, survives, FLast);
+        }
+    }
+
+private:
+    // The outcome of every lane's pattern; only lanes with a counted cell around are looked
+    // up, the others share the outcome of the empty pattern.
+    PLEXA_INLINE TV Lookup(TV low, TV high, TLaneBits rows) const
+    {
+        alignas(64) uint8_t lows[kLanes], highs[kLanes], outcomes[kLanes];
+        Store(lows, low);
+        Store(highs, high);
+        Store(outcomes, Splat(FOutcome[0]));
+        for (TLaneBits lanes = ~EqualLanes(low | high, TV{}) & rows; lanes != 0;
+             lanes &= lanes - 1) {
+            const int lane = LowestBit(lanes);
+            outcomes[lane] = FOutcome[lows[lane] | (highs[lane] << 8)];
+        }
+        return Load(outcomes);
+    }
+
+    const uint8_t* FOutcome;
+    bool FHistory;
+    TV FLast, FFirstDecay;
+};
+
+// Fills `r` from the block's old and new columns; false when nothing changed.
+PLEXA_INLINE bool Summarise(const TV* old, TV* next, int oldLive, TBlockResult& r)
+{
+    const TV rowLanes = RowLanes();
+    unsigned births = 0, birthColumns = 0, changedRows = 0, firstColumn = 0, lastColumn = 0;
+    int changedCount = 0, live = 0;
+    PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v) {
+        next[v] &= rowLanes;
+        const TLaneBits rows = RowLaneBits(v);
+        const TLaneBits empty = EqualLanes(next[v], TV{});
+        const TLaneBits changed = ~EqualLanes(next[v], old[v]) & rows;
+        const TLaneBits born = EqualLanes(old[v], TV{}) & ~empty & rows;
+        changedCount += CountBits(changed);
+        live += CountBits(~empty & rows);
+        PLEXA_UNROLL for (int h = 0; h < Columns(v); ++h) {
+            const int column = W * v + h;
+            const unsigned changedColumn = unsigned(changed >> (16 * h)) & 0xFFFFu;
+            const unsigned bornColumn = unsigned(born >> (16 * h)) & 0xFFFFu;
+            r.Changed[column] = uint16_t(changedColumn);
+            changedRows |= changedColumn;
+            if (column == 0) firstColumn = changedColumn;
+            if (column == TBlob::kSize - 1) lastColumn = changedColumn;
+            births |= bornColumn;
+            birthColumns |= bornColumn != 0 ? 1u << column : 0;
+        }
+        Store(r.Cells[W * v], next[v]);
+    }
+    constexpr unsigned kFirstRow = 1, kLastRow = 1u << (TBlob::kSize - 1);
+    r.Edges = uint16_t(
+        (changedCount != 0 ? beAny : 0) | (firstColumn != 0 ? beColumn0 : 0) |
+        (lastColumn != 0 ? beColumn9 : 0) | (changedRows & kFirstRow ? beRow0 : 0) |
+        (changedRows & kLastRow ? beRow9 : 0) | (firstColumn & kFirstRow ? beCorner00 : 0) |
+        (lastColumn & kFirstRow ? beCorner90 : 0) | (firstColumn & kLastRow ? beCorner09 : 0) |
+        (lastColumn & kLastRow ? beCorner99 : 0));
+    r.BirthColumns = uint16_t(birthColumns);
+    r.BirthRows = uint16_t(births);
+    r.LiveCount = uint8_t(live);
+    r.LiveDelta = int8_t(live - oldLive);
+    r.ChangedCount = uint8_t(changedCount);
+    return changedCount != 0;
+}
+
+// What the step needs to know of one block row across the three columns: its blocks, whether
+// any holds a live cell, and what of them changed recently.
+struct TBlockRow {
+    const TBlob* Blobs[3];
+    unsigned Live;
+    unsigned Fresh[3]; // TBlockEdge bits of changes at or after the job's Recent stamp
+
+    PLEXA_INLINE TBlockRow(const TBlockColumnJob& job, int index)
+    {
+        Live = 0;
+        PLEXA_UNROLL for (int c = 0; c < 3; ++c) {
+            Blobs[c] = job.Slots[c][index];
+            Live |= Blobs[c]->LiveCount;
+            // Arithmetic rather than a branch: which blocks are fresh is hard to predict.
+            Fresh[c] = job.Edges[c][index] & -unsigned(job.Stamps[c][index] >= job.Recent);
+        }
+    }
+};
+
+// Whether a cell of the block's neighbour window changed: an edge or corner facing it in the
+// rows above and below, an edge or anything in its own row.
+PLEXA_INLINE bool WindowChanged(const TBlockRow& up, const TBlockRow& mid, const TBlockRow& down)
+{
+    return ((up.Fresh[0] & beCorner99) | (up.Fresh[1] & beRow9) | (up.Fresh[2] & beCorner09) |
+            (mid.Fresh[0] & beColumn9) | mid.Fresh[1] | (mid.Fresh[2] & beColumn0) |
+            (down.Fresh[0] & beCorner90) | (down.Fresh[1] & beRow0) |
+            (down.Fresh[2] & beCorner00)) != 0;
+}
+
+// Computes one block from its rows of blocks; false when it does not change.
+template <class TKernel>
+PLEXA_INLINE bool StepBlock(const TKernel& kernel, const TBlockColumnJob& job,
+                            const TBlockRow& up, const TBlockRow& mid, const TBlockRow& down,
+                            TBlockResult& r)
+{
+    const TBlob* self = mid.Blobs[1];
+    if (self == job.Void) return false; // takes no cells
+    // A block whose window did not change since the previous step computes exactly what it
+    // computed then: nothing new.
+    if (job.SkipQuiet && !WindowChanged(up, mid, down)) return false;
+    if ((up.Live | mid.Live | down.Live) == 0) return false;
+
+    const TBlob* const nb[3][3] = {{up.Blobs[0], up.Blobs[1], up.Blobs[2]},
+                                   {mid.Blobs[0], mid.Blobs[1], mid.Blobs[2]},
+                                   {down.Blobs[0], down.Blobs[1], down.Blobs[2]}};
+    TV window[kWindowVectors], old[kBlockVectors], next[kBlockVectors];
+    BuildWindow(nb, window);
+    PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v)
+        old[v] = Load(self->Cells[W * v], Columns(v));
+    kernel.Compute(window, old, next);
+    return Summarise(old, next, self->LiveCount, r);
+}
+
+template <class TKernel>
+int StepColumn(const TKernel& kernel, const TBlockColumnJob& job, TBlockResult* results)
+{
+    // Element by + 1 of the job's arrays is block row by; rows wrap when the board does.
+    const auto index = [&job](int32_t by) {
+        return (!job.Wrap ? by : by < 0 ? job.LastBoardRow : by > job.LastBoardRow ? 0 : by) + 1;
+    };
+    int count = 0;
+    TBlockRow up(job, index(job.FirstRow - 1)), mid(job, index(job.FirstRow));
+    for (int32_t by = job.FirstRow; by <= job.LastRow; ++by) {
+        const TBlockRow down(job, index(by + 1));
+        if (StepBlock(kernel, job, up, mid, down, results[count])) results[count++].Row = by;
+        up = mid;
+        mid = down;
+    }
+    return count;
+}
+
+} // namespace
+
+int StepLifeColumn(const TLifeKernelRule& rule, const TBlockColumnJob& job, TBlockResult* results)
+{
+    switch (rule.Kernel) {
+    case TLifeKernel::Life:
+        return StepColumn(TCountKernel<false>(rule), job, results);
+    case TLifeKernel::Generations:
+        return StepColumn(TCountKernel<true>(rule), job, results);
+    case TLifeKernel::Weighted:
+        return StepColumn(TWeightedKernel(rule), job, results);
+    case TLifeKernel::Vote:
+        return StepColumn(TVoteKernel(rule), job, results);
+    }
+    return 0;
+}
+
+} // namespace PLEXA_SIMD_NS

@@ -1,0 +1,2 @@
+// The outer-totalistic kernels built for plain x86-64 (SSE2).
+#include "engine/u_StepLifeKernels.h"
