@@ -26,6 +26,7 @@ enum TBlockEdge : uint16_t {
 // One column of blocks to compute. Each pointer addresses the slots (or change stamps) of a
 // block column from row -1, the ring, on: element by + 1 belongs to block row by.
 struct TBlockColumnJob {
+    static constexpr int kMaxRows = 250; // the board's block rows at most
     const TBlob* const* Slots[3]; // the columns left of, at and right of the computed one
     const uint32_t* Stamps[3];
     const uint16_t* Edges[3];
