@@ -19,9 +19,15 @@ enum class TUndoEvent {
     Manual,
 };
 
+struct TGlobals;
+
 class TUndo {
 public:
+    explicit TUndo(TGlobals& globals) : FGlobals(globals) {}
     // Snapshots arrive with the undo history itself; until then nothing is recorded.
     void AddEvent(TUndoEvent) {}
     void Clear() {}
+
+private:
+    [[maybe_unused]] TGlobals& FGlobals;
 };

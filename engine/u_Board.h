@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 struct TGlobals;
@@ -78,6 +79,7 @@ public:
     int32_t MaxPopulationCycle() const { return FMaxPopulationCycle; }
     void UpdateMaximum();
     int32_t Cycle() const { return FCycle; }
+    void SetCycle(int32_t cycle) { FCycle = cycle; }
     bool IsModified() const { return FModified; }
     void SetModified(bool modified) { FModified = modified; }
 
@@ -88,6 +90,7 @@ public:
     bool Wrap() const { return FWrap; }
     void SetWrap(bool wrap) { FWrap = wrap; }
     int32_t CurrentRow1D() const { return FCurrentRow1D; }
+    void SetCurrentRow1D(int32_t row) { FCurrentRow1D = row; }
 
     // Rules: SetRules applies a text to the active game; RuleText formats the active game's rule.
     void SetRules(std::string_view text);
@@ -98,6 +101,7 @@ public:
     const TRulesTable& RulesTable() const { return FRulesTable; }
     const std::string& RulesTableText() const { return FRulesTableText; }
     const std::string& LibraryName() const { return FLibraryName; }
+    void SetLibraryName(std::string name) { FLibraryName = std::move(name); }
 
     // One generation of the active game; `draw` paints the written cells through the painter.
     void Step(bool draw);

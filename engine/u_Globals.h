@@ -7,13 +7,18 @@
 #include "edit/u_Undo.h"
 #include "engine/u_Board.h"
 #include "engine/u_Run.h"
+#include "engine/u_UserRules.h"
 #include "rules/u_Life.h"
+
+#include <string>
 
 class THost;
 class TStepPainter;
 
 struct TGlobals {
-    explicit TGlobals(THost& host) : Host(host), Life(host), Board(*this) {}
+    explicit TGlobals(THost& host)
+        : Host(host), Life(host), Undo(*this), UserRules(*this), Board(*this)
+    {}
     TGlobals(const TGlobals&) = delete;
     TGlobals& operator=(const TGlobals&) = delete;
 
@@ -23,6 +28,9 @@ struct TGlobals {
     TDocument Document;
     TUndo Undo;
     TRunControl Run;
-    TStepPainter* Painter = nullptr; // set by the board view while it exists
+    TStepPainter* Painter = nullptr;     // set by the board view while it exists
+    TPaletteLoader* Palettes = nullptr;  // set by whoever owns the palettes
+    std::string ProgramFolder;           // the folder of the executable, ending in '/'
+    TUserRules UserRules;                // outlives the board, which calls its library
     TBoard Board;
 };
