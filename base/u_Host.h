@@ -33,6 +33,10 @@ public:
     virtual void SetClipboardText(std::string_view text) = 0;
     virtual void SetWaitCursor(bool on) = 0;
     virtual void Refresh(unsigned what) = 0;
+    // Shows how far a long operation has come (e.g. "42%") in the status bar; EndProgress puts
+    // back what the status bar showed before.
+    virtual void ShowProgress(std::string_view text) = 0;
+    virtual void EndProgress() = 0;
 };
 
 // A host without a window: no sounds, no clipboard, nothing to refresh; messages are dropped
@@ -50,4 +54,6 @@ public:
     void SetClipboardText(std::string_view) override {}
     void SetWaitCursor(bool) override {}
     void Refresh(unsigned) override {}
+    void ShowProgress(std::string_view) override {}
+    void EndProgress() override {}
 };

@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QString>
 
 namespace {
@@ -88,4 +90,15 @@ void TQtHost::SetWaitCursor(bool on)
 void TQtHost::Refresh(unsigned what)
 {
     if (OnRefresh) OnRefresh(what);
+}
+
+void TQtHost::ShowProgress(std::string_view text)
+{
+    if (auto* window = qobject_cast<QMainWindow*>(&FWindow))
+        window->statusBar()->showMessage(ToQString(text));
+}
+
+void TQtHost::EndProgress()
+{
+    if (auto* window = qobject_cast<QMainWindow*>(&FWindow)) window->statusBar()->clearMessage();
 }

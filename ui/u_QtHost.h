@@ -28,6 +28,9 @@ public:
     // Nested calls are counted; the cursor returns when the outermost caller switches it off.
     void SetWaitCursor(bool on) override;
     void Refresh(unsigned what) override;
+    // A temporary status-bar message, which hides the window's own fields until it ends.
+    void ShowProgress(std::string_view text) override;
+    void EndProgress() override;
 
     // Receives the TRefresh bits; set by the main window once its widgets exist.
     std::function<void(unsigned)> OnRefresh;

@@ -4,6 +4,7 @@
 #include "base/u_Host.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,16 +27,25 @@ public:
         Answers.pop_front();
         return answer;
     }
-    void ProcessEvents() override {}
+    void ProcessEvents() override
+    {
+        if (OnProcessEvents) OnProcessEvents();
+    }
     void PlaySound(std::string_view name) override { Sounds.emplace_back(name); }
     std::string ClipboardText() override { return Clipboard; }
     void SetClipboardText(std::string_view text) override { Clipboard = text; }
     void SetWaitCursor(bool) override {}
     void Refresh(unsigned what) override { Refreshed |= what; }
+    void ShowProgress(std::string_view text) override { Progress.emplace_back(text); }
+    void EndProgress() override { ++ProgressEnds; }
 
     std::vector<TRecordedMessage> Messages;
     std::deque<TMsgAnswer> Answers; // for Yes/No questions; No when empty
     std::vector<std::string> Sounds;
     std::string Clipboard;
     unsigned Refreshed = 0;
+    std::vector<std::string> Progress;
+    int ProgressEnds = 0;
+    // Stands for whatever the person does while a long operation lets events run.
+    std::function<void()> OnProcessEvents;
 };
