@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <random>
 
@@ -53,10 +54,21 @@ void FillAtRandom(TBoard& board, double percent, uint64_t seed)
             if (double(rng() >> 11) * 0x1.0p-53 < chance) board.SetCell(x, y, 1);
 }
 
-int Run(const TCliOptions& o)
+// The folder of this executable, ending in '/': the data folders sit beside it.
+std::string ProgramFolder(const char* argv0)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path exe = fs::read_symlink("/proc/self/exe", error);
+    if (error) exe = fs::absolute(argv0, error);
+    return exe.parent_path().string() + '/';
+}
+
+int Run(const TCliOptions& o, const std::string& programFolder)
 {
     TCliHost host(o.Quiet);
     TGlobals g(host);
+    g.ProgramFolder = programFolder;
     TBoard& board = g.Board;
     board.SetSize(kDefaultWidth, kDefaultHeight);
 
@@ -125,5 +137,5 @@ int main(int argc, char** argv)
         std::cout << CliUsage();
         return 0;
     }
-    return Run(*options);
+    return Run(*options, ProgramFolder(argv[0]));
 }

@@ -33,7 +33,7 @@ public:
     static constexpr int32_t kMinSize = 20;
     static constexpr int kSlotsX = kMaxWidth / TBlob::kSize + 2;  // 10 002, with the ring
     static constexpr int kSlotsY = kMaxHeight / TBlob::kSize + 2; // 252
-    static constexpr int kMaxStates = 25;
+    static constexpr int kMaxStates = kCellStates;
     static constexpr const char* kNoLibrary = "Not loaded";
 
     explicit TBoard(TGlobals& globals);
@@ -119,7 +119,11 @@ private:
     void ExtendLiveBox(int32_t x, int32_t y, int32_t bx, int32_t by);
 
     bool ComputeChanges(bool collect);
-    bool StepLifeFamily(const TStepParams& params, bool skipQuiet, bool collect);
+    TBlockRule BlockRule(const TStepParams& params) const;
+    bool StepBlocks(const TBlockRule& rule, bool skipQuiet, bool farReach, bool collect);
+    bool StepRow(bool collect);
+    void ReadRow(int32_t y, uint8_t* cells) const;
+    void WriteRow(int32_t y, const uint8_t* cells);
     bool WriteBlocks(int32_t bx, const TBlockResult* results, int count, bool collect);
     void PaintChanges();
     void ReportStepMemoryFailure();
@@ -166,7 +170,10 @@ private:
     // step ran with.
     std::unique_ptr<TBlockResult[]> FBlockResults;
     std::array<TChangeList, kMaxStates> FChanges;
-    TLifeColumnStep FStepLifeColumn;
+    TBlockColumnStep FStepBlockColumn;
+    // The row games' current row with ten cells of margin on each side, and their new row.
+    std::vector<uint8_t> FRowCells;
+    std::vector<uint8_t> FNewRow;
     TStepIsa FStepIsa;
     uint32_t FStepStamp = 0;
     TStepParams FLastParams;

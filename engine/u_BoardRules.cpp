@@ -57,8 +57,10 @@ void TBoard::SetRules(std::string_view text)
         life.SetDimension(1);
         life.Special.InitFromString(text);
         break;
+    case gmUserDll:
+        FGlobals.UserRules.Activate(text);
+        break;
     default:
-        // User rule libraries are bound by the plug-in loader.
         break;
     }
 }

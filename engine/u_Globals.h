@@ -4,6 +4,7 @@
 
 #include "base/u_Document.h"
 #include "base/u_Memory.h"
+#include "base/u_Random.h"
 #include "edit/u_Undo.h"
 #include "engine/u_Board.h"
 #include "engine/u_Run.h"
@@ -24,13 +25,14 @@ struct TGlobals {
 
     THost& Host;
     TMemoryGate Memory;
+    TRandom Random;
     TLife Life;
     TDocument Document;
     TUndo Undo;
     TRunControl Run;
-    TStepPainter* Painter = nullptr;     // set by the board view while it exists
-    TPaletteLoader* Palettes = nullptr;  // set by whoever owns the palettes
-    std::string ProgramFolder;           // the folder of the executable, ending in '/'
-    TUserRules UserRules;                // outlives the board, which calls its library
+    TStepPainter* Painter = nullptr;    // set by the board view while it exists
+    TPaletteLoader* Palettes = nullptr; // set by whoever owns the palettes
+    std::string ProgramFolder;          // the folder of the executable, ending in '/'
+    TUserRules UserRules;               // outlives the board, which calls its library
     TBoard Board;
 };

@@ -98,8 +98,8 @@ PLEXA_INLINE TV ColumnsOn(TV a, TV b)
 {
 #if defined(__AVX512BW__)
     typedef uint64_t TQuads __attribute__((vector_size(64)));
-    return (TV)__builtin_shufflevector((TQuads)a, (TQuads)b, 2 * N, 2 * N + 1, 2 * N + 2,
-                                       2 * N + 3, 2 * N + 4, 2 * N + 5, 2 * N + 6, 2 * N + 7);
+    return (TV)__builtin_shufflevector((TQuads)a, (TQuads)b, 2 * N, 2 * N + 1, 2 * N + 2, 2 * N + 3,
+                                       2 * N + 4, 2 * N + 5, 2 * N + 6, 2 * N + 7);
 #elif defined(__AVX2__)
     return N == 1 ? (TV)_mm256_permute2x128_si256((TRaw)a, (TRaw)b, 0x21) : b;
 #else

@@ -31,14 +31,15 @@ TStepParams TStepParams::Of(const TBoard& board, const TLife& life)
                 uint8_t((rule.IsBorn(sum) ? 1 : 0) | (rule.Survives(sum) ? 2 : 0));
         }
     }
+    if (p.Game == gmRulesTable) p.RulesTable = board.RulesTable();
+    if (p.Game == gmCyclic) p.Cyclic = life.Cycl;
     return p;
 }
 
 TBoard::TStepIsa TBoard::BestStepIsa()
 {
     __builtin_cpu_init();
-    if (!__builtin_cpu_supports("popcnt") || !__builtin_cpu_supports("avx2"))
-        return TStepIsa::Sse2;
+    if (!__builtin_cpu_supports("popcnt") || !__builtin_cpu_supports("avx2")) return TStepIsa::Sse2;
     const bool avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
                         __builtin_cpu_supports("avx512vl");
     return avx512 ? TStepIsa::Avx512 : TStepIsa::Avx2;
@@ -49,13 +50,13 @@ void TBoard::SetStepIsa(TStepIsa isa)
     FStepIsa = std::min(isa, BestStepIsa());
     switch (FStepIsa) {
     case TStepIsa::Sse2:
-        FStepLifeColumn = simd_sse2::StepLifeColumn;
+        FStepBlockColumn = simd_sse2::StepBlockColumn;
         break;
     case TStepIsa::Avx2:
-        FStepLifeColumn = simd_avx2::StepLifeColumn;
+        FStepBlockColumn = simd_avx2::StepBlockColumn;
         break;
     case TStepIsa::Avx512:
-        FStepLifeColumn = simd_avx512::StepLifeColumn;
+        FStepBlockColumn = simd_avx512::StepBlockColumn;
         break;
     }
 }
@@ -95,39 +96,73 @@ bool TBoard::ComputeChanges(bool collect)
     ++FStepStamp;
 
     const TLife& life = FGlobals.Life;
-    switch (life.Game()) {
-    case gmLife:
-    case gmGenerations:
-    case gmWeightedLife:
-    case gmVoteForLife: {
-        const TStepParams params = TStepParams::Of(*this, life);
-        const bool skipQuiet = FLastParamsValid && FLastParams == params;
-        FLastParams = params;
-        FLastParamsValid = true;
-        return StepLifeFamily(params, skipQuiet, collect);
+    const uint8_t game = life.Game();
+    if (game == gm1DTotalistic || game == gmSpecial ||
+        (game == gmUserDll && life.Dimension() == 1)) {
+        FLastParamsValid = false;
+        return StepRow(collect);
     }
-    default:
+    if (game < gmLife || game > gmUserDll) {
         FLastParamsValid = false;
         return true;
     }
+    const TStepParams params = TStepParams::Of(*this, life);
+    // Quiet blocks are passed over only where a block's next state depends on its cells and
+    // the rule alone: user rules may look at the cycle number.
+    const bool cellsOnly = game != gmUserDll;
+    const bool skipQuiet = cellsOnly && FLastParamsValid && FLastParams == params;
+    FLastParams = params;
+    FLastParamsValid = cellsOnly;
+    const TBlockRule rule = BlockRule(params);
+    return StepBlocks(rule, skipQuiet, rule.Kernel == TBlockKernel::Cyclic && rule.Range > 1,
+                      collect);
 }
 
-static TLifeKernelRule KernelRule(const TStepParams& params)
+TBlockRule TBoard::BlockRule(const TStepParams& params) const
 {
-    TLifeKernelRule rule{};
-    rule.Kernel = params.Game == gmLife           ? TLifeKernel::Life
-                  : params.Game == gmGenerations  ? TLifeKernel::Generations
-                  : params.Game == gmWeightedLife ? TLifeKernel::Weighted
-                                                  : TLifeKernel::Vote;
-    rule.Survival = params.Survival;
-    rule.Birth = params.Birth;
+    TBlockRule rule{};
     rule.LastState = uint8_t(params.StatesCount - 1);
-    rule.History = params.WeightedHistory;
-    rule.Outcome = params.WeightedOutcome.data();
+    switch (params.Game) {
+    case gmLife:
+    case gmGenerations:
+    case gmVoteForLife:
+        rule.Kernel = params.Game == gmLife          ? TBlockKernel::Life
+                      : params.Game == gmGenerations ? TBlockKernel::Generations
+                                                     : TBlockKernel::Vote;
+        rule.Survival = params.Survival;
+        rule.Birth = params.Birth;
+        break;
+    case gmWeightedLife:
+        rule.Kernel = TBlockKernel::Weighted;
+        rule.History = params.WeightedHistory;
+        rule.Outcome = params.WeightedOutcome.data();
+        break;
+    case gmRulesTable:
+        rule.Kernel = TBlockKernel::RulesTable;
+        rule.Table = FRulesTable.Table;
+        rule.FiringMask = FRulesTable.OddStates ? 1 : 0xFF;
+        rule.Moore = FRulesTable.Neighbourhood != 2;
+        rule.Centre = FRulesTable.Centre;
+        break;
+    case gmCyclic: {
+        const TRulesCycl& cyclic = FGlobals.Life.Cycl;
+        rule.Kernel = TBlockKernel::Cyclic;
+        rule.Moore = cyclic.Neighbourhood != 2;
+        rule.Range = std::clamp(cyclic.Range, 1, 10);
+        rule.Threshold = cyclic.Threshold;
+        rule.GreenbergHastings = cyclic.GreenbergHastings;
+        break;
+    }
+    default:
+        rule.Kernel = TBlockKernel::UserRule;
+        rule.UserRule = FGlobals.UserRules.Rule2D();
+        rule.Cycle = FCycle;
+        break;
+    }
     return rule;
 }
 
-bool TBoard::StepLifeFamily(const TStepParams& params, bool skipQuiet, bool collect)
+bool TBoard::StepBlocks(const TBlockRule& rule, bool skipQuiet, bool farReach, bool collect)
 {
     int32_t bx0 = 0, bx1 = FBXMax, by0 = 0, by1 = FBYMax;
     if (!FWrap) {
@@ -138,7 +173,6 @@ bool TBoard::StepLifeFamily(const TStepParams& params, bool skipQuiet, bool coll
     }
     if (bx0 > bx1 || by0 > by1) return true;
 
-    const TLifeKernelRule rule = KernelRule(params);
     TBlockColumnJob job{};
     job.Void = &FVoid;
     job.FirstRow = by0;
@@ -147,6 +181,7 @@ bool TBoard::StepLifeFamily(const TStepParams& params, bool skipQuiet, bool coll
     job.Wrap = FWrap;
     job.SkipQuiet = skipQuiet;
     job.Recent = FStepStamp - 1;
+    job.FarReach = farReach;
 
     // A column's results are written once the next column is computed. On a wrapped board the
     // last column reads column 0 as its right neighbour, so column 0 is written last of all.
@@ -164,10 +199,10 @@ bool TBoard::StepLifeFamily(const TStepParams& params, bool skipQuiet, bool coll
             job.Edges[c] = &FSlotEdges[SlotIndex(columns[c], -1)];
         }
         if (FWrap && bx == 0) {
-            heldCount = FStepLifeColumn(rule, job, held);
+            heldCount = FStepBlockColumn(rule, job, held);
             continue;
         }
-        const int count = FStepLifeColumn(rule, job, current);
+        const int count = FStepBlockColumn(rule, job, current);
         collecting = WriteBlocks(bx - 1, previous, previousCount, collecting);
         std::swap(previous, current);
         previousCount = count;

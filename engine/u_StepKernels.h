@@ -1,7 +1,8 @@
 #pragma once
-// The outer-totalistic games on a column of blocks: Life, Generations, Weighted Life and Vote
-// for Life. Included only by the units that build it for one instruction set each; see
-// u_Simd.h for why everything here sits in that set's namespace.
+// The two-dimensional games on a column of blocks: the outer-totalistic ones (Life,
+// Generations, Weighted Life, Vote for Life) on byte vectors, the rules table, Cyclic CA and
+// user rules cell by cell. Included only by the units that build it for one instruction set
+// each; see u_Simd.h for why everything here sits in that set's namespace.
 
 #include "engine/u_BlockStep.h"
 #include "engine/u_Simd.h"
@@ -86,10 +87,10 @@ PLEXA_INLINE TV WindowRowVector(const TBlob* const row[3], int v)
 // nb[row][column] are the block and its neighbours; nb[1][1] is the block itself.
 PLEXA_INLINE void BuildWindow(const TBlob* const nb[3][3], TV window[kWindowVectors])
 {
-    PLEXA_UNROLL for (int v = 0; v < kWindowVectors; ++v)
-        window[v] = LanesUp<1>(WindowRowVector(nb[1], v)) |
-                    LanesDown<TBlob::kSize - 1>(WindowRowVector(nb[0], v)) |
-                    LanesUp<11>(WindowRowVector(nb[2], v));
+    PLEXA_UNROLL for (int v = 0; v < kWindowVectors; ++v) window[v] =
+        LanesUp<1>(WindowRowVector(nb[1], v)) |
+        LanesDown<TBlob::kSize - 1>(WindowRowVector(nb[0], v)) |
+        LanesUp<11>(WindowRowVector(nb[2], v));
 }
 
 // For the block vector v, the window vectors whose first column lies one or two columns on.
@@ -134,7 +135,8 @@ struct TColumnSums {
 
     PLEXA_INLINE TColumnSums(const TV* window, bool stateOneOnly)
     {
-        PLEXA_UNROLL for (int v = 0; v < kWindowVectors; ++v) {
+        PLEXA_UNROLL for (int v = 0; v < kWindowVectors; ++v)
+        {
             Counted[v] = PLEXA_SIMD_NS::Counted(window[v], stateOneOnly);
             Sums[v] = Counted[v] + LanesDown<1>(Counted[v]) + LanesDown<2>(Counted[v]);
         }
@@ -147,14 +149,17 @@ struct TColumnSums {
 template <bool Decay>
 class TCountKernel {
 public:
-    explicit TCountKernel(const TLifeKernelRule& rule)
+    explicit TCountKernel(const TBlockRule& rule)
         : FSurvival(rule.Survival), FBirth(rule.Birth), FLast(Splat(rule.LastState)),
           FFirstDecay(Splat(rule.LastState > 1 ? 2 : 0))
     {}
-    PLEXA_INLINE void Compute(const TV* window, const TV* old, TV* next) const
+    static constexpr bool kSkipsEmpty = true;
+    PLEXA_INLINE void Compute(const TBlob* const[3][3], const TV* window, const TV* old,
+                              TV* next) const
     {
         const TColumnSums s(window, Decay);
-        PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v) {
+        PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v)
+        {
             const TV c = old[v];
             const TV k = s.Around(v) - PLEXA_SIMD_NS::Counted(c, Decay);
             const TV born = FBirth.Holds(k), survives = FSurvival.Holds(k);
@@ -172,11 +177,14 @@ private:
 // the nine is in the survival set.
 class TVoteKernel {
 public:
-    explicit TVoteKernel(const TLifeKernelRule& rule) : FSurvival(rule.Survival) {}
-    PLEXA_INLINE void Compute(const TV* window, const TV* old, TV* next) const
+    explicit TVoteKernel(const TBlockRule& rule) : FSurvival(rule.Survival) {}
+    static constexpr bool kSkipsEmpty = true;
+    PLEXA_INLINE void Compute(const TBlob* const[3][3], const TV* window, const TV* old,
+                              TV* next) const
     {
         const TColumnSums s(window, false);
-        PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v) {
+        PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v)
+        {
             const TV c = old[v];
             const TV toLive = FSurvival.Holds(s.Around(v)), alive = Mask(c != 0);
             const TV born = toLive & ~alive, dies = ~toLive & alive;
@@ -192,16 +200,19 @@ private:
 // 3 WW, 4 ME, 5 EE, 6 SW, 7 SS, 8 SE, in the order of the rule's weights.
 class TWeightedKernel {
 public:
-    explicit TWeightedKernel(const TLifeKernelRule& rule)
+    explicit TWeightedKernel(const TBlockRule& rule)
         : FOutcome(rule.Outcome), FHistory(rule.History), FLast(Splat(rule.LastState)),
           FFirstDecay(Splat(rule.LastState > 1 ? 2 : 0))
     {}
-    PLEXA_INLINE void Compute(const TV* window, const TV* old, TV* next) const
+    static constexpr bool kSkipsEmpty = true;
+    PLEXA_INLINE void Compute(const TBlob* const[3][3], const TV* window, const TV* old,
+                              TV* next) const
     {
         TV counted[kWindowVectors]; // 0xFF where counted
-        PLEXA_UNROLL for (int v = 0; v < kWindowVectors; ++v)
-            counted[v] = Mask(PLEXA_SIMD_NS::Counted(window[v], FHistory) != 0);
-        PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v) {
+        PLEXA_UNROLL for (int v = 0; v < kWindowVectors; ++v) counted[v] =
+            Mask(PLEXA_SIMD_NS::Counted(window[v], FHistory) != 0);
+        PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v)
+        {
             const TV L = counted[v], M = Next1(counted, v), R = Next2(counted, v);
             const TV low = (L & Splat(0x01)) | (M & Splat(0x02)) | (R & Splat(0x04)) |
                            (LanesDown<1>(L) & Splat(0x08)) | (LanesDown<1>(M) & Splat(0x10)) |
@@ -239,13 +250,213 @@ private:
     TV FLast, FFirstDecay;
 };
 
+// The rules that look at cells one by one read the window as bytes, W(a, b) being window
+// column a, row b, and write the new state of block cell (i, j).
+class TWindowBytes {
+public:
+    PLEXA_INLINE explicit TWindowBytes(const TV* window)
+    {
+        PLEXA_UNROLL for (int v = 0; v < kWindowVectors; ++v) Store(FBytes + v * kLanes, window[v]);
+    }
+    PLEXA_INLINE uint8_t operator()(int a, int b) const { return FBytes[16 * a + b]; }
+
+private:
+    alignas(64) uint8_t FBytes[kWindowVectors * kLanes];
+};
+
+class TBlockBytes {
+public:
+    PLEXA_INLINE uint8_t& operator()(int i, int j) { return FBytes[16 * i + j]; }
+    PLEXA_INLINE void LoadInto(TV* next) const
+    {
+        PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v) next[v] = Load(FBytes + v * kLanes);
+    }
+
+private:
+    alignas(64) uint8_t FBytes[kBlockVectors * kLanes] = {};
+};
+
+// States beyond the last one can only come from outside; tables are never indexed with them.
+PLEXA_INLINE int Bounded(uint8_t state)
+{
+    return state < kCellStates ? state : kCellStates - 1;
+}
+
+// Rules table: the next state by the cell's state and the number of firing cells around it.
+class TTableKernel {
+public:
+    static constexpr bool kSkipsEmpty = true;
+    explicit TTableKernel(const TBlockRule& rule) : FRule(rule) {}
+    PLEXA_INLINE void Compute(const TBlob* const[3][3], const TV* window, const TV*, TV* next) const
+    {
+        const TWindowBytes w(window);
+        TBlockBytes out;
+        const auto fires = [this](uint8_t state) { return (state & FRule.FiringMask) == 1; };
+        for (int i = 0; i < TBlob::kSize; ++i)
+            for (int j = 0; j < TBlob::kSize; ++j) {
+                const uint8_t c = w(i + 1, j + 1);
+                int k = fires(w(i + 1, j)) + fires(w(i, j + 1)) + fires(w(i + 2, j + 1)) +
+                        fires(w(i + 1, j + 2));
+                if (FRule.Moore)
+                    k += fires(w(i, j)) + fires(w(i + 2, j)) + fires(w(i, j + 2)) +
+                         fires(w(i + 2, j + 2));
+                if (FRule.Centre) k += fires(c);
+                out(i, j) = FRule.Table[Bounded(c)][k];
+            }
+        out.LoadInto(next);
+    }
+
+private:
+    const TBlockRule& FRule;
+};
+
+// User rules: the library's CARule for every cell, i and j being the cell's place in its block.
+class TUserKernel {
+public:
+    static constexpr bool kSkipsEmpty = true;
+    explicit TUserKernel(const TBlockRule& rule) : FRule(rule) {}
+    PLEXA_INLINE void Compute(const TBlob* const[3][3], const TV* window, const TV*, TV* next) const
+    {
+        const TWindowBytes w(window);
+        TBlockBytes out;
+        if (FRule.UserRule)
+            for (int i = 0; i < TBlob::kSize; ++i)
+                for (int j = 0; j < TBlob::kSize; ++j) {
+                    const int32_t result =
+                        FRule.UserRule(FRule.Cycle, i, j, w(i, j), w(i + 1, j), w(i + 2, j),
+                                       w(i, j + 1), w(i + 1, j + 1), w(i + 2, j + 1), w(i, j + 2),
+                                       w(i + 1, j + 2), w(i + 2, j + 2));
+                    // The low byte counts; beyond the last state means the last state.
+                    const int state = result & 0xFF;
+                    out(i, j) = uint8_t(state > kCellStates - 1 ? kCellStates - 1 : state);
+                }
+        out.LoadInto(next);
+    }
+
+private:
+    const TBlockRule& FRule;
+};
+
+// Cyclic CA: a cell advances to its successor state when at least `Threshold` cells within the
+// range hold that successor; with Greenberg-Hastings a live cell advances regardless. Every
+// block is computed, since empty cells advance when enough neighbours hold state 1.
+class TCyclicKernel {
+public:
+    static constexpr bool kSkipsEmpty = false;
+    explicit TCyclicKernel(const TBlockRule& rule) : FRule(rule) {}
+    PLEXA_INLINE void Compute(const TBlob* const nb[3][3], const TV* window, const TV* old,
+                              TV* next) const
+    {
+        if (FRule.Range <= 1) {
+            ComputeNear(window, old, next);
+            return;
+        }
+        TBlockBytes out;
+        ComputeFar(nb, out);
+        out.LoadInto(next);
+    }
+
+private:
+    static constexpr int kMaxRange = 10;
+
+    PLEXA_INLINE int Successor(int c) const { return c < FRule.LastState ? c + 1 : 0; }
+    // The new state when `count` cells around hold the successor of `c`.
+    PLEXA_INLINE uint8_t Next(int c, int count) const
+    {
+        const int successor = Successor(c);
+        if (count >= FRule.Threshold) return uint8_t(successor);
+        return uint8_t(c > FRule.LastState ? FRule.LastState : c);
+    }
+    PLEXA_INLINE bool Advances(int c) const { return FRule.GreenbergHastings && c != 0; }
+
+    // Range 1: the eight or four neighbours, from the window, on whole vectors.
+    PLEXA_INLINE void ComputeNear(const TV* window, const TV* old, TV* next) const
+    {
+        const TV last = Splat(FRule.LastState), one = One();
+        // Thresholds above 8 are never reached; below 1 always.
+        const TV threshold = Splat(uint8_t(FRule.Threshold < 1   ? 0
+                                           : FRule.Threshold > 9 ? 9
+                                                                 : FRule.Threshold));
+        PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v)
+        {
+            const TV c = old[v];
+            const TV successor = Mask(c < last) & (c + one);
+            const auto holds = [&successor, &one](TV cells) {
+                return Mask(cells == successor) & one;
+            };
+            const TV left = window[v], middle = Next1(window, v), right = Next2(window, v);
+            TV k = holds(LanesDown<1>(left)) + holds(middle) + holds(LanesDown<2>(middle)) +
+                   holds(LanesDown<1>(right));
+            if (FRule.Moore)
+                k += holds(left) + holds(LanesDown<2>(left)) + holds(right) +
+                     holds(LanesDown<2>(right));
+            TV advances = Mask(MinU8(k, threshold) == threshold);
+            if (FRule.GreenbergHastings) advances |= Mask(c != 0);
+            next[v] = (advances & successor) | (~advances & MinU8(c, last));
+        }
+    }
+
+    // Ranges 2..10 reach up to ten cells into the neighbouring blocks: the 30x30 cells of the
+    // nine blocks are copied once, and each successor state gets running counts along the
+    // rows, so that a cell's count takes one subtraction per row of its neighbourhood.
+    void ComputeFar(const TBlob* const nb[3][3], TBlockBytes& out) const
+    {
+        constexpr int kSide = 3 * TBlob::kSize;
+        uint8_t area[kSide][kSide]; // [row][column]
+        for (int br = 0; br < 3; ++br)
+            for (int bc = 0; bc < 3; ++bc)
+                for (int i = 0; i < TBlob::kSize; ++i)
+                    for (int j = 0; j < TBlob::kSize; ++j)
+                        area[br * TBlob::kSize + j][bc * TBlob::kSize + i] =
+                            nb[br][bc]->Cells[i][j];
+
+        uint32_t wanted = 0; // the successors the block's cells look for, as bits
+        for (int i = 0; i < TBlob::kSize; ++i)
+            for (int j = 0; j < TBlob::kSize; ++j) {
+                const int c = area[TBlob::kSize + j][TBlob::kSize + i];
+                if (!Advances(c)) wanted |= 1u << Successor(c);
+            }
+
+        uint16_t runs[kSide][kSide + 1]; // runs[y][x]: cells of the state in row y before x
+        const int range = FRule.Range > kMaxRange ? kMaxRange : FRule.Range;
+        for (int state = 0; wanted != 0; ++state, wanted >>= 1) {
+            if ((wanted & 1) == 0) continue;
+            for (int y = 0; y < kSide; ++y) {
+                runs[y][0] = 0;
+                for (int x = 0; x < kSide; ++x)
+                    runs[y][x + 1] = uint16_t(runs[y][x] + (area[y][x] == state));
+            }
+            for (int i = 0; i < TBlob::kSize; ++i)
+                for (int j = 0; j < TBlob::kSize; ++j) {
+                    const int x = TBlob::kSize + i, y = TBlob::kSize + j;
+                    const int c = area[y][x];
+                    if (Advances(c) || Successor(c) != state) continue;
+                    int k = 0;
+                    for (int dy = -range; dy <= range; ++dy) {
+                        const int reach = FRule.Moore ? range : range - (dy < 0 ? -dy : dy);
+                        k += runs[y + dy][x + reach + 1] - runs[y + dy][x - reach];
+                    }
+                    out(i, j) = Next(c, k);
+                }
+        }
+        for (int i = 0; i < TBlob::kSize; ++i)
+            for (int j = 0; j < TBlob::kSize; ++j) {
+                const int c = area[TBlob::kSize + j][TBlob::kSize + i];
+                if (Advances(c)) out(i, j) = uint8_t(Successor(c));
+            }
+    }
+
+    const TBlockRule& FRule;
+};
+
 // Fills `r` from the block's old and new columns; false when nothing changed.
 PLEXA_INLINE bool Summarise(const TV* old, TV* next, int oldLive, TBlockResult& r)
 {
     const TV rowLanes = RowLanes();
     unsigned births = 0, birthColumns = 0, changedRows = 0, firstColumn = 0, lastColumn = 0;
     int changedCount = 0, live = 0;
-    PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v) {
+    PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v)
+    {
         next[v] &= rowLanes;
         const TLaneBits rows = RowLaneBits(v);
         const TLaneBits empty = EqualLanes(next[v], TV{});
@@ -253,7 +464,8 @@ PLEXA_INLINE bool Summarise(const TV* old, TV* next, int oldLive, TBlockResult& 
         const TLaneBits born = EqualLanes(old[v], TV{}) & ~empty & rows;
         changedCount += CountBits(changed);
         live += CountBits(~empty & rows);
-        PLEXA_UNROLL for (int h = 0; h < Columns(v); ++h) {
+        PLEXA_UNROLL for (int h = 0; h < Columns(v); ++h)
+        {
             const int column = W * v + h;
             const unsigned changedColumn = unsigned(changed >> (16 * h)) & 0xFFFFu;
             const unsigned bornColumn = unsigned(born >> (16 * h)) & 0xFFFFu;
@@ -291,7 +503,8 @@ struct TBlockRow {
     PLEXA_INLINE TBlockRow(const TBlockColumnJob& job, int index)
     {
         Live = 0;
-        PLEXA_UNROLL for (int c = 0; c < 3; ++c) {
+        PLEXA_UNROLL for (int c = 0; c < 3; ++c)
+        {
             Blobs[c] = job.Slots[c][index];
             Live |= Blobs[c]->LiveCount;
             // Arithmetic rather than a branch: which blocks are fresh is hard to predict.
@@ -310,27 +523,37 @@ PLEXA_INLINE bool WindowChanged(const TBlockRow& up, const TBlockRow& mid, const
             (down.Fresh[2] & beCorner00)) != 0;
 }
 
+// Whether any cell of the block or its eight neighbours changed.
+PLEXA_INLINE bool NeighbourhoodChanged(const TBlockRow& up, const TBlockRow& mid,
+                                       const TBlockRow& down)
+{
+    unsigned fresh = 0;
+    PLEXA_UNROLL for (int c = 0; c < 3; ++c) fresh |= up.Fresh[c] | mid.Fresh[c] | down.Fresh[c];
+    return fresh != 0;
+}
+
 // Computes one block from its rows of blocks; false when it does not change.
 template <class TKernel>
-PLEXA_INLINE bool StepBlock(const TKernel& kernel, const TBlockColumnJob& job,
-                            const TBlockRow& up, const TBlockRow& mid, const TBlockRow& down,
-                            TBlockResult& r)
+PLEXA_INLINE bool StepBlock(const TKernel& kernel, const TBlockColumnJob& job, const TBlockRow& up,
+                            const TBlockRow& mid, const TBlockRow& down, TBlockResult& r)
 {
     const TBlob* self = mid.Blobs[1];
     if (self == job.Void) return false; // takes no cells
     // A block whose window did not change since the previous step computes exactly what it
     // computed then: nothing new.
-    if (job.SkipQuiet && !WindowChanged(up, mid, down)) return false;
-    if ((up.Live | mid.Live | down.Live) == 0) return false;
+    if (job.SkipQuiet &&
+        !(job.FarReach ? NeighbourhoodChanged(up, mid, down) : WindowChanged(up, mid, down)))
+        return false;
+    if (TKernel::kSkipsEmpty && (up.Live | mid.Live | down.Live) == 0) return false;
 
     const TBlob* const nb[3][3] = {{up.Blobs[0], up.Blobs[1], up.Blobs[2]},
                                    {mid.Blobs[0], mid.Blobs[1], mid.Blobs[2]},
                                    {down.Blobs[0], down.Blobs[1], down.Blobs[2]}};
     TV window[kWindowVectors], old[kBlockVectors], next[kBlockVectors];
     BuildWindow(nb, window);
-    PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v)
-        old[v] = Load(self->Cells[W * v], Columns(v));
-    kernel.Compute(window, old, next);
+    PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v) old[v] =
+        Load(self->Cells[W * v], Columns(v));
+    kernel.Compute(nb, window, old, next);
     return Summarise(old, next, self->LiveCount, r);
 }
 
@@ -354,17 +577,23 @@ int StepColumn(const TKernel& kernel, const TBlockColumnJob& job, TBlockResult* 
 
 } // namespace
 
-int StepLifeColumn(const TLifeKernelRule& rule, const TBlockColumnJob& job, TBlockResult* results)
+int StepBlockColumn(const TBlockRule& rule, const TBlockColumnJob& job, TBlockResult* results)
 {
     switch (rule.Kernel) {
-    case TLifeKernel::Life:
+    case TBlockKernel::Life:
         return StepColumn(TCountKernel<false>(rule), job, results);
-    case TLifeKernel::Generations:
+    case TBlockKernel::Generations:
         return StepColumn(TCountKernel<true>(rule), job, results);
-    case TLifeKernel::Weighted:
+    case TBlockKernel::Weighted:
         return StepColumn(TWeightedKernel(rule), job, results);
-    case TLifeKernel::Vote:
+    case TBlockKernel::Vote:
         return StepColumn(TVoteKernel(rule), job, results);
+    case TBlockKernel::RulesTable:
+        return StepColumn(TTableKernel(rule), job, results);
+    case TBlockKernel::Cyclic:
+        return StepColumn(TCyclicKernel(rule), job, results);
+    case TBlockKernel::UserRule:
+        return StepColumn(TUserKernel(rule), job, results);
     }
     return 0;
 }

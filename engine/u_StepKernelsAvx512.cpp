@@ -1,2 +1,2 @@
-// The outer-totalistic kernels built for AVX-512 (F, BW, VL).
-#include "engine/u_StepLifeKernels.h"
+// The two-dimensional kernels built for AVX-512 (F, BW, VL).
+#include "engine/u_StepKernels.h"

@@ -1,2 +1,2 @@
-// The outer-totalistic kernels built for plain x86-64 (SSE2).
-#include "engine/u_StepLifeKernels.h"
+// The two-dimensional kernels built for plain x86-64 (SSE2).
+#include "engine/u_StepKernels.h"

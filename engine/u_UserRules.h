@@ -29,6 +29,7 @@ public:
     // Activates the library named `name` (the rule text of the User DLL game): the whole
     // sequence from finding the file to CASetup, with its messages and side effects.
     void Activate(std::string_view name);
+    // Unloads the library, if any, and forgets its entry points.
     void Unload();
 
     // The bound entry points; null when absent.
@@ -36,6 +37,11 @@ public:
     TCARule1D Rule1D() const { return FRule1D; }
 
 private:
+    // Loads the library at `path` and looks up its entry points; none when it does not load.
+    void Load(const std::string& path);
+    // Calls CASetup and applies what it returns: dimension, states count, palette.
+    void Setup();
+
     TGlobals& FGlobals;
     std::unique_ptr<TSharedLibrary> FLibrary;
     TCARule FRule = nullptr;

@@ -51,6 +51,8 @@ public:
     int32_t Threshold = 3;
     int32_t Neighbourhood = 1; // 1 Moore, 2 von Neumann
     bool GreenbergHastings = false;
+
+    bool operator==(const TRulesCycl&) const = default;
 };
 
 // 1-D totalistic: survival and birth by the number of live cells within the range.
@@ -95,4 +97,6 @@ struct TRulesTable {
     bool Centre = false;       // the cell itself counts with its neighbours
     bool OddStates = false;    // every odd state fires, not only state 1
     uint8_t Table[kStates][kCounts] = {};
+
+    bool operator==(const TRulesTable&) const = default;
 };

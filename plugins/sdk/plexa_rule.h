@@ -2,8 +2,9 @@
  * The contract between Plexa and a user rule library.
  *
  * A rule library is a shared library placed in the folder UserDLLs/DLLs/ beside the program,
- * named after its rule ("Dave.so" on Linux, "Dave.dll" on Windows; Plexa matches the name
- * without regard to letter case). Choosing the game "User DLL" with the rule "Dave" loads it.
+ * named after its rule ("Dave.so" on Linux, "Dave.dll" on Windows; on Linux Plexa accepts
+ * either ending and matches the name and the ending without regard to letter case). Choosing
+ * the game "User DLL" with the rule "Dave" loads it.
  *
  * Exports are looked up by their plain, undecorated names: declare them extern "C" when
  * building with a C++ compiler, and export them (on Windows with __declspec(dllexport) and

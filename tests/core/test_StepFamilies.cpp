@@ -1,0 +1,307 @@
+// The rules table, Cyclic CA and the row games against plain cell-by-cell references.
+
+#include "BoardFixture.h"
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using TIsa = TBoard::TStepIsa;
+
+std::vector<TIsa> AvailableIsas()
+{
+    std::vector<TIsa> isas;
+    for (TIsa isa : {TIsa::Sse2, TIsa::Avx2, TIsa::Avx512})
+        if (isa <= TBoard::BestStepIsa()) isas.push_back(isa);
+    return isas;
+}
+
+// A grid of the board's cells, x and y counted from the board's top-left corner.
+struct TGrid {
+    int Width, Height;
+    std::vector<uint8_t> Cells;
+
+    uint8_t At(int x, int y, bool wrap) const
+    {
+        if (wrap) {
+            x = (x % Width + Width) % Width;
+            y = (y % Height + Height) % Height;
+        } else if (x < 0 || y < 0 || x >= Width || y >= Height) {
+            return 0;
+        }
+        return Cells[size_t(y) * Width + x];
+    }
+    uint8_t& operator()(int x, int y) { return Cells[size_t(y) * Width + x]; }
+};
+
+class TFamilyTest : public TBoardTest {
+protected:
+    TGrid Grid{60, 40, std::vector<uint8_t>(60 * 40)};
+
+    // Fills the middle of a 60x40 board at random with states 1..states-1, on board and grid.
+    void Soup(bool wrap, int states, unsigned seed)
+    {
+        Board.SetSize(Grid.Width, Grid.Height);
+        Board.Clear(false);
+        Board.SetWrap(wrap);
+        std::fill(Grid.Cells.begin(), Grid.Cells.end(), 0);
+        std::mt19937 rng(seed);
+        for (int y = 5; y < 35; ++y)
+            for (int x = 5; x < 50; ++x)
+                if (rng() % 2 == 0) {
+                    const uint8_t s = uint8_t(1 + rng() % (states - 1));
+                    Grid(x, y) = s;
+                    Board.SetCell(Board.MinX() + x, Board.MinY() + y, s);
+                }
+    }
+    template <class TCellRule>
+    void ExpectGenerationsMatch(bool wrap, int generations, const TCellRule& rule)
+    {
+        for (int gen = 0; gen < generations; ++gen) {
+            TGrid next = Grid;
+            for (int y = 0; y < Grid.Height; ++y)
+                for (int x = 0; x < Grid.Width; ++x) next(x, y) = rule(Grid, x, y, wrap);
+            Grid = next;
+            Board.Step(false);
+            for (int y = 0; y < Grid.Height; ++y)
+                for (int x = 0; x < Grid.Width; ++x)
+                    ASSERT_EQ(Board.GetCell(Board.MinX() + x, Board.MinY() + y), Grid(x, y))
+                        << "generation " << gen << " at " << x << "," << y;
+        }
+    }
+};
+
+} // namespace
+
+// ---- Rules table ----
+
+TEST_F(TFamilyTest, RulesTableMatchesTheReference)
+{
+    std::mt19937 rng(7);
+    for (const char* flags : {"1,0,0", "2,1,0", "1,1,1", "2,0,1"})
+        for (TIsa isa : AvailableIsas())
+            for (bool wrap : {false, true}) {
+                SCOPED_TRACE(testing::Message()
+                             << flags << " wrap " << wrap << " isa " << int(isa));
+                // Four states; T[0][0] stays 0 so that empty space stays empty.
+                std::string text = flags;
+                for (int k = 0; k < 4 * 10; ++k)
+                    text += "," + std::to_string(k == 0 ? 0 : rng() % 4);
+                G.Life.SetGame(gmRulesTable);
+                Board.SetStepIsa(isa);
+                Soup(wrap, 4, 11);
+                Board.SetRules(text);
+                const TRulesTable& t = Board.RulesTable();
+                const int mask = t.OddStates ? 1 : 0xFF;
+                auto fires = [mask](uint8_t s) { return (s & mask) == 1; };
+                ExpectGenerationsMatch(wrap, 12, [&](const TGrid& g, int x, int y, bool w) {
+                    int k = fires(g.At(x, y - 1, w)) + fires(g.At(x - 1, y, w)) +
+                            fires(g.At(x + 1, y, w)) + fires(g.At(x, y + 1, w));
+                    if (t.Neighbourhood == 1)
+                        k += fires(g.At(x - 1, y - 1, w)) + fires(g.At(x + 1, y - 1, w)) +
+                             fires(g.At(x - 1, y + 1, w)) + fires(g.At(x + 1, y + 1, w));
+                    if (t.Centre) k += fires(g.At(x, y, w));
+                    return t.Table[g.At(x, y, w)][k];
+                });
+            }
+}
+
+TEST_F(TFamilyTest, RulesTableFiresOddStatesOnlyWhenAsked)
+{
+    G.Life.SetGame(gmRulesTable);
+    // A cell with one firing neighbour (von Neumann) becomes state 2.
+    const std::string oneFiring = ",0,2,0,0,0,0,0,0,0,0";
+    for (bool odd : {true, false}) {
+        Board.Clear(false);
+        Board.SetRules(std::string("2,0,") + (odd ? "1" : "0") + oneFiring);
+        Board.SetStatesCount(4);
+        Board.SetCell(0, 0, 3);
+        Board.SetCell(5, 0, 2);
+        Board.Step(false);
+        EXPECT_EQ(Board.GetCell(1, 0), odd ? 2 : 0) << "beside state 3, odd " << odd;
+        EXPECT_EQ(Board.GetCell(6, 0), 0) << "beside state 2, odd " << odd;
+    }
+}
+
+// ---- Cyclic CA ----
+
+TEST_F(TFamilyTest, CyclicMatchesTheReferenceAtEveryRange)
+{
+    for (const char* rule : {"R1/T1/C3/NM", "R1/T2/C4/NN", "R2/T3/C5/NM", "R3/T4/C4/NN/GH",
+                             "R10/T30/C3/NM", "R7/T20/C6/NN"})
+        for (TIsa isa : AvailableIsas())
+            for (bool wrap : {false, true}) {
+                SCOPED_TRACE(testing::Message() << rule << " wrap " << wrap << " isa " << int(isa));
+                G.Life.SetGame(gmCyclic);
+                Board.SetStepIsa(isa);
+                Board.SetRules(rule);
+                const TRulesCycl c = G.Life.Cycl;
+                Soup(wrap, c.StatesCount, 5);
+                const int n = Board.StatesCount();
+                ExpectGenerationsMatch(wrap, 6, [&](const TGrid& g, int x, int y, bool w) {
+                    const int s = g.At(x, y, w);
+                    const int next = s < n - 1 ? s + 1 : 0;
+                    if (c.GreenbergHastings && s != 0) return uint8_t(next);
+                    int k = 0;
+                    for (int dy = -c.Range; dy <= c.Range; ++dy)
+                        for (int dx = -c.Range; dx <= c.Range; ++dx)
+                            if (c.Neighbourhood == 1 || std::abs(dx) + std::abs(dy) <= c.Range)
+                                k += g.At(x + dx, y + dy, w) == next;
+                    return uint8_t(k >= c.Threshold ? next : std::min(s, n - 1));
+                });
+            }
+}
+
+TEST_F(TFamilyTest, CyclicAdvancesEmptyCellsAndGreenbergHastingsCells)
+{
+    UseGame(gmCyclic, "R1/T1/C3/NM");
+    Board.SetCell(0, 0, 1);
+    Board.Step(false);
+    EXPECT_EQ(Board.GetCell(1, 1), 1) << "an empty cell next to its successor advances";
+    EXPECT_EQ(Board.GetCell(0, 0), 1) << "no neighbour holds 2";
+
+    UseGame(gmCyclic, "R1/T8/C3/NM/GH");
+    Board.Clear(false);
+    Board.SetCell(0, 0, 1);
+    Board.Step(false);
+    EXPECT_EQ(Board.GetCell(0, 0), 2) << "with Greenberg-Hastings a live cell always advances";
+}
+
+// ---- Row games ----
+
+class TRowTest : public TBoardTest {
+protected:
+    std::string Row(int y)
+    {
+        std::string s;
+        for (int x = Board.MinX(); x <= Board.MaxX(); ++x) s += char('0' + Board.GetCell(x, y));
+        return s;
+    }
+};
+
+TEST_F(TRowTest, TotalisticBirthBesideOneCellWritesTheNextRow)
+{
+    Board.SetSize(20, 20);
+    UseGame(gm1DTotalistic, "R1,M0,B1");
+    Board.SetCell(0, Board.MinY(), 1);
+    Board.Step(false);
+    EXPECT_EQ(Row(Board.MinY() + 1), "00000000010100000000");
+    EXPECT_EQ(Board.Cycle(), 1);
+    EXPECT_EQ(Board.CurrentRow1D(), Board.MinY() + 1);
+    for (int gen = 2; gen <= 25; ++gen) Board.Step(false);
+    EXPECT_EQ(Board.Cycle(), 25) << "every generation counts, even one that repeats a row";
+}
+
+TEST_F(TRowTest, RowsWrapFromTheBottomToTheTop)
+{
+    Board.SetSize(20, 20);
+    UseGame(gm1DTotalistic, "R1,M1,S1"); // a lone cell persists, nothing is born
+    Board.SetCell(0, Board.MinY(), 1);
+    Board.SetCell(5, Board.MinY(), 1);
+    for (int gen = 0; gen < 19; ++gen) Board.Step(false);
+    EXPECT_EQ(Board.CurrentRow1D(), Board.MaxY());
+    Board.SetCell(5, Board.MaxY(), 0);
+    Board.Step(false);
+    EXPECT_EQ(Board.CurrentRow1D(), Board.MinY());
+    EXPECT_EQ(Row(Board.MinY()), "00000000001000000000") << "the top row is replaced";
+}
+
+TEST_F(TRowTest, TotalisticRowsWrapAtTheSidesOnlyWithWrap)
+{
+    Board.SetSize(20, 20);
+    UseGame(gm1DTotalistic, "R1,M0,B1");
+    for (bool wrap : {false, true}) {
+        Board.Clear(false);
+        Board.SetWrap(wrap);
+        Board.SetCell(Board.MaxX(), Board.MinY(), 1);
+        Board.Step(false);
+        EXPECT_EQ(Board.GetCell(Board.MinX(), Board.MinY() + 1), wrap ? 1 : 0);
+        EXPECT_EQ(Board.GetCell(Board.MaxX() - 1, Board.MinY() + 1), 1);
+    }
+}
+
+TEST_F(TRowTest, AbsurdTotalisticRangesStayInsideTheRow)
+{
+    Board.SetSize(20, 20);
+    Board.SetWrap(true);
+    UseGame(gm1DTotalistic, "R50,M1,S21,B21,B3");
+    for (int x = Board.MinX(); x <= Board.MaxX(); ++x) Board.SetCell(x, Board.MinY(), 1);
+    Board.Step(false);
+    // The range reads as 10: every cell sees 21 live cells, itself included.
+    EXPECT_EQ(Row(Board.MinY() + 1), std::string(20, '1'));
+}
+
+TEST_F(TRowTest, SpecialParticlesMoveRightAndAroundWithWrap)
+{
+    Board.SetSize(20, 20);
+    Board.SetWrap(true);
+    UseGame(gmSpecial, "TRCA,0,0,1,1");
+    Board.SetCell(Board.MinX(), Board.MinY(), 1);
+    Board.SetCell(Board.MinX() + 5, Board.MinY(), 1); // blocked by the next one
+    Board.SetCell(Board.MinX() + 6, Board.MinY(), 1);
+    Board.SetCell(Board.MaxX(), Board.MinY(), 1); // blocked: column MinX is taken
+    Board.Step(false);
+    EXPECT_EQ(Row(Board.MinY() + 1), "01000101000000000001");
+    Board.Step(false);
+    EXPECT_EQ(Row(Board.MinY() + 2), "10100010100000000000") << "the last column moves round";
+}
+
+TEST_F(TRowTest, SpecialRightEdgeIsAWallWithoutWrap)
+{
+    Board.SetSize(20, 20);
+    UseGame(gmSpecial, "TRCA,0,0,1,1");
+    Board.SetStatesCount(4);
+    Board.SetCell(Board.MaxX(), Board.MinY(), 3);
+    Board.SetCell(Board.MinX(), Board.MinY(), 2);
+    Board.Step(false);
+    EXPECT_EQ(Row(Board.MinY() + 1), "03000000000000000002")
+        << "the moved particle ages, the one at the wall steps back a state";
+}
+
+// ---- User rules ----
+
+class TUserStepTest : public TBoardTest {
+protected:
+    void Activate(const char* folder, const char* name)
+    {
+        G.ProgramFolder = folder;
+        UseGame(gmUserDll, name);
+    }
+};
+
+TEST_F(TUserStepTest, DaveGrowsACrossFromOneCell)
+{
+    Activate(PLEXA_PROGRAM_DIR, "Dave");
+    Board.SetCell(9, 9, 1); // at a block corner, so that the cross spans four blocks
+    Board.Step(false);
+    EXPECT_EQ(Board.LiveCount(), 5);
+    for (auto [x, y] : {std::pair{9, 9}, {8, 9}, {10, 9}, {9, 8}, {9, 10}})
+        EXPECT_EQ(Board.GetCell(x, y), 1) << x << "," << y;
+}
+
+TEST_F(TUserStepTest, ResultsKeepTheirLowByteAndStopAtTheLastState)
+{
+    Activate(PLEXA_TEST_PROGRAM_DIR, "Absurd"); // answers 200 for every cell
+    Board.SetCell(0, 0, 1);
+    Board.Step(false);
+    EXPECT_EQ(Board.GetCell(0, 0), 24);
+    EXPECT_EQ(Board.GetCell(5, 5), 24) << "every cell of the live neighbourhood is computed";
+    EXPECT_EQ(Board.GetCell(-80, -80), 0) << "empty neighbourhoods are passed over";
+}
+
+TEST_F(TUserStepTest, OneDimensionalRulesWriteRowsAndMissingEntriesGiveZero)
+{
+    Board.SetSize(20, 20);
+    Activate(PLEXA_TEST_PROGRAM_DIR, "Rows"); // one-dimensional: every column keeps its state
+    ASSERT_EQ(G.Life.Dimension(), 1);
+    Board.SetCell(3, Board.MinY(), 1);
+    Board.Step(false);
+    EXPECT_EQ(Board.GetCell(3, Board.MinY() + 1), 1);
+    EXPECT_EQ(Board.CurrentRow1D(), Board.MinY() + 1);
+
+    G.Life.SetGame(gmUserDll); // back to two dimensions, where the library has no CARule
+    Board.Step(false);
+    EXPECT_EQ(Board.LiveCount(), 0);
+}
