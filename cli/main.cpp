@@ -99,6 +99,7 @@ int Run(const TCliOptions& o, const std::string& programFolder)
     PlacePattern(g, pattern);
     g.Document.Description = pattern.Description;
     if (o.RandomPercent) FillAtRandom(board, *o.RandomPercent, o.Seed);
+    g.Random.Seed(o.Seed); // the games that draw random numbers repeat with the seed
 
     const auto start = std::chrono::steady_clock::now();
     for (int64_t gen = 0; gen < o.Generations; ++gen) board.Step(false);

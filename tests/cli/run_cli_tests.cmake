@@ -41,6 +41,20 @@ if(NOT first STREQUAL second)
     message(FATAL_ERROR "soups differ: ${first} / ${second}")
 endif()
 
+# Random particles repeat with the seed too.
+set(particles --size 400x300 --random 20 --seed 3 --generations 100 --game "Special rules")
+run_cli(0 first ${particles})
+run_cli(0 second ${particles})
+string(REGEX REPLACE " seconds=.*" "" first "${first}")
+string(REGEX REPLACE " seconds=.*" "" second "${second}")
+if(NOT first STREQUAL second)
+    message(FATAL_ERROR "particle runs differ: ${first} / ${second}")
+endif()
+
+# The sample rule library beside the program runs by its name.
+run_cli(0 out --size 40x40 --game "User DLL" --rule dave --random 30 --seed 1 --generations 3)
+expect_match("${out}" "^cycle=3 " "Dave")
+
 # Bad options and missing files.
 run_cli(2 out --generations -3)
 run_cli(2 out --game Chess)
