@@ -305,3 +305,29 @@ TEST_F(TUserStepTest, OneDimensionalRulesWriteRowsAndMissingEntriesGiveZero)
     Board.Step(false);
     EXPECT_EQ(Board.LiveCount(), 0);
 }
+
+// ---- Absurd rule texts ----
+
+TEST_F(TFamilyTest, AbsurdRuleTextsRunWithoutReachingOutside)
+{
+    const std::pair<int, const char*> rules[] = {
+        {gmLife, "99999/99999/99999"},
+        {gmGenerations, "-5/-5/-5"},
+        {gmWeightedLife, "NW99999,NN-99999,HI-5,RS99999,RB-99999"},
+        {gmVoteForLife, "0123456789"},
+        {gmRulesTable, "9,9,9,-1,99999,300,25,24"},
+        {gmCyclic, "R99999/T-7/C99999/NN/GH"},
+        {gm1DTotalistic, "R50,C-3,M7,S99,B-1,B21"},
+        {gmSpecial, "TRCA,-1,7,1e308,nan"},
+    };
+    for (const auto& [game, text] : rules)
+        for (bool wrap : {false, true}) {
+            SCOPED_TRACE(testing::Message() << text << " wrap " << wrap);
+            G.Life.SetGame(game);
+            Board.SetRules(text);
+            Soup(wrap, Board.StatesCount(), 3);
+            for (int gen = 0; gen < 5; ++gen) Board.Step(false);
+            EXPECT_GE(Board.LiveCount(), 0);
+            EXPECT_LE(Board.LiveCount(), Grid.Width * Grid.Height);
+        }
+}
