@@ -49,9 +49,11 @@ struct alignas(64) TBlockResult {
     // widest vectors, which the kernels store whole.
     static constexpr int kColumns = 12;
     uint8_t Cells[kColumns][TBlob::kStride];
-    uint16_t Changed[TBlob::kSize];   // the changed rows, by column, as bits
-    uint16_t BirthColumns, BirthRows; // where empty cells became live, as bits
-    uint16_t Edges;                   // TBlockEdge bits
+    // By column, as bits: the rows that changed, and those where an empty cell became live.
+    uint16_t Changed[kColumns];
+    uint16_t Born[kColumns];
+    bool AnyBorn;
+    uint16_t Edges; // TBlockEdge bits
     uint8_t LiveCount;
     int8_t LiveDelta; // LiveCount less the block's live cells before
     uint8_t ChangedCount;

@@ -77,6 +77,21 @@ void TBoard::ExtendLiveBox(int32_t x, int32_t y, int32_t bx, int32_t by)
     FBox.MaxBY = std::max(FBox.MaxBY, by);
 }
 
+void TBoard::ExtendLiveBox(int32_t x0, int32_t y0, int32_t bx, int32_t by,
+                           const uint16_t (&born)[TBlockResult::kColumns])
+{
+    unsigned rows = 0;
+    int first = -1, last = -1;
+    for (int i = 0; i < TBlob::kSize; ++i)
+        if (born[i] != 0) {
+            rows |= born[i];
+            last = i;
+            if (first < 0) first = i;
+        }
+    ExtendLiveBox(x0 + first, y0 + __builtin_ctz(rows), bx, by);
+    ExtendLiveBox(x0 + last, y0 + 31 - __builtin_clz(rows), bx, by);
+}
+
 void TBoard::SetCell(int32_t x, int32_t y, uint8_t state)
 {
     if (!IsOnBoard(x, y)) return;

@@ -117,6 +117,9 @@ private:
     TBlob* AllocateBlob();
     void ResetLiveBox();
     void ExtendLiveBox(int32_t x, int32_t y, int32_t bx, int32_t by);
+    // By the births of block (bx, by) at cell (x0, y0), as bits of rows by column.
+    void ExtendLiveBox(int32_t x0, int32_t y0, int32_t bx, int32_t by,
+                       const uint16_t (&born)[TBlockResult::kColumns]);
 
     bool ComputeChanges(bool collect);
     TBlockRule BlockRule(const TStepParams& params) const;

@@ -219,40 +219,26 @@ bool TBoard::WriteBlocks(int32_t bx, const TBlockResult* results, int count, boo
     if (count == 0) return collect;
     FStateCountsStale = true;
     const int32_t x0 = FMinX + bx * TBlob::kSize;
-    // The births of the column, as a box of block offsets and block rows.
-    int birthColumn0 = TBlob::kSize, birthColumn1 = -1, birthRow0 = 0, birthRow1 = 0;
-    int birthBy0 = INT32_MAX, birthBy1 = -1;
+    // Births inside the live-cell box cannot widen it, and soon most of them are.
+    const bool columnInBox = x0 >= FBox.MinX && x0 + TBlob::kSize - 1 <= FBox.MaxX;
     for (const TBlockResult& r : std::span(results, size_t(count))) {
         const int slot = SlotIndex(bx, r.Row);
         TBlob& blob = *FSlots[slot];
+        const int32_t y0 = FMinY + r.Row * TBlob::kSize;
         FChangedCount += r.ChangedCount;
         for (int i = 0; collect && i < TBlob::kSize; ++i)
             for (unsigned rows = r.Changed[i]; collect && rows != 0; rows &= rows - 1) {
                 const int j = __builtin_ctz(rows);
                 const uint8_t state = r.Cells[i][j];
-                collect = FChanges[state].Append(x0 + i, FMinY + r.Row * TBlob::kSize + j, state,
-                                                 FGlobals.Memory);
+                collect = FChanges[state].Append(x0 + i, y0 + j, state, FGlobals.Memory);
             }
         FLiveCount += r.LiveDelta;
         std::memcpy(blob.Cells, r.Cells, sizeof blob.Cells);
         blob.LiveCount = r.LiveCount;
         FSlotStamps[slot] = FStepStamp;
         FSlotEdges[slot] = r.Edges;
-        if (r.BirthColumns != 0) {
-            birthColumn0 = std::min(birthColumn0, __builtin_ctz(r.BirthColumns));
-            birthColumn1 = std::max(birthColumn1, 31 - __builtin_clz(r.BirthColumns));
-            // Rows run in ascending order: the first block with births has the top one.
-            if (birthBy0 == INT32_MAX) {
-                birthBy0 = r.Row;
-                birthRow0 = __builtin_ctz(r.BirthRows);
-            }
-            birthBy1 = r.Row;
-            birthRow1 = 31 - __builtin_clz(r.BirthRows);
-        }
-    }
-    if (birthColumn1 >= 0) {
-        ExtendLiveBox(x0 + birthColumn0, FMinY + birthBy0 * TBlob::kSize + birthRow0, bx, birthBy0);
-        ExtendLiveBox(x0 + birthColumn1, FMinY + birthBy1 * TBlob::kSize + birthRow1, bx, birthBy1);
+        if (r.AnyBorn && !(columnInBox && y0 >= FBox.MinY && y0 + TBlob::kSize - 1 <= FBox.MaxY))
+            ExtendLiveBox(x0, y0, bx, r.Row, r.Born);
     }
     return collect;
 }

@@ -453,7 +453,7 @@ private:
 PLEXA_INLINE bool Summarise(const TV* old, TV* next, int oldLive, TBlockResult& r)
 {
     const TV rowLanes = RowLanes();
-    unsigned births = 0, birthColumns = 0, changedRows = 0, firstColumn = 0, lastColumn = 0;
+    TLaneBits changedAll = 0, bornAll = 0;
     int changedCount = 0, live = 0;
     PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v)
     {
@@ -464,33 +464,29 @@ PLEXA_INLINE bool Summarise(const TV* old, TV* next, int oldLive, TBlockResult& 
         const TLaneBits born = EqualLanes(old[v], TV{}) & ~empty & rows;
         changedCount += CountBits(changed);
         live += CountBits(~empty & rows);
-        PLEXA_UNROLL for (int h = 0; h < Columns(v); ++h)
-        {
-            const int column = W * v + h;
-            const unsigned changedColumn = unsigned(changed >> (16 * h)) & 0xFFFFu;
-            const unsigned bornColumn = unsigned(born >> (16 * h)) & 0xFFFFu;
-            r.Changed[column] = uint16_t(changedColumn);
-            changedRows |= changedColumn;
-            if (column == 0) firstColumn = changedColumn;
-            if (column == TBlob::kSize - 1) lastColumn = changedColumn;
-            births |= bornColumn;
-            birthColumns |= bornColumn != 0 ? 1u << column : 0;
-        }
+        changedAll |= changed;
+        bornAll |= born;
+        // Little-endian: the lowest 16 lane bits are those of column W * v.
+        std::memcpy(&r.Changed[W * v], &changed, sizeof changed);
+        std::memcpy(&r.Born[W * v], &born, sizeof born);
         Store(r.Cells[W * v], next[v]);
     }
+    if (changedCount == 0) return false;
+
+    uint64_t rowsAll = changedAll;
+    rowsAll |= rowsAll >> 32;
+    rowsAll |= rowsAll >> 16;
+    const unsigned first = r.Changed[0], last = r.Changed[TBlob::kSize - 1];
     constexpr unsigned kFirstRow = 1, kLastRow = 1u << (TBlob::kSize - 1);
-    r.Edges = uint16_t(
-        (changedCount != 0 ? beAny : 0) | (firstColumn != 0 ? beColumn0 : 0) |
-        (lastColumn != 0 ? beColumn9 : 0) | (changedRows & kFirstRow ? beRow0 : 0) |
-        (changedRows & kLastRow ? beRow9 : 0) | (firstColumn & kFirstRow ? beCorner00 : 0) |
-        (lastColumn & kFirstRow ? beCorner90 : 0) | (firstColumn & kLastRow ? beCorner09 : 0) |
-        (lastColumn & kLastRow ? beCorner99 : 0));
-    r.BirthColumns = uint16_t(birthColumns);
-    r.BirthRows = uint16_t(births);
+    r.Edges = uint16_t(beAny | (first != 0 ? beColumn0 : 0) | (last != 0 ? beColumn9 : 0) |
+                       (rowsAll & kFirstRow ? beRow0 : 0) | (rowsAll & kLastRow ? beRow9 : 0) |
+                       (first & kFirstRow ? beCorner00 : 0) | (last & kFirstRow ? beCorner90 : 0) |
+                       (first & kLastRow ? beCorner09 : 0) | (last & kLastRow ? beCorner99 : 0));
+    r.AnyBorn = bornAll != 0;
     r.LiveCount = uint8_t(live);
     r.LiveDelta = int8_t(live - oldLive);
     r.ChangedCount = uint8_t(changedCount);
-    return changedCount != 0;
+    return true;
 }
 
 // What the step needs to know of one block row across the three columns: its blocks, whether
