@@ -87,10 +87,11 @@ PLEXA_INLINE TV WindowRowVector(const TBlob* const row[3], int v)
 // nb[row][column] are the block and its neighbours; nb[1][1] is the block itself.
 PLEXA_INLINE void BuildWindow(const TBlob* const nb[3][3], TV window[kWindowVectors])
 {
-    PLEXA_UNROLL for (int v = 0; v < kWindowVectors; ++v) window[v] =
-        LanesUp<1>(WindowRowVector(nb[1], v)) |
-        LanesDown<TBlob::kSize - 1>(WindowRowVector(nb[0], v)) |
-        LanesUp<11>(WindowRowVector(nb[2], v));
+    PLEXA_UNROLL
+    for (int v = 0; v < kWindowVectors; ++v)
+        window[v] = LanesUp<1>(WindowRowVector(nb[1], v)) |
+                    LanesDown<TBlob::kSize - 1>(WindowRowVector(nb[0], v)) |
+                    LanesUp<11>(WindowRowVector(nb[2], v));
 }
 
 // For the block vector v, the window vectors whose first column lies one or two columns on.
@@ -135,8 +136,8 @@ struct TColumnSums {
 
     PLEXA_INLINE TColumnSums(const TV* window, bool stateOneOnly)
     {
-        PLEXA_UNROLL for (int v = 0; v < kWindowVectors; ++v)
-        {
+        PLEXA_UNROLL
+        for (int v = 0; v < kWindowVectors; ++v) {
             Counted[v] = PLEXA_SIMD_NS::Counted(window[v], stateOneOnly);
             Sums[v] = Counted[v] + LanesDown<1>(Counted[v]) + LanesDown<2>(Counted[v]);
         }
@@ -158,8 +159,8 @@ public:
                               TV* next) const
     {
         const TColumnSums s(window, Decay);
-        PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v)
-        {
+        PLEXA_UNROLL
+        for (int v = 0; v < kBlockVectors; ++v) {
             const TV c = old[v];
             const TV k = s.Around(v) - PLEXA_SIMD_NS::Counted(c, Decay);
             const TV born = FBirth.Holds(k), survives = FSurvival.Holds(k);
@@ -183,8 +184,8 @@ public:
                               TV* next) const
     {
         const TColumnSums s(window, false);
-        PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v)
-        {
+        PLEXA_UNROLL
+        for (int v = 0; v < kBlockVectors; ++v) {
             const TV c = old[v];
             const TV toLive = FSurvival.Holds(s.Around(v)), alive = Mask(c != 0);
             const TV born = toLive & ~alive, dies = ~toLive & alive;
@@ -209,10 +210,11 @@ public:
                               TV* next) const
     {
         TV counted[kWindowVectors]; // 0xFF where counted
-        PLEXA_UNROLL for (int v = 0; v < kWindowVectors; ++v) counted[v] =
-            Mask(PLEXA_SIMD_NS::Counted(window[v], FHistory) != 0);
-        PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v)
-        {
+        PLEXA_UNROLL
+        for (int v = 0; v < kWindowVectors; ++v)
+            counted[v] = Mask(PLEXA_SIMD_NS::Counted(window[v], FHistory) != 0);
+        PLEXA_UNROLL
+        for (int v = 0; v < kBlockVectors; ++v) {
             const TV L = counted[v], M = Next1(counted, v), R = Next2(counted, v);
             const TV low = (L & Splat(0x01)) | (M & Splat(0x02)) | (R & Splat(0x04)) |
                            (LanesDown<1>(L) & Splat(0x08)) | (LanesDown<1>(M) & Splat(0x10)) |
@@ -256,7 +258,8 @@ class TWindowBytes {
 public:
     PLEXA_INLINE explicit TWindowBytes(const TV* window)
     {
-        PLEXA_UNROLL for (int v = 0; v < kWindowVectors; ++v) Store(FBytes + v * kLanes, window[v]);
+        PLEXA_UNROLL
+        for (int v = 0; v < kWindowVectors; ++v) Store(FBytes + v * kLanes, window[v]);
     }
     PLEXA_INLINE uint8_t operator()(int a, int b) const { return FBytes[16 * a + b]; }
 
@@ -269,7 +272,8 @@ public:
     PLEXA_INLINE uint8_t& operator()(int i, int j) { return FBytes[16 * i + j]; }
     PLEXA_INLINE void LoadInto(TV* next) const
     {
-        PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v) next[v] = Load(FBytes + v * kLanes);
+        PLEXA_UNROLL
+        for (int v = 0; v < kBlockVectors; ++v) next[v] = Load(FBytes + v * kLanes);
     }
 
 private:
@@ -377,8 +381,8 @@ private:
         const TV threshold = Splat(uint8_t(FRule.Threshold < 1   ? 0
                                            : FRule.Threshold > 9 ? 9
                                                                  : FRule.Threshold));
-        PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v)
-        {
+        PLEXA_UNROLL
+        for (int v = 0; v < kBlockVectors; ++v) {
             const TV c = old[v];
             const TV successor = Mask(c < last) & (c + one);
             const auto holds = [&successor, &one](TV cells) {
@@ -455,8 +459,8 @@ PLEXA_INLINE bool Summarise(const TV* old, TV* next, int oldLive, TBlockResult& 
     const TV rowLanes = RowLanes();
     TLaneBits changedAll = 0, bornAll = 0;
     int changedCount = 0, live = 0;
-    PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v)
-    {
+    PLEXA_UNROLL
+    for (int v = 0; v < kBlockVectors; ++v) {
         next[v] &= rowLanes;
         const TLaneBits rows = RowLaneBits(v);
         const TLaneBits empty = EqualLanes(next[v], TV{});
@@ -499,8 +503,8 @@ struct TBlockRow {
     PLEXA_INLINE TBlockRow(const TBlockColumnJob& job, int index)
     {
         Live = 0;
-        PLEXA_UNROLL for (int c = 0; c < 3; ++c)
-        {
+        PLEXA_UNROLL
+        for (int c = 0; c < 3; ++c) {
             Blobs[c] = job.Slots[c][index];
             Live |= Blobs[c]->LiveCount;
             // Arithmetic rather than a branch: which blocks are fresh is hard to predict.
@@ -524,7 +528,8 @@ PLEXA_INLINE bool NeighbourhoodChanged(const TBlockRow& up, const TBlockRow& mid
                                        const TBlockRow& down)
 {
     unsigned fresh = 0;
-    PLEXA_UNROLL for (int c = 0; c < 3; ++c) fresh |= up.Fresh[c] | mid.Fresh[c] | down.Fresh[c];
+    PLEXA_UNROLL
+    for (int c = 0; c < 3; ++c) fresh |= up.Fresh[c] | mid.Fresh[c] | down.Fresh[c];
     return fresh != 0;
 }
 
@@ -547,8 +552,8 @@ PLEXA_INLINE bool StepBlock(const TKernel& kernel, const TBlockColumnJob& job, c
                                    {down.Blobs[0], down.Blobs[1], down.Blobs[2]}};
     TV window[kWindowVectors], old[kBlockVectors], next[kBlockVectors];
     BuildWindow(nb, window);
-    PLEXA_UNROLL for (int v = 0; v < kBlockVectors; ++v) old[v] =
-        Load(self->Cells[W * v], Columns(v));
+    PLEXA_UNROLL
+    for (int v = 0; v < kBlockVectors; ++v) old[v] = Load(self->Cells[W * v], Columns(v));
     kernel.Compute(nb, window, old, next);
     return Summarise(old, next, self->LiveCount, r);
 }
