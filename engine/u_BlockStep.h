@@ -63,6 +63,12 @@ struct alignas(64) TBlockResult {
 // Cell states run from 0 to kCellStates - 1.
 inline constexpr int kCellStates = 25;
 
+// Of a user rule's result the low byte counts; beyond the last state means the last state.
+constexpr uint8_t UserRuleState(int32_t result)
+{
+    return uint8_t((result & 0xFF) > kCellStates - 1 ? kCellStates - 1 : result & 0xFF);
+}
+
 // The two-dimensional games' rules in the form the kernels read them.
 enum class TBlockKernel : uint8_t {
     Life,

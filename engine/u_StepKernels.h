@@ -330,9 +330,7 @@ public:
                         FRule.UserRule(FRule.Cycle, i, j, w(i, j), w(i + 1, j), w(i + 2, j),
                                        w(i, j + 1), w(i + 1, j + 1), w(i + 2, j + 1), w(i, j + 2),
                                        w(i + 1, j + 2), w(i + 2, j + 2));
-                    // The low byte counts; beyond the last state means the last state.
-                    const int state = result & 0xFF;
-                    out(i, j) = uint8_t(state > kCellStates - 1 ? kCellStates - 1 : state);
+                    out(i, j) = UserRuleState(result);
                 }
         out.LoadInto(next);
     }

@@ -13,12 +13,6 @@ namespace {
 // the board wraps.
 constexpr int kMargin = 10;
 
-// Of a user rule's result the low byte counts; beyond the last state means the last state.
-uint8_t UserState(int32_t result)
-{
-    return uint8_t(std::min(result & 0xFF, kCellStates - 1));
-}
-
 // 1-D totalistic. Ranges beyond the margins are read as the widest the buffer holds, so a
 // count never exceeds 2 * kMargin + 1 and stays inside the 22 flags.
 void TotalisticRow(const TRules1DTo& rule, int statesCount, const uint8_t* row, int width,
@@ -87,9 +81,9 @@ void UserRow(TCARule1D rule, int32_t cycle, int32_t minX, const uint8_t* row, in
 {
     for (int x = 0; x < width; ++x) {
         const uint8_t* s = row + x - kMargin;
-        out[x] = rule ? UserState(rule(cycle, minX + x, s[0], s[1], s[2], s[3], s[4], s[5], s[6],
-                                       s[7], s[8], s[9], s[10], s[11], s[12], s[13], s[14], s[15],
-                                       s[16], s[17], s[18], s[19], s[20]))
+        out[x] = rule ? UserRuleState(rule(cycle, minX + x, s[0], s[1], s[2], s[3], s[4], s[5],
+                                           s[6], s[7], s[8], s[9], s[10], s[11], s[12], s[13],
+                                           s[14], s[15], s[16], s[17], s[18], s[19], s[20]))
                       : 0;
     }
 }

@@ -31,25 +31,22 @@ endif()
 run_cli(0 again ${OUT}/glider4.rle --generations 0)
 expect_match("${again}" "population=5 box=-1,-1,1,1 " "glider read back and centred")
 
-# The same soup gives the same result run after run.
-set(soup --size 200x200 --wrap --random 50 --seed 7 --generations 50 --game Life --rule 23/3)
-run_cli(0 first ${soup})
-run_cli(0 second ${soup})
-string(REGEX REPLACE " seconds=.*" "" first "${first}")
-string(REGEX REPLACE " seconds=.*" "" second "${second}")
-if(NOT first STREQUAL second)
-    message(FATAL_ERROR "soups differ: ${first} / ${second}")
-endif()
+# A run with the same options ends the same way every time.
+function(expect_repeatable what)
+    run_cli(0 first ${ARGN})
+    run_cli(0 second ${ARGN})
+    string(REGEX REPLACE " seconds=.*" "" first "${first}")
+    string(REGEX REPLACE " seconds=.*" "" second "${second}")
+    if(NOT first STREQUAL second)
+        message(FATAL_ERROR "${what} differ: ${first} / ${second}")
+    endif()
+endfunction()
 
+expect_repeatable("soups"
+    --size 200x200 --wrap --random 50 --seed 7 --generations 50 --game Life --rule 23/3)
 # Random particles repeat with the seed too.
-set(particles --size 400x300 --random 20 --seed 3 --generations 100 --game "Special rules")
-run_cli(0 first ${particles})
-run_cli(0 second ${particles})
-string(REGEX REPLACE " seconds=.*" "" first "${first}")
-string(REGEX REPLACE " seconds=.*" "" second "${second}")
-if(NOT first STREQUAL second)
-    message(FATAL_ERROR "particle runs differ: ${first} / ${second}")
-endif()
+expect_repeatable("particle runs"
+    --size 400x300 --random 20 --seed 3 --generations 100 --game "Special rules")
 
 # The sample rule library beside the program runs by its name.
 run_cli(0 out --size 40x40 --game "User DLL" --rule dave --random 30 --seed 1 --generations 3)
