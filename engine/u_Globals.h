@@ -10,6 +10,7 @@
 #include "engine/u_Run.h"
 #include "engine/u_UserRules.h"
 #include "rules/u_Life.h"
+#include "view/u_Palette.h"
 
 #include <string>
 
@@ -18,7 +19,8 @@ class TStepPainter;
 
 struct TGlobals {
     explicit TGlobals(THost& host)
-        : Host(host), Life(host), Undo(*this), UserRules(*this), Board(*this)
+        : Host(host), Life(host), Palette(*this), Undo(*this), Palettes(&Palette), UserRules(*this),
+          Board(*this)
     {}
     TGlobals(const TGlobals&) = delete;
     TGlobals& operator=(const TGlobals&) = delete;
@@ -27,12 +29,13 @@ struct TGlobals {
     TMemoryGate Memory;
     TRandom Random;
     TLife Life;
+    TPaletteInForce Palette;
     TDocument Document;
     TUndo Undo;
     TRunControl Run;
-    TStepPainter* Painter = nullptr;    // set by the board view while it exists
-    TPaletteLoader* Palettes = nullptr; // set by whoever owns the palettes
-    std::string ProgramFolder;          // the folder of the executable, ending in '/'
-    TUserRules UserRules;               // outlives the board, which calls its library
+    TStepPainter* Painter = nullptr; // set by the board view while it exists
+    TPaletteLoader* Palettes;        // the palette in force unless a test stands in
+    std::string ProgramFolder;       // the folder of the executable, ending in '/'
+    TUserRules UserRules;            // outlives the board, which calls its library
     TBoard Board;
 };
