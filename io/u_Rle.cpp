@@ -9,16 +9,14 @@
 
 namespace {
 
-// Counts are cut at the largest board's width: no run or row gap of a pattern that can be
-// placed is longer, and a count such as 99999999999999b then neither overflows nor sends the
-// reader through a loop it cannot finish.
-constexpr int64_t kMaxCount = 100000;
-// The cursor stops far beyond every cell AddCell keeps, so its sums cannot overflow.
-constexpr int64_t kFarAway = int64_t(1) << 40;
-
 bool IsLetter(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
 }
 
 uint8_t LetterState(char c)
@@ -46,6 +44,41 @@ int64_t HeaderStart(std::string_view line, size_t keyAt)
     return -(std::abs(int64_t(SafeInt(ExtractField(line, pos, " =,")))) / 2);
 }
 
+// The leading digits of `text` as a number; 0 without any (or beyond the int32 range).
+int32_t LeadingNumber(std::string_view text)
+{
+    size_t digits = 0;
+    while (digits < text.size() && IsDigit(text[digits])) ++digits;
+    return SafeInt(text.substr(0, digits));
+}
+
+// A bounded grid as other programs append it to the rule: a type letter, the width, ",", the
+// height, maybe more (shifts) that no board here has. Only a torus and a plane with both sizes
+// given map onto a board; other grids keep the defaults.
+void ReadBoundedGrid(std::string_view grid, TLoadedPattern& pattern)
+{
+    const bool torus = StartsWithNoCase(grid, "T");
+    if (!torus && !StartsWithNoCase(grid, "P")) return;
+    const size_t comma = grid.find(',');
+    if (comma == std::string_view::npos) return;
+    const int32_t width = LeadingNumber(grid.substr(1));
+    const int32_t height = LeadingNumber(grid.substr(comma + 1));
+    if (width <= 0 || height <= 0) return;
+    pattern.Wrap = torus ? 1 : 0;
+    pattern.BoardWidth = width;
+    pattern.BoardHeight = height;
+}
+
+// The rule token of a header, which other programs may follow with "," and further fields or
+// end with a bounded grid (":T100,80"). No rule text of any game holds ":" or ends with ",".
+void ReadRuleToken(std::string_view token, TLoadedPattern& pattern)
+{
+    while (!token.empty() && token.back() == ',') token.remove_suffix(1);
+    const size_t colon = token.find(':');
+    pattern.Rule = token.substr(0, colon);
+    if (colon != std::string_view::npos) ReadBoundedGrid(token.substr(colon + 1), pattern);
+}
+
 class TRleReader {
 public:
     explicit TRleReader(TLoadedPattern& pattern) : FPattern(pattern) {}
@@ -57,14 +90,10 @@ private:
     void ReadHeader(std::string_view line);
     void ReadRunData(std::string_view line);
     void ReadSymbol(char c);
-    void AddRun(uint8_t state);
-    void Advance(int64_t& coord) const { coord = std::min(coord + FCount, kFarAway); }
 
     TLoadedPattern& FPattern;
-    int64_t FX = 0;
-    int64_t FY = 0;
+    TRunCursor FCursor;
     int64_t FRowStart = 0;
-    int64_t FCount = 0;
     bool FHeaderSeen = false;
     bool FEndSeen = false;
 };
@@ -72,9 +101,7 @@ private:
 void TRleReader::ReadLine(std::string_view line)
 {
     if (StartsWithNoCase(line, "#D") || StartsWithNoCase(line, "#C")) {
-        std::string_view text = line.substr(2);
-        if (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-        FPattern.Description.emplace_back(text);
+        FPattern.Description.emplace_back(CommentText(line));
         return;
     }
     if (FEndSeen) {
@@ -92,13 +119,13 @@ void TRleReader::ReadLine(std::string_view line)
 void TRleReader::ReadHeader(std::string_view line)
 {
     FHeaderSeen = true;
-    FX = FRowStart = HeaderStart(line, 0);
-    FY = HeaderStart(line, line.find('y'));
+    FRowStart = HeaderStart(line, 0);
+    FCursor.MoveTo(FRowStart, HeaderStart(line, line.find('y')));
     for (std::string_view key : {"rules", "rule"}) {
         const size_t at = line.find(key);
         if (at == std::string_view::npos) continue;
         int pos = static_cast<int>(at + key.size()) + 1;
-        FPattern.Rule = ExtractField(line, pos, " =");
+        ReadRuleToken(ExtractField(line, pos, " ="), FPattern);
         break;
     }
 }
@@ -106,40 +133,22 @@ void TRleReader::ReadHeader(std::string_view line)
 void TRleReader::ReadRunData(std::string_view line)
 {
     for (char c : line) {
-        if (c >= '0' && c <= '9') {
-            FCount = std::min(FCount * 10 + (c - '0'), kMaxCount);
-            continue;
-        }
-        ReadSymbol(c);
-        FCount = 0;
+        if (!FCursor.ReadDigit(c)) ReadSymbol(c);
         if (FEndSeen) return;
     }
 }
 
 void TRleReader::ReadSymbol(char c)
 {
-    if (FCount == 0) FCount = 1;
-    if (c == '.' || c == 'b' || c == 'B') {
-        Advance(FX);
-    } else if (c == '$') {
-        Advance(FY);
-        FX = FRowStart;
-    } else if (c == '!') {
+    const int64_t count = FCursor.TakeCount();
+    if (c == '.' || c == 'b' || c == 'B')
+        FCursor.Skip(count);
+    else if (c == '$')
+        FCursor.NextRows(count, FRowStart);
+    else if (c == '!')
         FEndSeen = true;
-    } else if (IsLetter(c)) {
-        AddRun(LetterState(c));
-        Advance(FX);
-    }
-}
-
-void TRleReader::AddRun(uint8_t state)
-{
-    // Only the part of the run that AddCell would keep is visited.
-    const int64_t limit = TLoadedPattern::kCoordLimit;
-    if (FY < -limit || FY > limit) return;
-    const int64_t last = std::min(FX + FCount - 1, limit);
-    for (int64_t x = std::max(FX, -limit); x <= last; ++x)
-        FPattern.AddCell(static_cast<int32_t>(x), static_cast<int32_t>(FY), state);
+    else if (IsLetter(c))
+        FCursor.AddRun(FPattern, count, LetterState(c));
 }
 
 std::string HeaderLine(const TRect& rect, std::string_view ruleText)
@@ -153,6 +162,56 @@ std::string HeaderLine(const TRect& rect, std::string_view ruleText)
 }
 
 } // namespace
+
+bool TRunCursor::ReadDigit(char c)
+{
+    if (!IsDigit(c)) return false;
+    FCount = std::min(FCount * 10 + (c - '0'), kMaxCount);
+    return true;
+}
+
+int64_t TRunCursor::TakeCount()
+{
+    const int64_t count = FCount == 0 ? 1 : FCount;
+    FCount = 0;
+    return count;
+}
+
+void TRunCursor::MoveTo(int64_t x, int64_t y)
+{
+    FX = std::clamp(x, -kFarAway, kFarAway);
+    FY = std::clamp(y, -kFarAway, kFarAway);
+}
+
+void TRunCursor::NextRows(int64_t count, int64_t rowStart)
+{
+    Advance(FY, count);
+    FX = std::clamp(rowStart, -kFarAway, kFarAway);
+}
+
+void TRunCursor::AddRun(TLoadedPattern& pattern, int64_t count, uint8_t state)
+{
+    // Only the part of the run that AddCell would keep is visited.
+    const int64_t limit = TLoadedPattern::kCoordLimit;
+    if (FY >= -limit && FY <= limit) {
+        const int64_t last = std::min(FX + count - 1, limit);
+        for (int64_t x = std::max(FX, -limit); x <= last; ++x)
+            pattern.AddCell(static_cast<int32_t>(x), static_cast<int32_t>(FY), state);
+    }
+    Advance(FX, count);
+}
+
+void TRunCursor::Advance(int64_t& coord, int64_t count)
+{
+    coord = std::min(coord + count, kFarAway);
+}
+
+std::string_view CommentText(std::string_view line)
+{
+    std::string_view text = line.substr(std::min<size_t>(2, line.size()));
+    if (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    return text;
+}
 
 bool ReadRle(const std::vector<std::string>& lines, TLoadedPattern& pattern)
 {

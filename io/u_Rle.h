@@ -1,5 +1,6 @@
 #pragma once
-// RLE pattern text: reader into the loaded-pattern record, writer from any cell rectangle.
+// RLE pattern text: reader into the loaded-pattern record, writer from any cell rectangle; and
+// the reading of run-length cell data that the other text readers with repeat counts share.
 
 #include "base/u_Geometry.h"
 
@@ -14,7 +15,41 @@ struct TLoadedPattern;
 // Reads the cells of a rectangle; the board's GetCell or the selection's floating cells.
 using TCellSource = std::function<uint8_t(int32_t x, int32_t y)>;
 
-// True when a header line was seen or at least one cell was added.
+// A cursor over run-length cell data. Counts are cut at the largest board's width: no run or
+// row gap of a pattern that can be placed is longer, and a count such as 99999999999999b then
+// neither overflows nor sends the reader through a loop it cannot finish. The cursor stops far
+// beyond every cell AddCell keeps, so its sums cannot overflow either.
+class TRunCursor {
+public:
+    TRunCursor() = default;
+    TRunCursor(int64_t x, int64_t y) { MoveTo(x, y); }
+
+    // Adds `c` to the pending count if it is a digit; false for any other character.
+    bool ReadDigit(char c);
+    // The pending count, 1 when none is pending; the next count starts from 0.
+    int64_t TakeCount();
+    void MoveTo(int64_t x, int64_t y);
+    void Skip(int64_t count) { Advance(FX, count); }
+    void NextRows(int64_t count, int64_t rowStart);
+    // Adds `count` cells rightwards from the cursor and moves past them.
+    void AddRun(TLoadedPattern& pattern, int64_t count, uint8_t state);
+
+private:
+    static constexpr int64_t kMaxCount = 100000;
+    static constexpr int64_t kFarAway = int64_t(1) << 40;
+
+    static void Advance(int64_t& coord, int64_t count);
+
+    int64_t FX = 0;
+    int64_t FY = 0;
+    int64_t FCount = 0;
+};
+
+// The text of a "#D" or "#C" line: from the third character, one leading blank removed.
+std::string_view CommentText(std::string_view line);
+
+// True when a header line was seen or at least one cell was added. A bounded-grid suffix of the
+// rule (":T100,80" a torus, ":P100,80" a plane) is taken off the rule and sets wrap and board.
 bool ReadRle(const std::vector<std::string>& lines, TLoadedPattern& pattern);
 
 // The lines of an RLE file for `rect`: header (with the rule unless it is "23/3"), run data

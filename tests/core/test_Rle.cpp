@@ -1,79 +1,20 @@
 #include "io/u_Rle.h"
 
+#include "PatternFiles.h"
 #include "io/u_LoadedPattern.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <map>
 #include <random>
-#include <sstream>
 #include <utility>
 
 namespace {
-
-using TLines = std::vector<std::string>;
-using TCellMap = std::map<std::pair<int32_t, int32_t>, uint8_t>;
-
-TLines ReadDataLines(const std::string& name)
-{
-    std::ifstream file(std::string(PLEXA_TEST_DATA_DIR) + "/rle/" + name);
-    EXPECT_TRUE(file.good()) << name;
-    TLines lines;
-    for (std::string line; std::getline(file, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-// "x y state" per line.
-std::vector<TLoadedCell> ReadExpectedCells(const std::string& name)
-{
-    std::vector<TLoadedCell> cells;
-    for (const std::string& line : ReadDataLines(name)) {
-        std::istringstream in(line);
-        int x = 0, y = 0, state = 0;
-        in >> x >> y >> state;
-        cells.push_back({x, y, static_cast<uint8_t>(state)});
-    }
-    return cells;
-}
-
-std::vector<std::string> Describe(const std::vector<TLoadedCell>& cells)
-{
-    std::vector<std::string> text;
-    for (const TLoadedCell& c : cells)
-        text.push_back(std::to_string(c.X) + " " + std::to_string(c.Y) + " " +
-                       std::to_string(c.State));
-    return text;
-}
 
 TLoadedPattern Read(const TLines& lines)
 {
     TLoadedPattern pattern;
     EXPECT_TRUE(ReadRle(lines, pattern));
     return pattern;
-}
-
-TCellSource SourceOf(const TLoadedPattern& pattern)
-{
-    TCellMap map;
-    for (const TLoadedCell& c : pattern.Cells) map[{c.X, c.Y}] = c.State;
-    return [map](int32_t x, int32_t y) {
-        auto it = map.find({x, y});
-        return it == map.end() ? uint8_t(0) : it->second;
-    };
-}
-
-// Rows of '.' and any other character for a live cell of that state digit, or 1.
-TCellSource SourceOfRows(const TLines& rows)
-{
-    return [rows](int32_t x, int32_t y) -> uint8_t {
-        if (y < 0 || y >= int32_t(rows.size()) || x < 0 || x >= int32_t(rows[y].size())) return 0;
-        const char c = rows[y][x];
-        return c == '.' ? 0 : c >= '1' && c <= '9' ? uint8_t(c - '0') : 1;
-    };
 }
 
 TLines WriteBack(const TLoadedPattern& pattern)
@@ -87,8 +28,9 @@ TLines WriteBack(const TLoadedPattern& pattern)
 TEST(RleGolden, ReadsTheExpectedCells)
 {
     for (std::string name : {"glider", "multistate"}) {
-        const TLoadedPattern pattern = Read(ReadDataLines(name + ".rle"));
-        EXPECT_EQ(Describe(pattern.Cells), Describe(ReadExpectedCells(name + ".cells"))) << name;
+        const TLoadedPattern pattern = Read(ReadDataLines("rle/" + name + ".rle"));
+        EXPECT_EQ(Describe(pattern.Cells), Describe(ReadExpectedCells("rle/" + name + ".cells")))
+            << name;
     }
 }
 
@@ -100,16 +42,75 @@ TEST(RleGolden, WritesTheExpectedFile)
         {"wide.rle", "wide.rle"}, // full 70-character lines; "!" may make a 71st
     };
     for (auto [input, expected] : cases)
-        EXPECT_EQ(WriteBack(Read(ReadDataLines(input))), ReadDataLines(expected)) << input;
+        EXPECT_EQ(WriteBack(Read(ReadDataLines(std::string("rle/") + input))),
+                  ReadDataLines(std::string("rle/") + expected))
+            << input;
+}
+
+TEST(RleGolden, FilesOfOtherProgramsOpenToTheirCells)
+{
+    const struct {
+        const char* Name;
+        std::vector<TLoadedCell> Cells;
+        const char* Rule;
+        int32_t Wrap, BoardWidth, BoardHeight;
+    } cases[] = {
+        {"gun.rle", CellsOfRows(GunRows(), -18, -4), "B3/S23", 0, -1, -1}, // "#N", "#O" lines
+        {"torus.rle", CellsOfRows(GliderRows(), -1, -1), "B3/S23", 1, 40, 20},
+        {"upper.rle", CellsOfRows(GunRows(), -18, -4), "b3/s23", 0, 100, 60}, // one long line
+        {"fields.rle", CellsOfRows(GliderRows(), -1, -1), "B3/S23", 0, -1, -1},
+    };
+    for (const auto& c : cases) {
+        const TLoadedPattern pattern = Read(ReadDataLines(std::string("rle/") + c.Name));
+        EXPECT_EQ(DescribeSorted(pattern.Cells), DescribeSorted(c.Cells)) << c.Name;
+        EXPECT_EQ(pattern.Rule, c.Rule) << c.Name;
+        EXPECT_EQ(pattern.Wrap, c.Wrap) << c.Name;
+        EXPECT_EQ(pattern.BoardWidth, c.BoardWidth) << c.Name;
+        EXPECT_EQ(pattern.BoardHeight, c.BoardHeight) << c.Name;
+    }
+    EXPECT_EQ(
+        Read(ReadDataLines("rle/gun.rle")).Description,
+        (TLines{"The first known gun: a glider every 30 generations.", "XRLE Pos=-18,-4 Gen=0"}));
+}
+
+TEST(RleRead, BoundedGridSuffixSetsWrapAndBoardNotTheRule)
+{
+    const struct {
+        const char* RuleField;
+        const char* Rule;
+        int32_t Wrap, BoardWidth, BoardHeight;
+    } cases[] = {
+        {"B3/S23:T100,80", "B3/S23", 1, 100, 80},
+        {"B36/S23:P60,40", "B36/S23", 0, 60, 40},
+        {"23/3:t30,20", "23/3", 1, 30, 20},
+        {"B3/S23:P40,30, fps = 10", "B3/S23", 0, 40, 30},
+        // Grids no board here can be: unbounded sides, a Klein bottle, sizes past int32.
+        {"B3/S23:T0,0", "B3/S23", 0, -1, -1},
+        {"B3/S23:T100", "B3/S23", 0, -1, -1},
+        {"B3/S23:K100,80*", "B3/S23", 0, -1, -1},
+        {"B3/S23:T99999999999,5", "B3/S23", 0, -1, -1},
+        {"B3/S23:", "B3/S23", 0, -1, -1},
+        // A following field is no part of the rule; commas inside a rule are.
+        {"B3/S23, fps = 10", "B3/S23", 0, -1, -1},
+        {"NW1,NN1,NE1,RS2,RB3", "NW1,NN1,NE1,RS2,RB3", 0, -1, -1},
+    };
+    for (const auto& c : cases) {
+        const TLoadedPattern pattern =
+            Read({std::string("x = 3, y = 3, rule = ") + c.RuleField, "o!"});
+        EXPECT_EQ(pattern.Rule, c.Rule) << c.RuleField;
+        EXPECT_EQ(pattern.Wrap, c.Wrap) << c.RuleField;
+        EXPECT_EQ(pattern.BoardWidth, c.BoardWidth) << c.RuleField;
+        EXPECT_EQ(pattern.BoardHeight, c.BoardHeight) << c.RuleField;
+    }
 }
 
 TEST(RleRead, CommentsAndTextAfterTheEndBecomeDescription)
 {
-    const TLoadedPattern glider = Read(ReadDataLines("glider.rle"));
+    const TLoadedPattern glider = Read(ReadDataLines("rle/glider.rle"));
     EXPECT_EQ(glider.Description, (TLines{"The smallest spaceship.", " Travels diagonally."}));
     EXPECT_EQ(glider.Rule, "B3/S23");
 
-    const TLoadedPattern multistate = Read(ReadDataLines("multistate.rle"));
+    const TLoadedPattern multistate = Read(ReadDataLines("rle/multistate.rle"));
     EXPECT_EQ(multistate.Description,
               (TLines{"Counts may end one line and their symbol begin the next.", "Made by hand.",
                       "after the end"}));

@@ -1,0 +1,223 @@
+#include "io/u_Native.h"
+
+#include "base/u_Text.h"
+#include "engine/u_Board.h"
+#include "io/u_LoadedPattern.h"
+#include "io/u_RunLength.h"
+#include "rules/u_Life.h"
+#include "rules/u_Rules.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr char kFirstLetter = 'A'; // state 1
+constexpr char kLastLetter = 'X';  // state 24
+
+bool IsStateLetter(char c)
+{
+    return c >= kFirstLetter && c <= kLastLetter;
+}
+
+// The text from the 1-based position `pos` on, as the keys define their values.
+std::string_view From(std::string_view line, size_t pos)
+{
+    return pos <= line.size() ? line.substr(pos - 1) : std::string_view{};
+}
+
+double HeaderVersion(std::string_view line)
+{
+    if (StartsWithNoCase(line, "#PXLife ")) return SafeReal(From(line, 9).substr(0, 20));
+    if (StartsWithNoCase(line, "#Plexa ")) return SafeReal(From(line, 8).substr(0, 20));
+    return 0;
+}
+
+uint8_t GameOfLine(std::string_view line)
+{
+    for (int game : {gmLife, gmGenerations, gmVoteForLife, gmWeightedLife, gmRulesTable, gmCyclic,
+                     gm1DTotalistic, gmUserDll, gmSpecial}) {
+        if (StartsWithNoCase(line, "#GAME " + TLife::GameName(game)))
+            return static_cast<uint8_t>(game);
+    }
+    return gmLife;
+}
+
+class TNativeReader {
+public:
+    explicit TNativeReader(TLoadedPattern& pattern) : FPattern(pattern) {}
+
+    void ReadLine(std::string_view line);
+
+private:
+    void ReadBoard(std::string_view value);
+    void ReadData(std::string_view data);
+    void ReadSymbol(char c);
+
+    TLoadedPattern& FPattern;
+    // The cursor and the pending count run on from one "#L" line to the next.
+    TRunCursor FCursor;
+};
+
+void TNativeReader::ReadLine(std::string_view line)
+{
+    if (StartsWithNoCase(line, "#N")) {
+        FPattern.Game = gmLife;
+        FPattern.Rule = "23/3";
+    } else if (StartsWithNoCase(line, "#RULE")) {
+        FPattern.Rule = From(line, 6);
+    } else if (StartsWithNoCase(line, "#GAME")) {
+        FPattern.Game = GameOfLine(line);
+    } else if (StartsWithNoCase(line, "#D")) {
+        FPattern.Description.emplace_back(CommentText(line));
+    } else if (StartsWithNoCase(line, "#BOARD")) {
+        ReadBoard(From(line, 7));
+    } else if (StartsWithNoCase(line, "#SPEED")) {
+        FPattern.Speed = SafeInt(From(line, 7));
+    } else if (StartsWithNoCase(line, "#WRAP")) {
+        FPattern.Wrap = SafeInt(From(line, 6));
+    } else if (StartsWithNoCase(line, "#CCOLORS")) {
+        FPattern.StatesCount = SafeInt(From(line, 9));
+    } else if (StartsWithNoCase(line, "#PALETTE")) {
+        FPattern.PaletteName = Trim(From(line, 9));
+    } else if (StartsWithNoCase(line, "#L")) {
+        ReadData(From(line, 3));
+    }
+}
+
+void TNativeReader::ReadBoard(std::string_view value)
+{
+    const size_t x = value.find('x');
+    if (x == std::string_view::npos) return;
+    FPattern.BoardWidth = SafeInt(value.substr(0, x));
+    FPattern.BoardHeight = SafeInt(value.substr(x + 1, 10));
+}
+
+void TNativeReader::ReadData(std::string_view data)
+{
+    for (char c : data)
+        if (!FCursor.ReadDigit(c)) ReadSymbol(c);
+}
+
+// Any other symbol, a blank included, only ends the pending count.
+void TNativeReader::ReadSymbol(char c)
+{
+    const int64_t count = FCursor.TakeCount();
+    if (c == '$')
+        FCursor.NextRows(count, 0);
+    else if (c == '.' || c == 'b')
+        FCursor.Skip(count);
+    else if (IsStateLetter(c))
+        FCursor.AddRun(FPattern, count, static_cast<uint8_t>(c - kFirstLetter + 1));
+}
+
+void WriteSettings(const TNativeHeader& header, const std::vector<std::string>& description,
+                   std::vector<std::string>& lines)
+{
+    lines.push_back("#Plexa 2.0");
+    lines.push_back("#GAME " + TLife::GameName(header.Game));
+    lines.push_back("#RULE " + header.Rule);
+    const TNativeSaveOptions& save = header.Save;
+    if (save.BoardSize)
+        lines.push_back("#BOARD " + std::to_string(header.BoardWidth) + "x" +
+                        std::to_string(header.BoardHeight));
+    if (save.Speed) lines.push_back("#SPEED " + std::to_string(header.Speed));
+    if (save.Wrap) lines.push_back(std::string("#WRAP ") + (header.Wrap ? "1" : "0"));
+    if (save.StatesCount) lines.push_back("#CCOLORS " + std::to_string(header.StatesCount));
+    for (const std::string& line : description) lines.push_back("#D " + line);
+}
+
+// Run-length encodes the cells row by row. Empty rows are pending "$" runs, flushed only in
+// front of the next letter, so the data never ends in "$"; trailing dead cells of a row are
+// never written.
+class TCellDataWriter {
+public:
+    explicit TCellDataWriter(std::vector<std::string>& lines) : FOut(lines, "#L ") {}
+
+    void Cell(uint8_t state);
+    void EndRow();
+    void Finish() { FOut.Finish(); }
+
+private:
+    void FlushLetter();
+
+    TRunLineWriter FOut;
+    int64_t FRows = 0;
+    int64_t FDead = 0;
+    int64_t FLetters = 0; // the run of FPrevious while that is a letter
+    char FPrevious = '$';
+};
+
+void TCellDataWriter::Cell(uint8_t state)
+{
+    if (state == 0) {
+        FlushLetter();
+        ++FDead;
+        FPrevious = '.';
+        return;
+    }
+    // The board holds no state above the last letter's; one would be written as that letter
+    // rather than become a symbol that reads as nothing.
+    const int last = kLastLetter - kFirstLetter + 1;
+    const char letter = static_cast<char>(kFirstLetter + std::min<int>(state, last) - 1);
+    if (letter != FPrevious) {
+        FOut.Flush(FRows, '$');
+        FOut.Flush(FDead, '.');
+        FlushLetter();
+        FPrevious = letter;
+    }
+    ++FLetters;
+}
+
+void TCellDataWriter::EndRow()
+{
+    FlushLetter();
+    FDead = 0;
+    ++FRows;
+    FPrevious = '$';
+}
+
+void TCellDataWriter::FlushLetter()
+{
+    if (IsStateLetter(FPrevious)) FOut.Flush(FLetters, FPrevious);
+}
+
+} // namespace
+
+bool ReadNative(const std::vector<std::string>& lines, TLoadedPattern& pattern)
+{
+    const size_t cellsBefore = pattern.Cells.size();
+    // The header is the first line with text: clipboard text may begin with blank lines.
+    const auto first = std::find_if(lines.begin(), lines.end(),
+                                    [](const std::string& line) { return !Trim(line).empty(); });
+    if (first != lines.end()) pattern.Version = HeaderVersion(Trim(*first));
+    TNativeReader reader(pattern);
+    for (const std::string& line : lines) reader.ReadLine(Trim(line));
+    return pattern.Cells.size() > cellsBefore;
+}
+
+std::vector<std::string> WriteNative(const TRect& rect, const TCellSource& cells,
+                                     const TNativeHeader& header,
+                                     const std::vector<std::string>& description)
+{
+    std::vector<std::string> lines;
+    WriteSettings(header, description, lines);
+    const bool topRowOnly = header.OneDimensional && header.Save.OnlyTopRow1D;
+    const int64_t bottom = topRowOnly ? std::min(rect.Top, rect.Bottom) : rect.Bottom;
+    TCellDataWriter writer(lines);
+    // 64-bit loops: a rectangle may reach the int32 limits.
+    for (int64_t y = rect.Top; y <= bottom; ++y) {
+        for (int64_t x = rect.Left; x <= rect.Right; ++x)
+            writer.Cell(cells(static_cast<int32_t>(x), static_cast<int32_t>(y)));
+        writer.EndRow();
+    }
+    writer.Finish();
+    return lines;
+}
+
+void ApplyNativeVersionAdjustment(const TLoadedPattern& pattern, TBoard& board,
+                                  TRulesWLife& weightedLife)
+{
+    if (pattern.Version != 1.0) return;
+    if (pattern.Game != gmCyclic) board.SetStatesCount(board.StatesCount() + 1);
+    if (pattern.Game == gmWeightedLife) weightedLife.StatesCount = board.StatesCount();
+}
