@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps configure build run test test-main test-asan bench fuzz clean
+.PHONY: all deps configure build run test test-main test-asan test-fuzz bench fuzz fuzz-build clean
 
 all: build
 
@@ -21,7 +21,7 @@ build: configure
 run: build
 	$(BUILD)/bin/plexa
 
-test: test-main test-asan
+test: test-main test-asan test-fuzz
 
 test-main: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -38,11 +38,17 @@ bench: build
 	scripts/bench-cli.sh $(BUILD)/bin/plexa-cli
 
 # libFuzzer targets for every reader of outside text; FUZZ_SECONDS per target.
-fuzz: deps
+fuzz-build: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DPLEXA_BUILD_FUZZ=ON \
 	    -DPLEXA_BUILD_UI=OFF -DPLEXA_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target plexa_fuzzers
+
+fuzz: fuzz-build
 	scripts/run-fuzzers.sh $(FUZZ_BUILD)/bin
+
+# A few seconds of each fuzzer, so that a reader that breaks on what it found before shows.
+test-fuzz: fuzz-build
+	scripts/run-fuzzers.sh $(FUZZ_BUILD)/bin 3
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -31,7 +31,8 @@ std::optional<std::vector<std::string>> ReadLineFile(const std::string& path)
     return SplitLines(text.str());
 }
 
-bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines)
+bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines,
+                   const std::function<void()>& beforeReplacing)
 {
     const std::string temp = path + ".tmp";
     {
@@ -44,6 +45,7 @@ bool WriteLineFile(const std::string& path, const std::vector<std::string>& line
             return false;
         }
     }
+    if (beforeReplacing) beforeReplacing();
     if (std::rename(temp.c_str(), path.c_str()) != 0) {
         std::remove(temp.c_str());
         return false;

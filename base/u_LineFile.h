@@ -2,6 +2,7 @@
 // Text files as lines: CR LF, CR and LF line ends are all read; files are written with CR LF
 // through a temporary file, so a failed write never leaves a half-written file behind.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,4 +15,7 @@ std::vector<std::string> SplitLines(std::string_view text);
 std::optional<std::vector<std::string>> ReadLineFile(const std::string& path);
 
 // Each line followed by CR LF; false when the file could not be written (it is then unchanged).
-bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines);
+// `beforeReplacing` runs once the new text is safely written, just before it takes the file's
+// place: the moment to keep a copy of the old file.
+bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines,
+                   const std::function<void()>& beforeReplacing = {});

@@ -5,8 +5,7 @@
 #include "base/u_LineFile.h"
 #include "cli/u_CliOptions.h"
 #include "engine/u_Globals.h"
-#include "io/u_LoadedPattern.h"
-#include "io/u_Rle.h"
+#include "io/u_InOut.h"
 
 #include <chrono>
 #include <cstdio>
@@ -33,17 +32,6 @@ public:
 private:
     bool FQuiet;
 };
-
-void PlacePattern(TGlobals& g, const TLoadedPattern& pattern)
-{
-    const TRect rect = pattern.MinRectangle(g.Board.Extents());
-    TPoint offset = CentringOffset(rect);
-    // One-dimensional games grow downwards from the top row.
-    if (g.Life.Dimension() == 1) offset.Y = g.Board.MinY() - rect.Top;
-    for (const TLoadedCell& c : pattern.Cells)
-        g.Board.SetCell(int32_t(int64_t(c.X) + offset.X), int32_t(int64_t(c.Y) + offset.Y),
-                        c.State);
-}
 
 void FillAtRandom(TBoard& board, double percent, uint64_t seed)
 {
@@ -72,32 +60,19 @@ int Run(const TCliOptions& o, const std::string& programFolder)
     TBoard& board = g.Board;
     board.SetSize(kDefaultWidth, kDefaultHeight);
 
-    TLoadedPattern pattern;
-    if (!o.PatternFile.empty()) {
-        const auto lines = ReadLineFile(o.PatternFile);
-        if (!lines) {
-            std::cerr << "plexa-cli: cannot read " << o.PatternFile << "\n";
-            return 1;
-        }
-        if (!ReadRle(*lines, pattern)) {
-            std::cerr << "plexa-cli: " << o.PatternFile << " holds no RLE pattern\n";
-            return 1;
-        }
-    }
-
+    TInOut io(g);
+    if (!o.PatternFile.empty() && !io.ReadPattern(o.PatternFile, true, false)) return 1;
+    // The command line overrides what the file carries.
+    TLoadedPattern& pattern = io.Pattern();
+    if (o.Game) pattern.Game = uint8_t(*o.Game);
+    if (o.Rule) pattern.Rule = *o.Rule;
     if (o.Width) {
-        board.SetSize(*o.Width, *o.Height);
-    } else if (!pattern.Cells.empty()) {
-        const TPoint size =
-            FittedBoardSize(pattern.MinRectangle(board.Extents()), board.Width(), board.Height());
-        board.SetSize(size.X, size.Y);
+        pattern.BoardWidth = *o.Width;
+        pattern.BoardHeight = *o.Height;
     }
-    g.Life.SetGame(o.Game.value_or(pattern.Game));
-    board.SetRules(o.Rule.value_or(pattern.Rule));
+    if (o.Wrap) pattern.Wrap = 1;
+    io.OpenPattern(o.PatternFile.empty() ? kNonameFile : o.PatternFile, false);
     if (o.States) board.SetStatesCount(*o.States);
-    board.SetWrap(o.Wrap);
-    PlacePattern(g, pattern);
-    g.Document.Description = pattern.Description;
     if (o.RandomPercent) FillAtRandom(board, *o.RandomPercent, o.Seed);
     g.Random.Seed(o.Seed); // the games that draw random numbers repeat with the seed
 
@@ -106,15 +81,9 @@ int Run(const TCliOptions& o, const std::string& programFolder)
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-    if (!o.OutFile.empty()) {
-        const TRect rect = board.MinRectangle();
-        const auto lines = WriteRle(
-            rect, [&board](int32_t x, int32_t y) { return board.GetCell(x, y); }, board.RuleText(),
-            g.Document.Description);
-        if (!WriteLineFile(o.OutFile, lines)) {
-            std::cerr << "plexa-cli: cannot write " << o.OutFile << "\n";
-            return 1;
-        }
+    if (!o.OutFile.empty() && !WriteLineFile(o.OutFile, io.Write(o.Format))) {
+        std::cerr << "plexa-cli: cannot write " << o.OutFile << "\n";
+        return 1;
     }
 
     const TRect box = board.MinRectangle();

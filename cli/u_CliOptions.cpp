@@ -22,11 +22,23 @@ bool ParseSize(const std::string& text, int32_t& w, int32_t& h)
            ParseNumber(text.substr(x + 1), h) && w > 0 && h > 0;
 }
 
+std::optional<TSaveFormat> FormatByName(const std::string& name)
+{
+    static const std::pair<const char*, TSaveFormat> kFormats[] = {
+        {"optimal", TSaveFormat::Optimal}, {"rle", TSaveFormat::Rle},
+        {"life105", TSaveFormat::Life105}, {"life106", TSaveFormat::Life106},
+        {"plx", TSaveFormat::Native},      {"vlf", TSaveFormat::VLife}};
+    for (const auto& [text, format] : kFormats)
+        if (name == text) return format;
+    return std::nullopt;
+}
+
 } // namespace
 
 const char* CliUsage()
 {
-    return "usage: plexa-cli [options] [PATTERN.rle]\n"
+    return "usage: plexa-cli [options] [PATTERN]\n"
+           "  PATTERN              a pattern file in any format the program opens\n"
            "  --game NAME|1..9     game to run (default: the pattern's, else Life)\n"
            "  --rule TEXT          rule text of that game (default: the pattern's)\n"
            "  --size WxH           board size (default: the pattern plus 600, at least 400x300)\n"
@@ -35,7 +47,9 @@ const char* CliUsage()
            "  --random PERCENT     fill the whole board at random with this density\n"
            "  --seed N             seed of the random fill (default 0)\n"
            "  --generations N      generations to compute (default 0)\n"
-           "  --out FILE           write the result as RLE\n"
+           "  --out FILE           write the result to FILE\n"
+           "  --format F           its format: optimal, rle (default), life105, life106, plx,\n"
+           "                       vlf\n"
            "  --quiet              no warnings on standard error\n"
            "  --help               this text\n";
 }
@@ -64,7 +78,7 @@ std::optional<TCliOptions> ParseCliOptions(const std::vector<std::string>& args,
             o.Help = true;
         } else if (arg == "--game" || arg == "--rule" || arg == "--size" || arg == "--states" ||
                    arg == "--random" || arg == "--seed" || arg == "--generations" ||
-                   arg == "--out") {
+                   arg == "--out" || arg == "--format") {
             const std::string* v = value();
             if (!v) return std::nullopt;
             if (arg == "--game") {
@@ -90,6 +104,10 @@ std::optional<TCliOptions> ParseCliOptions(const std::vector<std::string>& args,
                 if (!ParseNumber(*v, o.Seed)) return bad(*v);
             } else if (arg == "--generations") {
                 if (!ParseNumber(*v, o.Generations) || o.Generations < 0) return bad(*v);
+            } else if (arg == "--format") {
+                const auto format = FormatByName(*v);
+                if (!format) return bad(*v);
+                o.Format = *format;
             } else {
                 o.OutFile = *v;
             }

@@ -1,6 +1,8 @@
 #pragma once
 // The command line of plexa-cli.
 
+#include "io/u_InOut.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +19,7 @@ struct TCliOptions {
     uint64_t Seed = 0;
     int64_t Generations = 0;
     std::string OutFile;
+    TSaveFormat Format = TSaveFormat::Rle;
     bool Quiet = false;
     bool Help = false;
 };

@@ -52,6 +52,14 @@ expect_repeatable("particle runs"
 run_cli(0 out --size 40x40 --game "User DLL" --rule dave --random 30 --seed 1 --generations 3)
 expect_match("${out}" "^cycle=3 " "Dave")
 
+# Every format converts to every writable one and back to the same cells.
+foreach(format plx rle life105 life106 vlf optimal)
+    run_cli(0 out ${DATA}/life105/gun.lif --out ${OUT}/gun.${format} --format ${format})
+    run_cli(0 back ${OUT}/gun.${format} --generations 30)
+    expect_match("${back}" "^cycle=30 population=41 " "gun through ${format}")
+endforeach()
+run_cli(2 out --format bogus)
+
 # Bad options and missing files.
 run_cli(2 out --generations -3)
 run_cli(2 out --game Chess)

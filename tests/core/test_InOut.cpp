@@ -1,0 +1,195 @@
+// Opening, saving and clipboard text: the choice of reader, the settings an open applies, the
+// board size and placement, the save format and a save that cannot fail the old file.
+
+#include "BoardFixture.h"
+#include "base/u_LineFile.h"
+#include "io/u_InOut.h"
+
+#include <filesystem>
+#include <fstream>
+#include <tuple>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TInOutTest : public TBoardTest {
+protected:
+    TInOut InOut{G};
+    fs::path Folder;
+
+    void SetUp() override
+    {
+        Board.SetSize(300, 300);
+        Folder = fs::temp_directory_path() /
+                 ("plexa-inout-" +
+                  std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(Folder);
+        fs::create_directories(Folder);
+    }
+    void TearDown() override { fs::remove_all(Folder); }
+
+    std::string File(const std::string& name, const std::string& bytes)
+    {
+        const fs::path path = Folder / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+    std::string Read(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    // The live cells relative to their bounding rectangle, as (x, y, state).
+    std::vector<std::tuple<int, int, int>> Shape(bool states = true)
+    {
+        const TRect r = Board.MinRectangle();
+        std::vector<std::tuple<int, int, int>> cells;
+        for (int x = r.Left; x <= r.Right; ++x)
+            for (int y = r.Top; y <= r.Bottom; ++y)
+                if (const int s = Board.GetCell(x, y))
+                    cells.push_back({x - r.Left, y - r.Top, states ? s : 1});
+        return cells;
+    }
+    // A 10x10 square outline at (0,0)..(9,9) in RLE.
+    static std::string Square()
+    {
+        return "x = 10, y = 10\n10o$o8bo$o8bo$o8bo$o8bo$o8bo$o8bo$o8bo$o8bo$10o!\n";
+    }
+};
+
+} // namespace
+
+TEST_F(TInOutTest, RecognisesRleBehindCommentsAndLfOnlyLines)
+{
+    const std::string path =
+        File("glider.txt", "#C a comment\n#C another\nx = 3, y = 3\nbo$2bo$3o!");
+    ASSERT_TRUE(InOut.OpenLifeFile(path, true, false, false));
+    EXPECT_EQ(Board.LiveCount(), 5);
+    EXPECT_EQ(G.Document.FileName, path);
+    EXPECT_FALSE(Board.IsModified());
+    EXPECT_EQ(Host.Sounds.back(), "SND_OPEN");
+}
+
+TEST_F(TInOutTest, ReportsMissingAndEmptyFilesAndKeepsTheBoard)
+{
+    Board.SetCell(0, 0, 1);
+    EXPECT_FALSE(InOut.OpenLifeFile((Folder / "none.rle").string(), true, false, false));
+    ASSERT_EQ(Host.Messages.size(), 2u);
+    EXPECT_EQ(Host.Messages[0].Text, "File \n[" + (Folder / "none.rle").string() + "]\n not found");
+    EXPECT_EQ(Host.Messages[1].Text,
+              "File \n[" + (Folder / "none.rle").string() + "]\n could not be loaded :(");
+
+    const std::string empty = File("empty.lif", "#Life 1.05\r\n");
+    EXPECT_FALSE(InOut.OpenLifeFile(empty, true, false, false));
+    EXPECT_EQ(Host.Messages.back().Text, "File \n[" + empty + "]\n could not be loaded :(");
+    EXPECT_EQ(Board.GetCell(0, 0), 1) << "a failed open changes nothing";
+}
+
+TEST_F(TInOutTest, BoardGrowsToFitAPatternWithoutASize)
+{
+    // The pattern plus 600 each way, 610, which the board rounds down to a multiple of 20.
+    ASSERT_TRUE(InOut.OpenLifeFile(File("square.rle", Square()), true, false, false));
+    EXPECT_EQ(Board.Width(), 600);
+    EXPECT_EQ(Board.Height(), 600);
+
+    Board.SetSize(1000, 1000);
+    ASSERT_TRUE(InOut.OpenLifeFile(File("square2.rle", Square()), true, false, false));
+    EXPECT_EQ(Board.Width(), 1000) << "never smaller than the board was";
+}
+
+TEST_F(TInOutTest, CentresWithTruncatingDivision)
+{
+    // Cells from x = 0 to 4: ox = -((0 + 4 + 1) / 2) = -2; the pattern's y spans 0..0: oy = 0.
+    ASSERT_TRUE(InOut.OpenLifeFile(File("row.rle", "x = 5, y = 1\n5o!\n"), true, false, false));
+    EXPECT_EQ(Board.MinRectangle().Left, -2);
+    EXPECT_EQ(Board.MinRectangle().Right, 2);
+}
+
+TEST_F(TInOutTest, OneDimensionalGamesPlaceTheTopRowOnTheBoardsTopRow)
+{
+    ASSERT_TRUE(InOut.OpenLifeFile(
+        File("row.plx", "#Plexa 2.0\r\n#GAME 1-D totalistic\r\n#RULE R1,M0,B1\r\n#L 3A$A\r\n"),
+        true, false, false));
+    EXPECT_EQ(Board.MinRectangle().Top, Board.MinY());
+    EXPECT_EQ(Board.LiveCount(), 4);
+}
+
+TEST_F(TInOutTest, OptimalSavePicksTheFormatByGameAndWidth)
+{
+    for (int width : {80, 81}) {
+        Board.Clear(false);
+        for (int x = 0; x < width; x += width - 1) Board.SetCell(x - 40, 0, 1);
+        std::string path = (Folder / "wide.lif").string();
+        ASSERT_TRUE(InOut.SaveFile(path, TSaveFormat::Optimal));
+        const std::string text = Read(path);
+        EXPECT_EQ(text.rfind(width > 80 ? "x = " : "#Life 1.05", 0), 0u) << width << ":\n" << text;
+    }
+    UseGame(gmWeightedLife, "NW1,NN1,NE1,WW1,ME0,EE1,SW1,SS1,SE1,HI0,RS2,RS3,RB3");
+    std::string path = (Folder / "weighted.lif").string();
+    ASSERT_TRUE(InOut.SaveFile(path, TSaveFormat::Optimal));
+    EXPECT_EQ(fs::path(path).extension(), ".plx");
+    EXPECT_EQ(Read(path).rfind("#Plexa ", 0), 0u);
+}
+
+TEST_F(TInOutTest, SavedFilesReopenWithTheirGameRuleAndCells)
+{
+    UseGame(gmGenerations, "345/2/4");
+    Board.SetWrap(true);
+    Put({{0, 0}, {1, 0}, {5, 3}});
+    Board.SetCell(2, 2, 3);
+    G.Document.Description = {"three cells", "and one more"};
+    for (TSaveFormat format : {TSaveFormat::Native, TSaveFormat::Rle, TSaveFormat::Life105,
+                               TSaveFormat::Life106, TSaveFormat::VLife}) {
+        SCOPED_TRACE(int(format));
+        std::string path = (Folder / "saved").string();
+        ASSERT_TRUE(InOut.SaveFile(path, format));
+        // Only the native format keeps the states; the others know live and dead.
+        const bool states = format == TSaveFormat::Native;
+        const auto before = Shape(states);
+        ASSERT_TRUE(InOut.OpenLifeFile(path, true, false, false));
+        EXPECT_EQ(Shape(states), before);
+        if (format == TSaveFormat::Native) {
+            EXPECT_EQ(G.Life.Game(), gmGenerations);
+            EXPECT_EQ(Board.RuleText(), "345/2/4");
+            EXPECT_TRUE(Board.Wrap());
+            EXPECT_EQ(G.Document.Description,
+                      (std::vector<std::string>{"three cells", "and one more"}));
+        }
+        UseGame(gmGenerations, "345/2/4");
+        Board.SetWrap(true);
+    }
+}
+
+TEST_F(TInOutTest, AFailedSaveLeavesTheOldFileAndItsBackup)
+{
+    const std::string path = File("kept.lif", "old text\r\n");
+    File("kept.lif.BAK", "older text\r\n");
+    fs::create_directory(path + ".tmp"); // the new text cannot be written
+    Board.SetCell(0, 0, 1);
+    std::string name = path;
+    EXPECT_FALSE(InOut.SaveFile(name, TSaveFormat::Life105));
+    EXPECT_EQ(Read(path), "old text\r\n");
+    EXPECT_EQ(Read(path + ".BAK"), "older text\r\n");
+    EXPECT_TRUE(Board.IsModified());
+    EXPECT_EQ(Host.Messages.back().Icon, TMsgIcon::Error);
+
+    fs::remove(path + ".tmp");
+    ASSERT_TRUE(InOut.SaveFile(name, TSaveFormat::Life105));
+    EXPECT_EQ(Read(path + ".BAK"), "old text\r\n") << "the replaced file is the backup";
+    EXPECT_EQ(Read(path).rfind("#Life 1.05\r\n", 0), 0u);
+    EXPECT_FALSE(Board.IsModified());
+}
+
+TEST_F(TInOutTest, OpensFromTheClipboardUnderItsOwnName)
+{
+    Host.Clipboard = "x = 2, y = 1\r\n2o!\r\n";
+    InOut.OpenFromClipboard();
+    EXPECT_EQ(Board.LiveCount(), 2);
+    EXPECT_EQ(G.Document.FileName, "Clipboard");
+
+    Host.Clipboard = "#just a note";
+    InOut.OpenFromClipboard();
+    EXPECT_EQ(Host.Messages.back().Text, "File \n[Clipboard]\n could not be loaded :(");
+    EXPECT_EQ(Board.LiveCount(), 2);
+}
