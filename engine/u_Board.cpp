@@ -146,6 +146,7 @@ bool TBoard::Clear(bool ask)
     FGlobals.Document.FileName = kNonameFile;
     FGlobals.Run.Stop();
     EmptyCells();
+    FGlobals.Selection.SwitchOff();
     FGlobals.Document.Description.clear();
     ResetLiveBox();
     FModified = false;
@@ -162,6 +163,7 @@ void TBoard::EmptyCells()
             blob->LiveCount = 0;
         }
     FLiveCount = 0;
+    FGlobals.Selection.ClearFloating();
     FLastParamsValid = false; // the next step looks at every block again
     FStateCounts.fill(0);
     FStateCountsStale = false;

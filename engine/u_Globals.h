@@ -5,6 +5,7 @@
 #include "base/u_Document.h"
 #include "base/u_Memory.h"
 #include "base/u_Random.h"
+#include "edit/u_Selection.h"
 #include "edit/u_Undo.h"
 #include "engine/u_Board.h"
 #include "engine/u_Run.h"
@@ -38,4 +39,5 @@ struct TGlobals {
     std::string ProgramFolder;       // the folder of the executable, ending in '/'
     TUserRules UserRules;            // outlives the board, which calls its library
     TBoard Board;
+    TSelection Selection{*this};
 };
