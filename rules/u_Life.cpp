@@ -46,7 +46,7 @@ bool ContainsAnyOf(std::string_view text, std::string_view chars)
 
 } // namespace
 
-TLife::TLife(THost& host) : FHost(host) {}
+TLife::TLife(THost& host) : Library(host), FHost(host) {}
 
 void TLife::SetGame(int index)
 {

@@ -1,7 +1,8 @@
 #pragma once
-// The game catalogue: which of the nine games is active, its name and dimension, and the rule
-// records of the parameterised games.
+// The game catalogue: which of the nine games is active, its name and dimension, the rule
+// records of the parameterised games, and the rule library.
 
+#include "rules/u_RuleLibrary.h"
 #include "rules/u_Rules.h"
 
 #include <cstdint>
@@ -67,6 +68,7 @@ public:
     TRulesCycl Cycl;
     TRules1DTo OneD;
     TRulesSpec Special;
+    TRuleLibrary Library;
 
 private:
     THost& FHost;

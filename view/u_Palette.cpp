@@ -1,5 +1,6 @@
 #include "view/u_Palette.h"
 
+#include "base/u_Folder.h"
 #include "base/u_Host.h"
 #include "base/u_LineFile.h"
 #include "base/u_Text.h"
@@ -75,20 +76,6 @@ std::string FileName(std::string_view name)
 std::string FolderPath(const std::string& programFolder)
 {
     return programFolder + std::string(kPaletteFolder);
-}
-
-// The names of the regular files in `folder`, sorted; none when it cannot be listed.
-std::vector<std::string> FileNamesIn(const std::string& folder)
-{
-    namespace fs = std::filesystem;
-    std::vector<std::string> names;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        std::error_code typeError;
-        if (it->is_regular_file(typeError)) names.push_back(it->path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 // The existing file of palette `name`. Palette names are shared with systems whose file names
