@@ -1,0 +1,4 @@
+#Plexa 2.0
+#GAME Life
+#RULE 23/3
+#L 10A

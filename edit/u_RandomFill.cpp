@@ -1,0 +1,346 @@
+#include "edit/u_RandomFill.h"
+
+#include "base/u_Folder.h"
+#include "base/u_Host.h"
+#include "base/u_LineFile.h"
+#include "base/u_Text.h"
+#include "engine/u_Globals.h"
+#include "io/u_InOut.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+constexpr std::string_view kSeedFolder = "System/Seed/";
+constexpr std::string_view kSeedExtension = ".plx";
+constexpr std::string_view kSetFolder = "System/Random/";
+constexpr std::string_view kSetExtension = ".rnd";
+constexpr std::string_view kSeedKey = "SeedFile";
+// Set files give at most this many characters to a value.
+constexpr size_t kNumberLength = 20;
+constexpr size_t kSeedNameLength = 80;
+
+// The numeric fields by key, in the order a set file is written; the seed file comes last.
+struct TField {
+    std::string_view Key;
+    int32_t TRandomSettings::*Number = nullptr;
+    bool TRandomSettings::*Flag = nullptr;
+};
+using S = TRandomSettings;
+constexpr std::array<TField, S::kKeyCount - 1> kFields{{
+    {"Mode", &S::Mode},
+    {"Interior", nullptr, &S::Interior},
+    {"NewRndFills", &S::Density},
+    {"FillClears", nullptr, &S::FillClears},
+    {"FillUniform", nullptr, &S::FillUniform},
+    {"FillColor", &S::FillColor},
+    {"RndShape", &S::Shape},
+    {"WhatRtg", &S::RectKind},
+    {"RectX", &S::RectX},
+    {"RectY", &S::RectY},
+    {"AreaX1", &S::AreaX1},
+    {"AreaY1", &S::AreaY1},
+    {"AreaX2", &S::AreaX2},
+    {"AreaY2", &S::AreaY2},
+    {"CircleCtrX", &S::CircleX},
+    {"CircleCtrY", &S::CircleY},
+    {"CircleRdi", &S::CircleRadius},
+}};
+
+constexpr bool FieldsFollowKeys()
+{
+    for (size_t i = 0; i < kFields.size(); ++i)
+        if (kFields[i].Key != S::kKeys[i]) return false;
+    return S::kKeys.back() == kSeedKey;
+}
+static_assert(FieldsFollowKeys());
+
+// The order in which a set file's lines are tested for keys.
+constexpr std::array<std::string_view, S::kKeyCount> kReadOrder{
+    "Mode",     "NewRndFills", "Interior",   "FillClears", "FillUniform", "FillColor",
+    "RndShape", "WhatRtg",     "RectX",      "RectY",      "AreaX1",      "AreaY1",
+    "AreaX2",   "AreaY2",      "CircleCtrX", "CircleCtrY", "CircleRdi",   "SeedFile"};
+
+bool EqualNoCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && StartsWithNoCase(a, b);
+}
+
+const TField* FindField(std::string_view key)
+{
+    for (const TField& field : kFields)
+        if (EqualNoCase(field.Key, key)) return &field;
+    return nullptr;
+}
+
+bool HasExtension(std::string_view name, std::string_view extension)
+{
+    return name.size() >= extension.size() &&
+           EqualNoCase(name.substr(name.size() - extension.size()), extension);
+}
+
+// The names of the regular files in `folder` ending in `extension` (in any letter case), without
+// it, sorted; none when the folder cannot be listed.
+std::vector<std::string> NamesIn(const std::string& folder, std::string_view extension)
+{
+    std::vector<std::string> names;
+    for (const std::string& name : FileNamesIn(folder))
+        if (HasExtension(name, extension))
+            names.push_back(name.substr(0, name.size() - extension.size()));
+    return names;
+}
+
+// A cell rectangle that may reach far beyond the board, whose coordinates are 32-bit.
+struct TSpan {
+    int64_t Left, Top, Right, Bottom;
+
+    bool Contains(int32_t x, int32_t y) const
+    {
+        return x >= Left && x <= Right && y >= Top && y <= Bottom;
+    }
+    // The part of it on `board`.
+    TRect Within(const TRect& board) const
+    {
+        return {int32_t(std::max<int64_t>(Left, board.Left)),
+                int32_t(std::max<int64_t>(Top, board.Top)),
+                int32_t(std::min<int64_t>(Right, board.Right)),
+                int32_t(std::min<int64_t>(Bottom, board.Bottom))};
+    }
+};
+
+TSpan ToSpan(const TRect& r)
+{
+    return {r.Left, r.Top, r.Right, r.Bottom};
+}
+
+TSpan SizedSpan(int64_t left, int64_t top, int64_t width, int64_t height)
+{
+    return {left, top, left + width - 1, top + height - 1};
+}
+
+// The rectangle of the rectangle kinds, or the box of the circle.
+TSpan ShapeBox(const TRandomSettings& s, const TRect& board, const TRect& visible)
+{
+    if (s.Shape == S::rsCircle) {
+        const int64_t r = s.CircleRadius;
+        return {s.CircleX - r + 1, s.CircleY - r + 1, s.CircleX + r - 1, s.CircleY + r - 1};
+    }
+    switch (s.RectKind) {
+    case S::rkUniverse:
+        return ToSpan(board);
+    case S::rkVisible:
+        return ToSpan(visible);
+    case S::rkCentred:
+        return SizedSpan(-(s.RectX / 2), -(s.RectY / 2), s.RectX, s.RectY);
+    case S::rkArea:
+        return {s.AreaX1, s.AreaY1, s.AreaX2, s.AreaY2};
+    default:
+        return SizedSpan(0, 0, 0, 0);
+    }
+}
+
+// Whether a cell lies within the circle's radius; unsigned, as the squares of far-off centres
+// and big radii pass the signed 64-bit range.
+struct TDisc {
+    int64_t X, Y;
+    uint64_t RadiusSquared;
+
+    bool Holds(int32_t x, int32_t y) const
+    {
+        const int64_t dx = x - X, dy = y - Y;
+        return uint64_t(dx * dx) + uint64_t(dy * dy) <= RadiusSquared;
+    }
+};
+
+void ShowWarning(THost& host, const std::string& text, const char* caption)
+{
+    host.ShowMessage(text, caption, TMsgIcon::Warning, TMsgButtons::Ok);
+}
+
+} // namespace
+
+void TRandomSettings::SetSeedFile(std::string_view name)
+{
+    if (HasExtension(name, kSeedExtension)) name.remove_suffix(kSeedExtension.size());
+    FSeedFile = name;
+}
+
+std::string TRandomSettings::Value(std::string_view key) const
+{
+    if (EqualNoCase(key, kSeedKey)) return FSeedFile;
+    const TField* field = FindField(key);
+    if (!field) return {};
+    return std::to_string(field->Number ? this->*field->Number : int32_t(this->*field->Flag));
+}
+
+void TRandomSettings::SetValue(std::string_view key, std::string_view text)
+{
+    if (EqualNoCase(key, kSeedKey)) {
+        SetSeedFile(Trim(text));
+        return;
+    }
+    const TField* field = FindField(key);
+    if (!field) return;
+    const int32_t value = SafeInt(text);
+    if (field->Number)
+        this->*field->Number = value;
+    else
+        this->*field->Flag = value != 0;
+}
+
+std::vector<std::string> TRandomSettings::SetFileLines() const
+{
+    std::vector<std::string> lines = {"// Plexa randomizing set", "// "};
+    for (std::string_view key : kKeys) lines.push_back("#" + std::string(key) + ", " + Value(key));
+    return lines;
+}
+
+void TRandomSettings::ReadSetLines(const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines) {
+        const std::string_view text = Trim(line);
+        for (std::string_view key : kReadOrder) {
+            if (text.empty() || text[0] != '#' || !StartsWithNoCase(text.substr(1), key)) continue;
+            // The value starts after the key's "#", the key and its ", ".
+            const size_t start = std::min(key.size() + 3, text.size());
+            const size_t length = key == kSeedKey ? kSeedNameLength : kNumberLength;
+            SetValue(key, text.substr(start, length));
+            break;
+        }
+    }
+}
+
+std::vector<std::string> ListRandomSets(const std::string& programFolder)
+{
+    std::vector<std::string> names =
+        NamesIn(programFolder + std::string(kSetFolder), kSetExtension);
+    if (names.empty()) names.emplace_back(kNoRandomSets);
+    return names;
+}
+
+std::string RandomSetPath(const std::string& programFolder, std::string_view name)
+{
+    return programFolder + std::string(kSetFolder) + std::string(Trim(name)) +
+           std::string(kSetExtension);
+}
+
+bool LoadRandomSet(THost& host, const std::string& programFolder, std::string_view name,
+                   TRandomSettings& settings)
+{
+    const std::string path = RandomSetPath(programFolder, name);
+    const auto lines = ReadLineFile(path);
+    if (!lines) {
+        ShowWarning(host, "File \n[" + path + "]\n could not be loaded :(", "Warning");
+        return false;
+    }
+    settings.ReadSetLines(*lines);
+    return true;
+}
+
+bool SaveRandomSet(THost& host, const std::string& path, const TRandomSettings& settings)
+{
+    if (WriteLineFile(path, settings.SetFileLines())) return true;
+    host.ShowMessage("File \n[" + path + "]\ncould not be written.", "Error", TMsgIcon::Error,
+                     TMsgButtons::Ok);
+    return false;
+}
+
+std::vector<std::string> ListSeedFiles(const std::string& programFolder)
+{
+    return NamesIn(programFolder + std::string(kSeedFolder), kSeedExtension);
+}
+
+TRandomFill::TRandomFill(TGlobals& globals, TInOut& inOut) : FGlobals(globals), FInOut(inOut) {}
+
+std::optional<uint8_t> TRandomFill::RandomState(const TRandomSettings& settings)
+{
+    TRandom& random = FGlobals.Random;
+    const int32_t lastState = FGlobals.Board.StatesCount() - 1;
+    const auto hit = [&] { return random.Integer(0, 99) < settings.Density; };
+    switch (settings.Mode) {
+    case S::rmMono:
+        // A set file may name a state the board does not have.
+        if (hit()) return uint8_t(std::clamp(settings.FillColor, 0, lastState));
+        return std::nullopt;
+    case S::rmColor:
+        if (settings.FillUniform) return uint8_t(random.Integer(0, lastState));
+        if (hit()) return uint8_t(random.Integer(1, lastState));
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+void TRandomFill::Generate(const TRandomSettings& settings, const TRect& visible)
+{
+    if (FGlobals.Selection.Active())
+        FillSelection(settings);
+    else
+        FillBoard(settings, visible);
+}
+
+void TRandomFill::FillBoard(const TRandomSettings& settings, const TRect& visible)
+{
+    FGlobals.Undo.AddEvent(TUndoEvent::Random);
+    if (settings.FillClears && !FGlobals.Board.Clear(false)) return;
+    if (settings.Mode == S::rmMono || settings.Mode == S::rmColor)
+        FillShape(settings, visible);
+    else if (settings.Mode == S::rmSeed)
+        Seed(settings.SeedFile());
+    FGlobals.Host.Refresh(rfBoard | rfStatusBar | rfCaption);
+}
+
+void TRandomFill::FillSelection(const TRandomSettings& settings)
+{
+    TSelection& selection = FGlobals.Selection;
+    selection.ClearFloating();
+    const TRect r = selection.Rect();
+    for (int32_t x = r.Left; x <= r.Right; ++x)
+        for (int32_t y = r.Top; y <= r.Bottom; ++y)
+            if (const auto state = RandomState(settings)) selection.AddCell(x, y, *state);
+    FGlobals.Host.Refresh(rfBoard);
+}
+
+void TRandomFill::FillShape(const TRandomSettings& settings, const TRect& visible)
+{
+    const TBoard& board = FGlobals.Board;
+    TRect area = board.Extents();
+    TSpan box = ShapeBox(settings, area, visible);
+    const bool oneRow = FGlobals.Life.Dimension() == 1;
+    // A row game fills the same columns of its current row only.
+    if (oneRow) box.Top = box.Bottom = area.Top = area.Bottom = board.CurrentRow1D();
+    if (settings.Interior) area = box.Within(area);
+
+    if (settings.Shape != S::rsCircle || oneRow) {
+        FillWhere(settings, area,
+                  [&](int32_t x, int32_t y) { return box.Contains(x, y) == settings.Interior; });
+        return;
+    }
+    const int64_t r = settings.CircleRadius;
+    const TDisc disc{settings.CircleX, settings.CircleY, uint64_t(r * r)};
+    FillWhere(settings, area,
+              [&](int32_t x, int32_t y) { return disc.Holds(x, y) == settings.Interior; });
+}
+
+template <class TWanted>
+void TRandomFill::FillWhere(const TRandomSettings& settings, const TRect& bounds, TWanted wanted)
+{
+    TBoard& board = FGlobals.Board;
+    for (int32_t y = bounds.Top; y <= bounds.Bottom; ++y)
+        for (int32_t x = bounds.Left; x <= bounds.Right; ++x)
+            if (wanted(x, y))
+                if (const auto state = RandomState(settings)) board.SetCell(x, y, *state);
+}
+
+void TRandomFill::Seed(const std::string& name)
+{
+    const std::string path =
+        FGlobals.ProgramFolder + std::string(kSeedFolder) + name + std::string(kSeedExtension);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        ShowWarning(FGlobals.Host, "Seed file not found:\r\n" + path, "Error");
+        return;
+    }
+    if (FInOut.ReadPattern(path, true, false)) FInOut.OpenPattern(path, true);
+}
