@@ -178,20 +178,28 @@ TSaveFormat TInOut::Resolved(TSaveFormat format) const
 std::vector<std::string> TInOut::Write(TSaveFormat format) const
 {
     const TBoard& board = FGlobals.Board;
-    const TRect rect = board.MinRectangle();
-    const TCellSource cells = [&board](int32_t x, int32_t y) { return board.GetCell(x, y); };
+    return WriteCells(
+        Resolved(format), board.MinRectangle(),
+        [&board](int32_t x, int32_t y) { return board.GetCell(x, y); }, NativeHeader());
+}
+
+std::vector<std::string> TInOut::WriteCells(TSaveFormat format, const TRect& rect,
+                                            const TCellSource& cells,
+                                            const TNativeHeader& header) const
+{
+    const std::string rule = FGlobals.Board.RuleText();
     const std::vector<std::string>& description = FGlobals.Document.Description;
-    switch (Resolved(format)) {
+    switch (format) {
     case TSaveFormat::Rle:
-        return WriteRle(rect, cells, board.RuleText(), description);
+        return WriteRle(rect, cells, rule, description);
     case TSaveFormat::VLife:
         return WriteVLife(rect, cells);
     case TSaveFormat::Life105:
-        return WriteLife105(rect, cells, board.RuleText(), description);
+        return WriteLife105(rect, cells, rule, description);
     case TSaveFormat::Life106:
-        return WriteLife106(rect, cells, board.RuleText());
+        return WriteLife106(rect, cells, rule);
     default:
-        return WriteNative(rect, cells, NativeHeader(), description);
+        return WriteNative(rect, cells, header, description);
     }
 }
 
@@ -238,10 +246,57 @@ bool TInOut::SaveFile(std::string& fileName, TSaveFormat format)
     return true;
 }
 
-void TInOut::OpenFromClipboard()
+void TInOut::ClipboardLines()
 {
     std::string text = FGlobals.Host.ClipboardText();
     if (text.size() > kClipboardLimit) text.resize(kClipboardLimit);
     FLines = SplitLines(text);
+}
+
+void TInOut::OpenFromClipboard()
+{
+    ClipboardLines();
     OpenLifeFile(kClipboardName, false, true, false);
+}
+
+bool TInOut::InsertLifeFile(const std::string& fileName, TPoint topLeft)
+{
+    THost& host = FGlobals.Host;
+    host.SetWaitCursor(true);
+    const bool read = ReadPattern(fileName, true, false);
+    if (read) {
+        FGlobals.Undo.AddEvent(TUndoEvent::Open);
+        FGlobals.Selection.TakePattern(FPattern, topLeft);
+        FPattern.Cells.clear();
+        host.Refresh(rfBoard | rfStatusBar | rfMenus);
+        host.PlaySound("SND_DROP");
+    }
+    host.SetWaitCursor(false);
+    return read;
+}
+
+bool TInOut::PutRectOnClipboard(const TRect& rect)
+{
+    const TSelection& selection = FGlobals.Selection;
+    TNativeHeader header = NativeHeader();
+    header.Save.OnlyTopRow1D = false; // a copy always takes every row
+    const std::vector<std::string> lines = WriteCells(
+        OptimalFormat(rect.Width()), rect,
+        [&selection](int32_t x, int32_t y) { return selection.GetRectCell(x, y); }, header);
+    if (lines.empty()) return false;
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    FGlobals.Host.SetClipboardText(text);
+    return true;
+}
+
+bool TInOut::GetFromClipboard(TPoint topLeft)
+{
+    FPattern.Reset();
+    ClipboardLines();
+    if (!Dispatch()) return false;
+    const bool taken = FGlobals.Selection.TakePattern(FPattern, topLeft);
+    FPattern.Cells.clear();
+    FGlobals.Host.Refresh(rfBoard | rfStatusBar | rfMenus);
+    return taken;
 }

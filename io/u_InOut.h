@@ -40,6 +40,9 @@ public:
     // as it is, without the file's settings.
     bool OpenLifeFile(const std::string& fileName, bool reportMissing, bool textLoaded,
                       bool keepBoard);
+    // Inserts the pattern of `fileName` into the selection, its top-left corner at `topLeft`;
+    // the file's settings are ignored. True when a cell was taken.
+    bool InsertLifeFile(const std::string& fileName, TPoint topLeft);
     // The two halves of opening: reading the pattern into Pattern() (false, after a message,
     // when it gave no cell), then putting it on the board.
     bool ReadPattern(const std::string& fileName, bool reportMissing, bool textLoaded);
@@ -53,6 +56,10 @@ public:
     // The lines of the board's live cells in `format`.
     std::vector<std::string> Write(TSaveFormat format) const;
     void OpenFromClipboard();
+    // The selection's floating cells over `rect` as text on the clipboard; true when some was.
+    bool PutRectOnClipboard(const TRect& rect);
+    // Pastes the clipboard's pattern into the selection, its top-left corner at `topLeft`.
+    bool GetFromClipboard(TPoint topLeft);
 
     // The lines of a file's text, or false (after the message when `reportMissing`).
     bool LoadText(const std::string& fileName, bool reportMissing);
@@ -66,6 +73,10 @@ public:
 
 private:
     TSaveFormat Resolved(TSaveFormat format) const;
+    std::vector<std::string> WriteCells(TSaveFormat format, const TRect& rect,
+                                        const TCellSource& cells,
+                                        const TNativeHeader& header) const;
+    void ClipboardLines();
     TNativeHeader NativeHeader() const;
     void ApplySettings();
 

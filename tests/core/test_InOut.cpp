@@ -104,6 +104,12 @@ TEST_F(TInOutTest, CentresWithTruncatingDivision)
     ASSERT_TRUE(InOut.OpenLifeFile(File("row.rle", "x = 5, y = 1\n5o!\n"), true, false, false));
     EXPECT_EQ(Board.MinRectangle().Left, -2);
     EXPECT_EQ(Board.MinRectangle().Right, 2);
+
+    // Cells at x = -3 and 4: ox = -((-3 + 4 + 1) / 2) = -1.
+    ASSERT_TRUE(
+        InOut.OpenLifeFile(File("pair.lif", "#Life 1.06\r\n-3 0\r\n4 0\r\n"), true, false, false));
+    EXPECT_EQ(Board.MinRectangle().Left, -4);
+    EXPECT_EQ(Board.MinRectangle().Right, 3);
 }
 
 TEST_F(TInOutTest, OneDimensionalGamesPlaceTheTopRowOnTheBoardsTopRow)
@@ -192,4 +198,44 @@ TEST_F(TInOutTest, OpensFromTheClipboardUnderItsOwnName)
     InOut.OpenFromClipboard();
     EXPECT_EQ(Host.Messages.back().Text, "File \n[Clipboard]\n could not be loaded :(");
     EXPECT_EQ(Board.LiveCount(), 2);
+}
+
+TEST_F(TInOutTest, InsertAndPasteFillTheSelectionAndKeepTheSettings)
+{
+    const std::string path =
+        File("brain.plx", "#Plexa 2.0\r\n#GAME Generations\r\n#RULE 345/2/4\r\n"
+                          "#BOARD 1000x1000\r\n#L AA$.B\r\n");
+    ASSERT_TRUE(InOut.InsertLifeFile(path, {10, 20}));
+    EXPECT_EQ(G.Life.Game(), gmLife);
+    EXPECT_EQ(Board.RuleText(), "23/3");
+    EXPECT_EQ(Board.Width(), 300);
+    EXPECT_EQ(Board.LiveCount(), 0) << "the cells float in the selection";
+    ASSERT_TRUE(G.Selection.Active());
+    EXPECT_EQ(G.Selection.Rect().Left, 10);
+    EXPECT_EQ(G.Selection.Rect().Top, 20);
+    EXPECT_EQ(G.Selection.GetRectCell(11, 21), 2);
+    EXPECT_EQ(Host.Sounds.back(), "SND_DROP");
+
+    Host.Clipboard = "x = 3, y = 1\r\n3o!\r\n";
+    ASSERT_TRUE(InOut.GetFromClipboard({-5, -5}));
+    EXPECT_EQ(G.Selection.Rect().Left, -5);
+    EXPECT_EQ(G.Selection.GetRectCell(-3, -5), 1);
+    EXPECT_EQ(G.Selection.GetRectCell(11, 21), 0) << "the earlier floating cells are gone";
+
+    Host.Clipboard.clear();
+    EXPECT_FALSE(InOut.GetFromClipboard({0, 0})) << "an empty clipboard is ignored";
+}
+
+TEST_F(TInOutTest, CopyWritesTheSelectionInTheGamesFormat)
+{
+    Host.Clipboard = "x = 3, y = 2\r\nobo$3o!\r\n";
+    ASSERT_TRUE(InOut.GetFromClipboard({0, 0}));
+    ASSERT_TRUE(InOut.PutRectOnClipboard(G.Selection.Rect()));
+    EXPECT_EQ(Host.Clipboard.rfind("#Life 1.05\r\n", 0), 0u) << Host.Clipboard;
+    EXPECT_NE(Host.Clipboard.find("*.*\r\n***\r\n"), std::string::npos) << Host.Clipboard;
+
+    UseGame(gmGenerations, "345/2/4");
+    ASSERT_TRUE(InOut.PutRectOnClipboard(G.Selection.Rect()));
+    EXPECT_EQ(Host.Clipboard.rfind("#Plexa ", 0), 0u);
+    EXPECT_NE(Host.Clipboard.find("#L A.A$3A\r\n"), std::string::npos) << Host.Clipboard;
 }
