@@ -2,6 +2,7 @@
 // Fuzz input as the text readers get it, and the cell set the round trips compare.
 
 #include "base/u_Geometry.h"
+#include "base/u_LineFile.h"
 #include "io/u_LoadedPattern.h"
 
 #include <algorithm>
@@ -14,19 +15,10 @@
 
 using TCellSet = std::set<std::pair<int32_t, int32_t>>;
 
-// Line ends as files have them: CR, LF or CR LF.
+// The fuzz input as the lines of a file.
 inline std::vector<std::string> SplitLines(const uint8_t* data, size_t size)
 {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = std::min(text.find_first_of("\r\n", start), text.size());
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-        if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++start;
-    }
-    return lines;
+    return SplitLines(std::string_view(reinterpret_cast<const char*>(data), size));
 }
 
 inline TCellSet LiveCells(const TLoadedPattern& pattern)
