@@ -198,13 +198,28 @@ void TBoard::ResetLiveBox()
 void TBoard::RecomputeLiveBox(bool currentBoxOnly)
 {
     TRect area = currentBoxOnly ? TRect{FBox.MinX, FBox.MinY, FBox.MaxX, FBox.MaxY} : Extents();
+    area.Left = std::max(area.Left, FMinX);
+    area.Top = std::max(area.Top, FMinY);
+    area.Right = std::min(area.Right, FMaxX);
+    area.Bottom = std::min(area.Bottom, FMaxY);
     ResetLiveBox();
-    for (int32_t x = area.Left; x <= area.Right; ++x)
-        for (int32_t y = area.Top; y <= area.Bottom; ++y)
-            if (GetCell(x, y) != 0) {
-                const TPoint b = CellToBlock(x, y);
-                ExtendLiveBox(x, y, b.X, b.Y);
-            }
+    if (area.Left > area.Right || area.Top > area.Bottom) return;
+    // Only blocks with live cells are looked into.
+    const TPoint first = CellToBlock(area.Left, area.Top),
+                 last = CellToBlock(area.Right, area.Bottom);
+    for (int32_t bx = first.X; bx <= last.X; ++bx)
+        for (int32_t by = first.Y; by <= last.Y; ++by) {
+            const TBlob& blob = BlobAt(bx, by);
+            if (blob.LiveCount == 0) continue;
+            for (int i = 0; i < TBlob::kSize; ++i)
+                for (int j = 0; j < TBlob::kSize; ++j) {
+                    const int32_t x = FMinX + bx * TBlob::kSize + i;
+                    const int32_t y = FMinY + by * TBlob::kSize + j;
+                    if (blob.Cells[i][j] != 0 && x >= area.Left && x <= area.Right &&
+                        y >= area.Top && y <= area.Bottom)
+                        ExtendLiveBox(x, y, bx, by);
+                }
+        }
 }
 
 TRect TBoard::MinRectangle() const
