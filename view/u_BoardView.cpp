@@ -1,0 +1,573 @@
+#include "view/u_BoardView.h"
+
+#include "base/u_Host.h"
+#include "engine/u_Globals.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+constexpr std::array kSizeLadder{-64, -32, -16, -8, -4, -2, 1,  2,  3,
+                                 4,   5,   7,   9,  11, 13, 15, 17, 21};
+
+// Best fit: the largest size whose cells still fit, by pixels available per cell.
+struct TFitStep {
+    double PixelsPerCell;
+    int32_t Size;
+};
+// clang-format off
+constexpr std::array<TFitStep, 17> kFitSteps{{
+    {22, 21}, {18, 17}, {16, 15}, {14, 13}, {12, 11}, {10, 9}, {7, 7}, {5, 5}, {4, 4}, {3, 3},
+    {2, 2}, {1, 1}, {0.5, -2}, {0.25, -4}, {0.125, -8}, {0.0625, -16}, {0.03125, -32}}};
+// clang-format on
+
+int32_t FitSize(double pixelsPerCell)
+{
+    for (const TFitStep& step : kFitSteps)
+        if (pixelsPerCell >= step.PixelsPerCell) return step.Size;
+    return kMinCellSize;
+}
+
+int32_t Narrow(int64_t value)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+int32_t Middle(int32_t a, int32_t b)
+{
+    return static_cast<int32_t>((int64_t(a) + b) / 2);
+}
+
+// Keeps a pan inside the board along one axis; the window may still reach beyond its far end.
+void ClampPan(int64_t& first, int64_t& count, int64_t min, int64_t max)
+{
+    count = std::min(count, max - min + 1);
+    if (min > first) first = min;
+    if (max <= first) first = max - 1;
+}
+
+} // namespace
+
+std::string CellSizeText(int32_t size)
+{
+    return size >= 1 ? std::to_string(size) : "1/" + std::to_string(-int64_t(size));
+}
+
+TBoardView::TBoardView(TGlobals& globals) : FGlobals(globals), FCanvas(&FNoCanvas) {}
+
+void TBoardView::SetCanvas(TCanvas* canvas)
+{
+    FCanvas = canvas != nullptr ? canvas : &FNoCanvas;
+    // Nothing of the old surface is on the new one.
+    FColorKnown = false;
+    FMarkShown = false;
+}
+
+void TBoardView::SetAreaSize(int32_t width, int32_t height)
+{
+    FWidth = std::max(width, 0);
+    FHeight = std::max(height, 0);
+}
+
+void TBoardView::ApplySettings(const TViewSettings& settings)
+{
+    FShowGrid = settings.ShowGrid;
+    FShowBoldLines = settings.ShowBoldLines;
+    // Bold lines are placed by a remainder of the step.
+    FBoldLinesStep = std::max(settings.BoldLinesStep, 1);
+    FOptSubzoomRedraw = settings.OptSubzoomRedraw;
+    FMaxBestFitCellSize = std::clamp(settings.MaxBestFitCellSize, 1, kMaxCellSize);
+    SetCellSize(settings.CellSize);
+    SetCellShape(settings.CellShape, false);
+}
+
+TViewSettings TBoardView::Settings() const
+{
+    TViewSettings s;
+    s.ShowGrid = FShowGrid;
+    s.ShowBoldLines = FShowBoldLines;
+    s.BoldLinesStep = FBoldLinesStep;
+    s.OptSubzoomRedraw = FOptSubzoomRedraw;
+    s.MaxBestFitCellSize = FMaxBestFitCellSize;
+    s.CellSize = FCellSize;
+    s.CellShape = FCellShape;
+    return s;
+}
+
+TScrollState TBoardView::HorizontalScroll() const
+{
+    const TBoard& board = FGlobals.Board;
+    return {board.MinX(), board.MaxX(), FViewLeft, FViewCols / 4};
+}
+
+TScrollState TBoardView::VerticalScroll() const
+{
+    const TBoard& board = FGlobals.Board;
+    return {board.MinY(), board.MaxY(), FViewTop, FViewRows / 4};
+}
+
+int64_t TBoardView::ToPixel(int64_t cell, int32_t origin) const
+{
+    const int64_t d = cell - origin;
+    return FCellSize >= 1 ? d * FCellSize : d / -FCellSize;
+}
+
+int64_t TBoardView::ToCell(int64_t pixel, int32_t origin) const
+{
+    return FCellSize >= 1 ? pixel / FCellSize + origin : -int64_t(FCellSize) * pixel + origin;
+}
+
+TPoint TBoardView::CellToPixel(int32_t x, int32_t y) const
+{
+    return {Narrow(ToPixel(x, FViewLeft)), Narrow(ToPixel(y, FViewTop))};
+}
+
+TPoint TBoardView::PixelToCell(int32_t px, int32_t py) const
+{
+    return {Narrow(ToCell(px, FViewLeft)), Narrow(ToCell(py, FViewTop))};
+}
+
+void TBoardView::ComputeCounts()
+{
+    const int64_t w = int64_t(FWidth) - 1, h = int64_t(FHeight) - 1;
+    if (FCellSize >= 1) {
+        FViewCols = Narrow(w / FCellSize);
+        FViewRows = Narrow(h / FCellSize);
+    } else {
+        FViewCols = Narrow(-int64_t(FCellSize) * w);
+        FViewRows = Narrow(-int64_t(FCellSize) * h);
+    }
+}
+
+void TBoardView::ClampWindow()
+{
+    const TBoard& board = FGlobals.Board;
+    FViewLeft = std::max(FViewLeft, board.MinX());
+    FViewTop = std::max(FViewTop, board.MinY());
+    if (int64_t(FViewLeft) + FViewCols > board.MaxX())
+        FViewCols = Narrow(int64_t(board.MaxX()) - FViewLeft + 1);
+    if (int64_t(FViewTop) + FViewRows > board.MaxY())
+        FViewRows = Narrow(int64_t(board.MaxY()) - FViewTop + 1);
+    // A window starting beyond the board, or an area too small for one cell, shows no cells.
+    FViewCols = std::max(FViewCols, 0);
+    FViewRows = std::max(FViewRows, 0);
+}
+
+void TBoardView::ComputeWindow()
+{
+    ComputeCounts();
+    ClampWindow();
+}
+
+TColor TBoardView::StateColor(int state) const
+{
+    const int32_t count = FGlobals.Board.StatesCount();
+    if (count > 2 && state > count - 1) state = count - 1;
+    if (count <= 2 && state > 1) state = 1;
+    return FGlobals.Palette.Colors.StateColor(state);
+}
+
+void TBoardView::SelectColor(TColor color)
+{
+    if (FColorKnown && color == FColor) return;
+    FCanvas->SetColor(color);
+    FColor = color;
+    FColorKnown = true;
+}
+
+void TBoardView::Redraw(unsigned flags)
+{
+    TSelection& selection = FGlobals.Selection;
+    selection.HideFloating();
+    HideMarkRect();
+    ComputeWindow();
+
+    const TCPalette& palette = FGlobals.Palette.Colors;
+    FCanvas->SetMode(TPenMode::Copy);
+    SelectColor(palette.BackColor());
+    FCanvas->FillRect({0, 0, FWidth, FHeight});
+    PaintGrid();
+    PaintBorder();
+    if (flags & rdDrawCells) {
+        PaintLiveCells();
+        // The box grows with births only; every live cell lies in it, so scanning it is enough.
+        if (flags & rdTrackBounds) FGlobals.Board.RecomputeLiveBox(true);
+    }
+
+    if (selection.Active()) DrawMarkRect(selection.Rect(), true);
+    selection.ShowFloating();
+    FGlobals.Host.Refresh(rfStatusBar);
+}
+
+void TBoardView::PaintGrid()
+{
+    if (!FShowGrid || FCellSize < 3) return;
+    const TCPalette& palette = FGlobals.Palette.Colors;
+    const int32_t n = FCellSize;
+    const int32_t right = FViewCols * n, bottom = FViewRows * n;
+    // Bold lines alone at size 3, where normal lines would cover every third pixel.
+    if (n > 3) {
+        SelectColor(palette.GridColor());
+        for (int32_t i = 0; i <= FViewCols; ++i) FCanvas->Line(i * n, 0, i * n, bottom);
+        for (int32_t j = 0; j <= FViewRows; ++j) FCanvas->Line(0, j * n, right, j * n);
+    }
+    if (!FShowBoldLines) return;
+    // The remainder is 0 on multiples of the step on both sides of 0.
+    SelectColor(palette.GridBoldColor());
+    for (int32_t i = 0; i <= FViewCols; ++i)
+        if ((int64_t(FViewLeft) + i) % FBoldLinesStep == 0) FCanvas->Line(i * n, 0, i * n, bottom);
+    for (int32_t j = 0; j <= FViewRows; ++j)
+        if ((int64_t(FViewTop) + j) % FBoldLinesStep == 0) FCanvas->Line(0, j * n, right, j * n);
+}
+
+void TBoardView::PaintBorder()
+{
+    const int32_t right = FCellSize >= 1 ? FViewCols * FCellSize : FViewCols / -FCellSize;
+    const int32_t bottom = FCellSize >= 1 ? FViewRows * FCellSize : FViewRows / -FCellSize;
+    SelectColor(FGlobals.Palette.Colors.GridBoldColor());
+    FCanvas->Line(right + 1, 0, right + 1, bottom + 1);
+    FCanvas->Line(right + 2, 0, right + 2, bottom + 2);
+    FCanvas->Line(0, bottom + 1, right + 1, bottom + 1);
+    FCanvas->Line(0, bottom + 2, right + 2, bottom + 2);
+}
+
+void TBoardView::CollectBlocks(const TRect& blocks)
+{
+    FBlocks.clear();
+    const TBoard& board = FGlobals.Board;
+    for (int32_t bx = blocks.Left; bx <= blocks.Right; ++bx)
+        for (int32_t by = blocks.Top; by <= blocks.Bottom; ++by)
+            if (board.BlobAt(bx, by).LiveCount != 0) FBlocks.push_back({bx, by});
+}
+
+template <class F>
+void TBoardView::ForEachCollectedCell(F&& f) const
+{
+    const TBoard& board = FGlobals.Board;
+    for (const TPoint& b : FBlocks) {
+        const TBlob& blob = board.BlobAt(b.X, b.Y);
+        const int32_t x0 = board.MinX() + b.X * TBlob::kSize;
+        const int32_t y0 = board.MinY() + b.Y * TBlob::kSize;
+        for (int i = 0; i < TBlob::kSize; ++i)
+            for (int j = 0; j < TBlob::kSize; ++j)
+                if (blob.Cells[i][j] != 0) f(x0 + i, y0 + j, blob.Cells[i][j]);
+    }
+}
+
+void TBoardView::PaintLiveCells()
+{
+    if (FViewCols <= 0 || FViewRows <= 0) return;
+    const TBoard& board = FGlobals.Board;
+    // The clamped window lies on the board.
+    const TPoint first = board.CellToBlock(FViewLeft, FViewTop);
+    const TPoint last = board.CellToBlock(FViewLeft + FViewCols - 1, FViewTop + FViewRows - 1);
+    CollectBlocks({first.X, first.Y, last.X, last.Y});
+    // From the lowest state up, so that in sub-zoom a pixel shows the highest state of its cells.
+    for (int state = 1; state < TBoard::kMaxStates; ++state) {
+        if (board.StateCount(state) == 0) continue;
+        SelectColor(StateColor(state));
+        ForEachCollectedCell([&](int32_t x, int32_t y, uint8_t s) {
+            if (s == state) DrawCell(x, y, false, state);
+        });
+    }
+}
+
+void TBoardView::DrawCell(int32_t x, int32_t y, bool setColor, int state)
+{
+    const TBoard& board = FGlobals.Board;
+    if (x < FViewLeft || int64_t(x) >= int64_t(FViewLeft) + FViewCols || y < FViewTop ||
+        int64_t(y) >= int64_t(FViewTop) + FViewRows || x > board.MaxX() || y > board.MaxY())
+        return;
+    if (setColor) SelectColor(StateColor(state));
+    PaintShape(x, y);
+}
+
+void TBoardView::PaintShape(int32_t x, int32_t y)
+{
+    int32_t s = FCellSize;
+    if (FCellSize < 0) {
+        const int32_t k = -FCellSize;
+        if (FOptSubzoomRedraw && (x % k != 0 || y % k != 0)) return;
+        s = 1;
+    }
+    const TPoint p = CellToPixel(x, y);
+    int32_t shape = FCellShape;
+    // Too small to tell from a square.
+    if (s < 6 && (shape == csSmallSquare || shape == csCircle)) shape = csBigSquare;
+    // Without grid lines cells fill their whole pitch.
+    if (s > 2 && !FShowGrid) ++s;
+    if (s == 2) s = 3;
+    if (s == 1) shape = csPixel;
+    switch (shape) {
+    case csPixel:
+        FCanvas->FillRect({p.X, p.Y, p.X + 1, p.Y + 1});
+        break;
+    case csSmallSquare:
+        FCanvas->FillRect({p.X + 2, p.Y + 2, p.X + s - 1, p.Y + s - 1});
+        break;
+    case csCircle:
+        FCanvas->FillEllipse({p.X + 1, p.Y + 1, p.X + s, p.Y + s});
+        break;
+    default:
+        FCanvas->FillRect({p.X + 1, p.Y + 1, p.X + s, p.Y + s});
+        break;
+    }
+}
+
+void TBoardView::SetCellSize(int32_t size)
+{
+    if (size == 0 || size == FCellSize) return;
+    ComputeWindow();
+    const int32_t cx = Narrow(int64_t(FViewLeft) + FViewCols / 2);
+    const int32_t cy = Narrow(int64_t(FViewTop) + FViewRows / 2);
+    FCellSize = std::clamp(size, kMinCellSize, kMaxCellSize);
+    FGlobals.Host.Refresh(rfMenus);
+    CenterOn(cx, cy, false);
+}
+
+void TBoardView::SetCellShape(int32_t shape, bool repaint)
+{
+    if (shape < csBigSquare || shape > csRectangle) shape = csBigSquare;
+    if (shape == FCellShape) return;
+    FCellShape = shape;
+    FGlobals.Host.Refresh(rfMenus);
+    if (repaint) Redraw(rdBackground | rdDrawCells);
+}
+
+void TBoardView::NextCellShape()
+{
+    SetCellShape(FCellShape % csRectangle + 1, true);
+}
+
+void TBoardView::ZoomIn(bool repaint)
+{
+    // From a size between two steps of the ladder, the next step up.
+    const auto next = std::ranges::upper_bound(kSizeLadder, FCellSize);
+    if (next == kSizeLadder.end()) return;
+    SetCellSize(*next);
+    if (repaint) Redraw();
+}
+
+void TBoardView::ZoomOut(bool repaint)
+{
+    const auto next = std::ranges::lower_bound(kSizeLadder, FCellSize);
+    if (next == kSizeLadder.begin()) return;
+    SetCellSize(*(next - 1));
+    if (repaint) Redraw();
+}
+
+void TBoardView::ZoomAt(int32_t x, int32_t y, bool repaint, bool zoomIn)
+{
+    const int64_t px = ToPixel(x, FViewLeft), py = ToPixel(y, FViewTop);
+    if (zoomIn)
+        ZoomIn(false);
+    else
+        ZoomOut(false);
+    // The next redraw clamps the window to the board.
+    FViewLeft = Narrow(int64_t(FViewLeft) - (ToCell(px, FViewLeft) - x));
+    FViewTop = Narrow(int64_t(FViewTop) - (ToCell(py, FViewTop) - y));
+    if (repaint) Redraw();
+}
+
+void TBoardView::CenterOn(int32_t x, int32_t y, bool repaint)
+{
+    const int32_t oldLeft = FViewLeft, oldTop = FViewTop;
+    ComputeCounts();
+    FViewLeft = Narrow(int64_t(x) - FViewCols / 2);
+    FViewTop = Narrow(int64_t(y) - FViewRows / 2);
+    ClampWindow();
+    if (repaint && (FViewLeft != oldLeft || FViewTop != oldTop)) Redraw();
+}
+
+void TBoardView::CenterPattern(bool repaint)
+{
+    const TRect r = FGlobals.Board.MinRectangle();
+    CenterOn(Middle(r.Left, r.Right), Middle(r.Top, r.Bottom), repaint);
+}
+
+void TBoardView::BestFit(bool repaint)
+{
+    const TRect r = FGlobals.Board.MinRectangle();
+    if (r.Left > r.Right) {
+        SetCellSize(7);
+        CenterOn(0, 0, false);
+    } else {
+        const double rx = double(FWidth) / double(r.Width());
+        const double ry = double(FHeight) / double(r.Height());
+        SetCellSize(std::min(FitSize(rx < ry ? rx : ry), FMaxBestFitCellSize));
+        CenterOn(Middle(r.Left, r.Right), Middle(r.Top, r.Bottom), false);
+    }
+    if (repaint) Redraw();
+}
+
+void TBoardView::FitIfOutside()
+{
+    TBoard& board = FGlobals.Board;
+    board.RecomputeLiveBox(true);
+    const TLiveBox& box = board.LiveBox();
+    if (box.MaxX < box.MinX) return;
+    // A cell one beyond the last visible column still counts as inside, so that a pattern that
+    // best fit leaves one column short of the window is not fitted again every generation.
+    const bool inside = FViewLeft <= box.MinX && FViewTop <= box.MinY &&
+                        box.MaxX <= int64_t(FViewLeft) + FViewCols &&
+                        box.MaxY <= int64_t(FViewTop) + FViewRows;
+    if (!inside) BestFit(true);
+}
+
+void TBoardView::Pan(int direction, int step)
+{
+    ComputeWindow();
+    int64_t cols = FViewCols, rows = FViewRows;
+    const int64_t dx = step == 2 ? cols / 2 : step == 10 ? cols / 10 : 1;
+    const int64_t dy = step == 2 ? rows / 2 : step == 10 ? rows / 10 : 1;
+    int64_t left = FViewLeft, top = FViewTop;
+    switch (direction) {
+    case pdLeft:
+        left -= dx;
+        break;
+    case pdRight:
+        left += dx;
+        break;
+    case pdUp:
+        top -= dy;
+        break;
+    case pdDown:
+        top += dy;
+        break;
+    case pdUpRight:
+        left += dx;
+        top -= dy;
+        break;
+    case pdDownRight:
+        left += dx;
+        top += dy;
+        break;
+    case pdDownLeft:
+        left -= dx;
+        top += dy;
+        break;
+    case pdUpLeft:
+        left -= dx;
+        top -= dy;
+        break;
+    default:
+        return;
+    }
+    const TBoard& board = FGlobals.Board;
+    ClampPan(left, cols, board.MinX(), board.MaxX());
+    ClampPan(top, rows, board.MinY(), board.MaxY());
+    FViewCols = Narrow(std::max<int64_t>(cols, 0));
+    FViewRows = Narrow(std::max<int64_t>(rows, 0));
+    if (left == FViewLeft && top == FViewTop) return;
+    FViewLeft = Narrow(left);
+    FViewTop = Narrow(top);
+    Redraw();
+}
+
+void TBoardView::SetViewOrigin(int32_t x, int32_t y)
+{
+    FViewLeft = x;
+    FViewTop = y;
+    ClampWindow();
+}
+
+void TBoardView::DrawCellLine(TPoint from, TPoint to, bool paint, bool inclusive, uint8_t state)
+{
+    int64_t dx = std::abs(int64_t(to.X) - from.X), dy = std::abs(int64_t(to.Y) - from.Y);
+    if (inclusive) ++dx, ++dy;
+    const bool xMajor = dy < dx;
+    const int64_t major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
+    if (major == 0) return;
+    const int sx = from.X < to.X ? 1 : -1, sy = to.Y > from.Y ? 1 : -1;
+
+    // Only the stretch whose major coordinate lies on the board is walked, so that ends far
+    // apart cost no more than the board is wide.
+    TBoard& board = FGlobals.Board;
+    const int64_t start = xMajor ? from.X : from.Y;
+    const int64_t lo = xMajor ? board.MinX() : board.MinY();
+    const int64_t hi = xMajor ? board.MaxX() : board.MaxY();
+    const bool forward = (xMajor ? sx : sy) > 0;
+    const int64_t first = std::max<int64_t>(forward ? lo - start : start - hi, 0);
+    const int64_t last = std::min<int64_t>(forward ? hi - start : start - lo, major - 1);
+    if (first > last) return;
+    // After i cells the minor counter is i * minor / major and the accumulator the remainder.
+    const uint64_t reach = uint64_t(first) * uint64_t(minor);
+    int64_t j = int64_t(reach / uint64_t(major));
+    int64_t a = int64_t(reach % uint64_t(major));
+    for (int64_t i = first; i <= last; ++i) {
+        const int64_t x = from.X + (xMajor ? i : j) * sx;
+        const int64_t y = from.Y + (xMajor ? j : i) * sy;
+        if (board.IsOnBoard(Narrow(x), Narrow(y))) {
+            board.SetCell(int32_t(x), int32_t(y), state);
+            if (paint) DrawCell(int32_t(x), int32_t(y), true, state);
+        }
+        a += minor;
+        if (a >= major) {
+            a -= major;
+            ++j;
+        }
+    }
+}
+
+void TBoardView::XorMarkFrame()
+{
+    FCanvas->SetMode(TPenMode::Xor);
+    SelectColor(kMarkColor);
+    FCanvas->Frame(FMarkRect, 3);
+    FCanvas->SetMode(TPenMode::Copy);
+}
+
+void TBoardView::HideMarkRect()
+{
+    if (!FMarkShown) return;
+    XorMarkFrame();
+    FMarkShown = false;
+}
+
+void TBoardView::DrawMarkRect(const TRect& rect, bool show)
+{
+    HideMarkRect();
+    if (!show) return;
+    const int64_t left = std::min(rect.Left, rect.Right), right = std::max(rect.Left, rect.Right);
+    const int64_t top = std::min(rect.Top, rect.Bottom), bottom = std::max(rect.Top, rect.Bottom);
+    // Sides beyond the area are kept just outside it, where the pen leaves no trace.
+    const auto onArea = [](int64_t pixel, int32_t size) {
+        return static_cast<int32_t>(std::clamp<int64_t>(pixel, -3, int64_t(size) + 3));
+    };
+    FMarkRect = {onArea(ToPixel(left, FViewLeft), FWidth), onArea(ToPixel(top, FViewTop), FHeight),
+                 onArea(ToPixel(right + 1, FViewLeft), FWidth),
+                 onArea(ToPixel(bottom + 1, FViewTop), FHeight)};
+    XorMarkFrame();
+    FMarkShown = true;
+}
+
+void TBoardView::ColorizePattern(int n)
+{
+    n = std::clamp(n, 1, TBoard::kMaxStates - 1);
+    TBoard& board = FGlobals.Board;
+    const TLiveBox& box = board.LiveBox();
+    CollectBlocks({box.MinBX, box.MinBY, box.MaxBX, box.MaxBY});
+    ForEachCollectedCell([&](int32_t x, int32_t y, uint8_t) {
+        const auto state = static_cast<uint8_t>(FGlobals.Random.Integer(1, n));
+        board.SetCell(x, y, state);
+        DrawCell(x, y, true, state);
+    });
+}
+
+void TBoardView::PaintCells(uint8_t state, std::span<const TCellChange> cells)
+{
+    SelectColor(StateColor(state));
+    for (const TCellChange& c : cells) DrawCell(c.X, c.Y, false, state);
+}
+
+void TBoardView::XorCells(std::span<const TPoint> cells)
+{
+    FCanvas->SetMode(TPenMode::Xor);
+    SelectColor(kMarkColor);
+    for (const TPoint& c : cells) DrawCell(c.X, c.Y, false, 0);
+    FCanvas->SetMode(TPenMode::Copy);
+}
