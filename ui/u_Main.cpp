@@ -3,11 +3,12 @@
 #include "base/u_Caption.h"
 #include "base/u_Host.h"
 #include "engine/u_Globals.h"
+#include "ui/u_BoardWidget.h"
 #include "ui/u_QtHost.h"
+#include "view/u_BoardView.h"
 
-#include <QColor>
-#include <QFrame>
-#include <QPalette>
+#include <QAction>
+#include <QScreen>
 #include <QStatusBar>
 #include <QString>
 
@@ -27,37 +28,53 @@ constexpr int kStartFormHeight = 480;
 
 TfrmMain::TfrmMain(QWidget* parent)
     : QMainWindow(parent), FHost(std::make_unique<TQtHost>(*this)),
-      FGlobals(std::make_unique<TGlobals>(*FHost))
+      FGlobals(std::make_unique<TGlobals>(*FHost)), FView(std::make_unique<TBoardView>(*FGlobals))
 {
     TGlobals& g = *FGlobals;
     g.Board.SetSize(kStartWidth, kStartHeight);
     g.Life.OneD.InitFromString(kStartRule1D, g.Board.StatesCount());
+    g.Palette.Colors = TCPalette::Defaults(screen()->depth());
+    g.Painter = FView.get();
+    g.Selection.SetPainter(FView.get());
 
     CreateBoardArea();
+    CreateActions();
     statusBar();
     resize(kStartFormWidth, kStartFormHeight);
     // Only now that every widget exists may the core's notifications reach the window.
     FHost->OnRefresh = [this](unsigned what) { HostRefresh(what); };
     ShowFormCaption();
+    RedrawBoard();
 }
 
 TfrmMain::~TfrmMain()
 {
-    // The objects may still report while they are destroyed; the window no longer listens.
+    // The objects may still report while they are destroyed; the window no longer listens,
+    // and the view, which dies first, no longer paints for them.
     FHost->OnRefresh = nullptr;
+    FGlobals->Painter = nullptr;
+    FGlobals->Selection.SetPainter(nullptr);
+    FView.reset();
     FGlobals.reset();
 }
 
 void TfrmMain::CreateBoardArea()
 {
-    pbBoard = new QFrame(this);
+    pbBoard = new TBoardWidget(*FView, this);
     pbBoard->setObjectName("pbBoard");
     pbBoard->setMinimumSize(kBoardAreaMinWidth, kBoardAreaMinHeight);
-    QPalette palette = pbBoard->palette();
-    palette.setColor(QPalette::Window, QColor(Qt::black));
-    pbBoard->setPalette(palette);
-    pbBoard->setAutoFillBackground(true);
     setCentralWidget(pbBoard);
+}
+
+void TfrmMain::CreateActions()
+{
+    cmdRunOnce = new QAction(tr("Run one &cycle"), this);
+    cmdRunOnce->setObjectName("cmdRunOnce");
+    // A window shortcut: Space acts on the board only while this window is the active one.
+    cmdRunOnce->setShortcut(Qt::Key_Space);
+    cmdRunOnce->setShortcutContext(Qt::WindowShortcut);
+    connect(cmdRunOnce, &QAction::triggered, this, &TfrmMain::RunOnce);
+    addAction(cmdRunOnce);
 }
 
 void TfrmMain::ShowFormCaption()
@@ -70,4 +87,18 @@ void TfrmMain::ShowFormCaption()
 void TfrmMain::HostRefresh(unsigned what)
 {
     if (what & rfCaption) ShowFormCaption();
+    if (what & rfBoard) RedrawBoard();
+}
+
+void TfrmMain::RedrawBoard()
+{
+    FView->Redraw();
+    pbBoard->update();
+}
+
+void TfrmMain::RunOnce()
+{
+    // The step paints the cells it changes on the image; the widget shows them at its next paint.
+    FGlobals->Board.Step(true);
+    pbBoard->update();
 }

@@ -1,0 +1,67 @@
+#include "ui/u_QtCanvas.h"
+
+#include <QImage>
+#include <QRect>
+#include <QRectF>
+
+#include <algorithm>
+
+TQtCanvas::TQtCanvas(QImage& image) : FPainter(&image), FColor(Qt::black)
+{
+    FPainter.setPen(Qt::NoPen);
+    FPainter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+QColor TQtCanvas::ToQColor(TColor color)
+{
+    return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
+}
+
+void TQtCanvas::SetColor(TColor color)
+{
+    FColor = ToQColor(color);
+    FPainter.setBrush(FColor);
+}
+
+void TQtCanvas::SetMode(TPenMode mode)
+{
+    FPainter.setCompositionMode(mode == TPenMode::Xor ? QPainter::RasterOp_SourceXorDestination
+                                                      : QPainter::CompositionMode_SourceOver);
+}
+
+void TQtCanvas::FillRect(const TPixelRect& r)
+{
+    if (r.Right <= r.Left || r.Bottom <= r.Top) return;
+    FPainter.fillRect(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), FColor);
+}
+
+void TQtCanvas::FillEllipse(const TPixelRect& r)
+{
+    if (r.Right <= r.Left || r.Bottom <= r.Top) return;
+    FPainter.drawEllipse(QRectF(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top));
+}
+
+void TQtCanvas::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    // One pixel wide, so a line is a thin rectangle that stops short of its end point.
+    if (x1 == x2)
+        FillRect({x1, std::min(y1, y2 + 1), x1 + 1, std::max(y1 + 1, y2)});
+    else
+        FillRect({std::min(x1, x2 + 1), y1, std::max(x1 + 1, x2), y1 + 1});
+}
+
+void TQtCanvas::Frame(const TPixelRect& r, int32_t width)
+{
+    // Four bands that never overlap, so that in Xor mode every pixel flips exactly once.
+    const int32_t in = width / 2, out = width - in;
+    const int32_t left = r.Left - in, right = r.Right + out;
+    const int32_t top = r.Top - in, bottom = r.Bottom + out;
+    const int32_t topEnd = std::min(r.Top + out, bottom);
+    const int32_t bottomStart = std::max(r.Bottom - in, topEnd);
+    const int32_t leftEnd = std::min(r.Left + out, right);
+    const int32_t rightStart = std::max(r.Right - in, leftEnd);
+    FillRect({left, top, right, topEnd});
+    FillRect({left, bottomStart, right, bottom});
+    FillRect({left, topEnd, leftEnd, bottomStart});
+    FillRect({rightStart, topEnd, right, bottomStart});
+}

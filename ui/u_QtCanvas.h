@@ -1,0 +1,32 @@
+#pragma once
+// The board view's canvas on a QImage: the desktop program's backing store of the board area.
+
+#include "view/u_Canvas.h"
+
+#include <QColor>
+#include <QPainter>
+
+class QImage;
+
+class TQtCanvas : public TCanvas {
+public:
+    // Paints on `image`, which must outlive the canvas and keep its size while it exists.
+    explicit TQtCanvas(QImage& image);
+    TQtCanvas(const TQtCanvas&) = delete;
+    TQtCanvas& operator=(const TQtCanvas&) = delete;
+
+    // 0x00BBGGRR as a QColor.
+    static QColor ToQColor(TColor color);
+
+    void SetColor(TColor color) override;
+    void SetMode(TPenMode mode) override;
+    void FillRect(const TPixelRect& r) override;
+    void FillEllipse(const TPixelRect& r) override;
+    void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
+    void Frame(const TPixelRect& r, int32_t width) override;
+
+private:
+    // The painter stays open for the canvas's life: the view paints cell by cell.
+    QPainter FPainter;
+    QColor FColor;
+};
