@@ -75,27 +75,14 @@ void TBoardView::SetAreaSize(int32_t width, int32_t height)
 
 void TBoardView::ApplySettings(const TViewSettings& settings)
 {
-    FShowGrid = settings.ShowGrid;
-    FShowBoldLines = settings.ShowBoldLines;
+    FSettings.ShowGrid = settings.ShowGrid;
+    FSettings.ShowBoldLines = settings.ShowBoldLines;
     // Bold lines are placed by a remainder of the step.
-    FBoldLinesStep = std::max(settings.BoldLinesStep, 1);
-    FOptSubzoomRedraw = settings.OptSubzoomRedraw;
-    FMaxBestFitCellSize = std::clamp(settings.MaxBestFitCellSize, 1, kMaxCellSize);
+    FSettings.BoldLinesStep = std::max(settings.BoldLinesStep, 1);
+    FSettings.OptSubzoomRedraw = settings.OptSubzoomRedraw;
+    FSettings.MaxBestFitCellSize = std::clamp(settings.MaxBestFitCellSize, 1, kMaxCellSize);
     SetCellSize(settings.CellSize);
     SetCellShape(settings.CellShape, false);
-}
-
-TViewSettings TBoardView::Settings() const
-{
-    TViewSettings s;
-    s.ShowGrid = FShowGrid;
-    s.ShowBoldLines = FShowBoldLines;
-    s.BoldLinesStep = FBoldLinesStep;
-    s.OptSubzoomRedraw = FOptSubzoomRedraw;
-    s.MaxBestFitCellSize = FMaxBestFitCellSize;
-    s.CellSize = FCellSize;
-    s.CellShape = FCellShape;
-    return s;
 }
 
 TScrollState TBoardView::HorizontalScroll() const
@@ -113,12 +100,13 @@ TScrollState TBoardView::VerticalScroll() const
 int64_t TBoardView::ToPixel(int64_t cell, int32_t origin) const
 {
     const int64_t d = cell - origin;
-    return FCellSize >= 1 ? d * FCellSize : d / -FCellSize;
+    return FSettings.CellSize >= 1 ? d * FSettings.CellSize : d / -FSettings.CellSize;
 }
 
 int64_t TBoardView::ToCell(int64_t pixel, int32_t origin) const
 {
-    return FCellSize >= 1 ? pixel / FCellSize + origin : -int64_t(FCellSize) * pixel + origin;
+    return FSettings.CellSize >= 1 ? pixel / FSettings.CellSize + origin
+                                   : -int64_t(FSettings.CellSize) * pixel + origin;
 }
 
 TPoint TBoardView::CellToPixel(int32_t x, int32_t y) const
@@ -134,12 +122,12 @@ TPoint TBoardView::PixelToCell(int32_t px, int32_t py) const
 void TBoardView::ComputeCounts()
 {
     const int64_t w = int64_t(FWidth) - 1, h = int64_t(FHeight) - 1;
-    if (FCellSize >= 1) {
-        FViewCols = Narrow(w / FCellSize);
-        FViewRows = Narrow(h / FCellSize);
+    if (FSettings.CellSize >= 1) {
+        FViewCols = Narrow(w / FSettings.CellSize);
+        FViewRows = Narrow(h / FSettings.CellSize);
     } else {
-        FViewCols = Narrow(-int64_t(FCellSize) * w);
-        FViewRows = Narrow(-int64_t(FCellSize) * h);
+        FViewCols = Narrow(-int64_t(FSettings.CellSize) * w);
+        FViewRows = Narrow(-int64_t(FSettings.CellSize) * h);
     }
 }
 
@@ -205,9 +193,9 @@ void TBoardView::Redraw(unsigned flags)
 
 void TBoardView::PaintGrid()
 {
-    if (!FShowGrid || FCellSize < 3) return;
+    if (!FSettings.ShowGrid || FSettings.CellSize < 3) return;
     const TCPalette& palette = FGlobals.Palette.Colors;
-    const int32_t n = FCellSize;
+    const int32_t n = FSettings.CellSize;
     const int32_t right = FViewCols * n, bottom = FViewRows * n;
     // Bold lines alone at size 3, where normal lines would cover every third pixel.
     if (n > 3) {
@@ -215,19 +203,23 @@ void TBoardView::PaintGrid()
         for (int32_t i = 0; i <= FViewCols; ++i) FCanvas->Line(i * n, 0, i * n, bottom);
         for (int32_t j = 0; j <= FViewRows; ++j) FCanvas->Line(0, j * n, right, j * n);
     }
-    if (!FShowBoldLines) return;
+    if (!FSettings.ShowBoldLines) return;
     // The remainder is 0 on multiples of the step on both sides of 0.
     SelectColor(palette.GridBoldColor());
     for (int32_t i = 0; i <= FViewCols; ++i)
-        if ((int64_t(FViewLeft) + i) % FBoldLinesStep == 0) FCanvas->Line(i * n, 0, i * n, bottom);
+        if ((int64_t(FViewLeft) + i) % FSettings.BoldLinesStep == 0)
+            FCanvas->Line(i * n, 0, i * n, bottom);
     for (int32_t j = 0; j <= FViewRows; ++j)
-        if ((int64_t(FViewTop) + j) % FBoldLinesStep == 0) FCanvas->Line(0, j * n, right, j * n);
+        if ((int64_t(FViewTop) + j) % FSettings.BoldLinesStep == 0)
+            FCanvas->Line(0, j * n, right, j * n);
 }
 
 void TBoardView::PaintBorder()
 {
-    const int32_t right = FCellSize >= 1 ? FViewCols * FCellSize : FViewCols / -FCellSize;
-    const int32_t bottom = FCellSize >= 1 ? FViewRows * FCellSize : FViewRows / -FCellSize;
+    const int32_t right =
+        FSettings.CellSize >= 1 ? FViewCols * FSettings.CellSize : FViewCols / -FSettings.CellSize;
+    const int32_t bottom =
+        FSettings.CellSize >= 1 ? FViewRows * FSettings.CellSize : FViewRows / -FSettings.CellSize;
     SelectColor(FGlobals.Palette.Colors.GridBoldColor());
     FCanvas->Line(right + 1, 0, right + 1, bottom + 1);
     FCanvas->Line(right + 2, 0, right + 2, bottom + 2);
@@ -288,18 +280,18 @@ void TBoardView::DrawCell(int32_t x, int32_t y, bool setColor, int state)
 
 void TBoardView::PaintShape(int32_t x, int32_t y)
 {
-    int32_t s = FCellSize;
-    if (FCellSize < 0) {
-        const int32_t k = -FCellSize;
-        if (FOptSubzoomRedraw && (x % k != 0 || y % k != 0)) return;
+    int32_t s = FSettings.CellSize;
+    if (FSettings.CellSize < 0) {
+        const int32_t k = -FSettings.CellSize;
+        if (FSettings.OptSubzoomRedraw && (x % k != 0 || y % k != 0)) return;
         s = 1;
     }
     const TPoint p = CellToPixel(x, y);
-    int32_t shape = FCellShape;
+    int32_t shape = FSettings.CellShape;
     // Too small to tell from a square.
     if (s < 6 && (shape == csSmallSquare || shape == csCircle)) shape = csBigSquare;
     // Without grid lines cells fill their whole pitch.
-    if (s > 2 && !FShowGrid) ++s;
+    if (s > 2 && !FSettings.ShowGrid) ++s;
     if (s == 2) s = 3;
     if (s == 1) shape = csPixel;
     switch (shape) {
@@ -320,11 +312,11 @@ void TBoardView::PaintShape(int32_t x, int32_t y)
 
 void TBoardView::SetCellSize(int32_t size)
 {
-    if (size == 0 || size == FCellSize) return;
+    if (size == 0 || size == FSettings.CellSize) return;
     ComputeWindow();
     const int32_t cx = Narrow(int64_t(FViewLeft) + FViewCols / 2);
     const int32_t cy = Narrow(int64_t(FViewTop) + FViewRows / 2);
-    FCellSize = std::clamp(size, kMinCellSize, kMaxCellSize);
+    FSettings.CellSize = std::clamp(size, kMinCellSize, kMaxCellSize);
     FGlobals.Host.Refresh(rfMenus);
     CenterOn(cx, cy, false);
 }
@@ -332,21 +324,21 @@ void TBoardView::SetCellSize(int32_t size)
 void TBoardView::SetCellShape(int32_t shape, bool repaint)
 {
     if (shape < csBigSquare || shape > csRectangle) shape = csBigSquare;
-    if (shape == FCellShape) return;
-    FCellShape = shape;
+    if (shape == FSettings.CellShape) return;
+    FSettings.CellShape = shape;
     FGlobals.Host.Refresh(rfMenus);
     if (repaint) Redraw(rdBackground | rdDrawCells);
 }
 
 void TBoardView::NextCellShape()
 {
-    SetCellShape(FCellShape % csRectangle + 1, true);
+    SetCellShape(FSettings.CellShape % csRectangle + 1, true);
 }
 
 void TBoardView::ZoomIn(bool repaint)
 {
     // From a size between two steps of the ladder, the next step up.
-    const auto next = std::ranges::upper_bound(kSizeLadder, FCellSize);
+    const auto next = std::ranges::upper_bound(kSizeLadder, FSettings.CellSize);
     if (next == kSizeLadder.end()) return;
     SetCellSize(*next);
     if (repaint) Redraw();
@@ -354,7 +346,7 @@ void TBoardView::ZoomIn(bool repaint)
 
 void TBoardView::ZoomOut(bool repaint)
 {
-    const auto next = std::ranges::lower_bound(kSizeLadder, FCellSize);
+    const auto next = std::ranges::lower_bound(kSizeLadder, FSettings.CellSize);
     if (next == kSizeLadder.begin()) return;
     SetCellSize(*(next - 1));
     if (repaint) Redraw();
@@ -398,7 +390,7 @@ void TBoardView::BestFit(bool repaint)
     } else {
         const double rx = double(FWidth) / double(r.Width());
         const double ry = double(FHeight) / double(r.Height());
-        SetCellSize(std::min(FitSize(rx < ry ? rx : ry), FMaxBestFitCellSize));
+        SetCellSize(std::min(FitSize(rx < ry ? rx : ry), FSettings.MaxBestFitCellSize));
         CenterOn(Middle(r.Left, r.Right), Middle(r.Top, r.Bottom), false);
     }
     if (repaint) Redraw();

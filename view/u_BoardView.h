@@ -79,13 +79,13 @@ public:
     // The stored view values: grid, bold lines, sub-zoom painting, best-fit limit, cell size
     // and shape. Applying keeps the values safe to draw with and does not repaint.
     void ApplySettings(const TViewSettings& settings);
-    TViewSettings Settings() const;
+    const TViewSettings& Settings() const { return FSettings; }
 
-    int32_t CellSize() const { return FCellSize; }
-    int32_t CellShape() const { return FCellShape; }
+    int32_t CellSize() const { return FSettings.CellSize; }
+    int32_t CellShape() const { return FSettings.CellShape; }
     // Whether the zoom commands can change the size; the window enables them by these.
-    bool CanZoomIn() const { return FCellSize < kMaxCellSize; }
-    bool CanZoomOut() const { return FCellSize > kMinCellSize; }
+    bool CanZoomIn() const { return FSettings.CellSize < kMaxCellSize; }
+    bool CanZoomOut() const { return FSettings.CellSize > kMinCellSize; }
     int32_t ViewLeft() const { return FViewLeft; }
     int32_t ViewTop() const { return FViewTop; }
     int32_t ViewCols() const { return FViewCols; }
@@ -160,15 +160,10 @@ private:
     TCanvas* FCanvas;
     int32_t FWidth = 0, FHeight = 0;
 
-    int32_t FCellSize = 7;
-    int32_t FCellShape = csBigSquare;
+    // What the configuration keeps of the view: sizes, shape, grid and bold lines.
+    TViewSettings FSettings;
     int32_t FViewLeft = 0, FViewTop = 0;
     int32_t FViewCols = 0, FViewRows = 0;
-    bool FShowGrid = true;
-    bool FShowBoldLines = true;
-    int32_t FBoldLinesStep = 5;
-    bool FOptSubzoomRedraw = false;
-    int32_t FMaxBestFitCellSize = 11;
 
     TColor FColor = 0;
     bool FColorKnown = false; // FColor is the canvas's colour
