@@ -15,9 +15,13 @@ enum TRefresh : unsigned {
     rfStatusBar = 1u << 0,
     rfCaption = 1u << 1,
     rfColorsBar = 1u << 2,
-    rfMenus = 1u << 3, // captions, checks and enabling of commands
-    rfGame = 1u << 4,  // the game field of the status bar and the game-dependent commands
-    rfBoard = 1u << 5, // the whole board must be repainted
+    rfMenus = 1u << 3,    // captions, checks and enabling of commands
+    rfGame = 1u << 4,     // the game field of the status bar and the game-dependent commands
+    rfBoard = 1u << 5,    // the whole board must be repainted
+    rfRunState = 1u << 6, // running started or stopped: Run/Stop captions and pictures, cursor
+    rfSpeed = 1u << 7,    // the interval changed: speed hints, checks, enabling, status field
+    rfFitView = 1u << 8,  // the pattern may have left the visible window: fit the view if so
+    rfCursor = 1u << 9,   // the cursor mode changed: board cursor, mode checks and buttons
 };
 
 class THost {

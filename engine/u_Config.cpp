@@ -208,7 +208,7 @@ std::vector<TConfigValue> ConfigValues()
     using E = TEngineSettings;
     using W = TWindowSettings;
     using V = TViewSettings;
-    using R = TRunNSettings;
+    using R = TRunN;
     using U = TUndoSettings;
     using S = TSaveOptions;
     std::vector<TConfigValue> v;

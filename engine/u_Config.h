@@ -7,6 +7,7 @@
 #include "base/u_ConfigStore.h"
 #include "edit/u_RandomFill.h"
 #include "edit/u_Undo.h"
+#include "engine/u_Run.h"
 #include "io/u_InOut.h"
 #include "view/u_Palette.h"
 
@@ -69,14 +70,6 @@ struct TViewSettings {
     int32_t CellShape = 1;
 };
 
-// Values of the Run n cycles request.
-struct TRunNSettings {
-    int32_t RunMode = 1;
-    int32_t ForCycles = 20;
-    int32_t UpToCycle = 1000;
-    int32_t RedrawEvery = 50;
-};
-
 // The core's objects that hold configured values.
 struct TConfigTargets {
     TGlobals& Globals;       // run interval, palette, undo settings, board
@@ -88,7 +81,7 @@ struct TConfiguration {
     TEngineSettings Engine;
     TWindowSettings Window;
     TViewSettings View;
-    TRunNSettings RunN;
+    TRunN RunN;
     TUndoSettings Undo;
     TSaveOptions Save;
     TRandomSettings Random;

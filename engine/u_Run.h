@@ -4,6 +4,16 @@
 
 #include <cstdint>
 
+// What the Run n cycles dialog asks for; the request lives as long as the program, so the dialog
+// reopens with the last choices.
+struct TRunN {
+    enum TMode : int32_t { rmFor = 1, rmUpTo = 2, rmContinuously = 3 };
+    int32_t RunMode = rmFor;
+    int32_t ForCycles = 20;
+    int32_t UpToCycle = 1000;
+    int32_t RedrawEvery = 50; // redraw the whole board every so many generations
+};
+
 class TRunControl {
 public:
     bool IsRunning() const { return FRunning; }
