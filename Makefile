@@ -35,6 +35,7 @@ test-asan: deps
 
 bench: build
 	$(BUILD)/bin/plexa_bench
+	$(BUILD)/bin/plexa_bench_drawing
 	scripts/bench-cli.sh $(BUILD)/bin/plexa-cli
 
 # libFuzzer targets for every reader of outside text; FUZZ_SECONDS per target.

@@ -231,6 +231,7 @@ bool TUndo::CanRedo() const
 
 void TUndo::Undo()
 {
+    FGlobals.Run.Stop();
     if (Busy()) return;
     if (FCurrent >= Count()) FCurrent = Count() - 1;
     if (FCurrent < 1)
@@ -241,6 +242,7 @@ void TUndo::Undo()
 
 void TUndo::Redo()
 {
+    FGlobals.Run.Stop();
     if (Busy()) return;
     FLastEvent.reset();
     if (FCurrent >= 0 && FCurrent < Count() - 1) GoTo(FCurrent + 1, false, true);
@@ -248,6 +250,7 @@ void TUndo::Redo()
 
 void TUndo::UndoAll()
 {
+    FGlobals.Run.Stop();
     if (!FSteps.empty()) GoTo(0, true, true);
 }
 

@@ -114,6 +114,7 @@ public:
     // True while a snapshot is encoded or restored; requests to go elsewhere are ignored then.
     bool Busy() const { return FEncoding != nullptr || FRestoring; }
 
+    // Undo, Redo and UndoAll stop a run first.
     void Undo();
     void Redo();
     // Restores step `index`. Going backwards first snapshots the board as it is, so that Redo

@@ -325,6 +325,9 @@ void TConfiguration::ApplyTo(const TConfigTargets& targets) const
     g.Board.SetSize(Engine.Width, Engine.Height);
     g.Board.SetWrap(Engine.Wrap);
     g.Run.SetInterval(Engine.Interval);
+    g.Run.Request = RunN;
+    g.Run.DropSelection = Window.SelDrop;
+    g.Life.AutoFit = Window.AutoFit;
 }
 
 void TConfiguration::TakeFrom(const TConfigTargets& targets)
@@ -339,6 +342,9 @@ void TConfiguration::TakeFrom(const TConfigTargets& targets)
     Engine.Height = g.Board.Height();
     Engine.Wrap = g.Board.Wrap();
     Engine.Interval = g.Run.Interval();
+    RunN = g.Run.Request;
+    Window.SelDrop = g.Run.DropSelection;
+    Window.AutoFit = g.Life.AutoFit;
 }
 
 std::vector<std::string> ReadRecentFiles(const TConfigStore& store, int32_t limit)

@@ -33,7 +33,7 @@ struct TGlobals {
     TPaletteInForce Palette;
     TDocument Document;
     TUndo Undo;
-    TRunControl Run;
+    TRunControl Run{*this};
     TStepPainter* Painter = nullptr; // set by the board view while it exists
     TPaletteLoader* Palettes;        // the palette in force unless a test stands in
     std::string ProgramFolder;       // the folder of the executable, ending in '/'

@@ -60,6 +60,20 @@ void TLife::SetGame(int index)
     FHost.Refresh(rfGame | rfMenus | rfColorsBar | rfStatusBar);
 }
 
+bool TLife::StatesCountSelectable() const
+{
+    switch (FGame) {
+    case gmLife:
+    case gmVoteForLife:
+    case gmSpecial:
+        return true;
+    case gmWeightedLife:
+        return !WLife.History;
+    default:
+        return false;
+    }
+}
+
 std::string TLife::GameName(int index)
 {
     return IsGameIndex(index) ? kGameNames[static_cast<size_t>(index - 1)] : "???";

@@ -51,6 +51,9 @@ public:
     // An index outside 1..9 is reported as an internal error and changes nothing.
     void SetGame(int index);
 
+    // Whether the person chooses the states count, or the active game's rule fixes it.
+    bool StatesCountSelectable() const;
+
     static std::string GameName(int index); // "???" outside 1..9
     // 1..9 for a game name (ignoring letter case) or a number text; 0 when neither.
     static int GameIndex(std::string_view nameOrNumber);

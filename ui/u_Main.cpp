@@ -3,14 +3,27 @@
 #include "base/u_Caption.h"
 #include "base/u_Host.h"
 #include "engine/u_Globals.h"
+#include "io/u_InOut.h"
 #include "ui/u_BoardWidget.h"
+#include "ui/u_Cursors.h"
+#include "ui/u_Pictures.h"
 #include "ui/u_QtHost.h"
+#include "ui/u_RunDialog.h"
+#include "ui/u_StatusBar.h"
+#include "view/u_BoardMouse.h"
 #include "view/u_BoardView.h"
+#include "view/u_StatusTexts.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QScreen>
-#include <QStatusBar>
-#include <QString>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QToolBar>
 
 namespace {
 
@@ -18,18 +31,23 @@ constexpr bool kBetaBuild = false;
 constexpr int32_t kStartWidth = 400;
 constexpr int32_t kStartHeight = 300;
 constexpr const char* kStartRule1D = "R1,C0,M1,B1";
-constexpr int kBoardAreaMinWidth = 400;
-constexpr int kBoardAreaMinHeight = 300;
+constexpr int kBoardAreaMinWidth = 200;
+constexpr int kBoardAreaMinHeight = 150;
 // The window's size in its normal state until the configuration store provides one.
-constexpr int kStartFormWidth = 640;
-constexpr int kStartFormHeight = 480;
+constexpr int kStartFormWidth = 800;
+constexpr int kStartFormHeight = 600;
+// During a run the window brings itself up to date once per display frame.
+constexpr qint64 kRefreshMilliseconds = 16;
 
 } // namespace
 
 TfrmMain::TfrmMain(QWidget* parent)
     : QMainWindow(parent), FHost(std::make_unique<TQtHost>(*this)),
-      FGlobals(std::make_unique<TGlobals>(*FHost)), FView(std::make_unique<TBoardView>(*FGlobals))
+      FGlobals(std::make_unique<TGlobals>(*FHost)), FView(std::make_unique<TBoardView>(*FGlobals)),
+      FMouse(std::make_unique<TBoardMouse>(*FGlobals, *FView)),
+      FInOut(std::make_unique<TInOut>(*FGlobals))
 {
+    setObjectName("frmMain");
     TGlobals& g = *FGlobals;
     g.Board.SetSize(kStartWidth, kStartHeight);
     g.Life.OneD.InitFromString(kStartRule1D, g.Board.StatesCount());
@@ -37,44 +55,52 @@ TfrmMain::TfrmMain(QWidget* parent)
     g.Painter = FView.get();
     g.Selection.SetPainter(FView.get());
 
+    frmRun = new TfrmRun(this);
+    CreateCommands();
+    CreatePopups();
+    CreateToolbars();
+    CreateMenus();
     CreateBoardArea();
-    CreateActions();
-    statusBar();
+    CreateStatusBar();
+    SetWhileActiveShortcuts(true);
+    pbBoard->setFocus();
     resize(kStartFormWidth, kStartFormHeight);
+    pbBoard->setMinimumSize(kBoardAreaMinWidth, kBoardAreaMinHeight);
+    qApp->installEventFilter(this);
+
     // Only now that every widget exists may the core's notifications reach the window.
+    FSinceRefresh.start();
     FHost->OnRefresh = [this](unsigned what) { HostRefresh(what); };
-    ShowFormCaption();
-    RedrawBoard();
+    FHost->OnProcessEvents = [this] {
+        if (FSinceRefresh.elapsed() >= kRefreshMilliseconds) FlushRefresh();
+    };
+    ApplyRefresh(~0u);
 }
 
 TfrmMain::~TfrmMain()
 {
     // The objects may still report while they are destroyed; the window no longer listens,
     // and the view, which dies first, no longer paints for them.
+    qApp->removeEventFilter(this);
     FHost->OnRefresh = nullptr;
+    FHost->OnProcessEvents = nullptr;
+    pbBoard->SetMouse(nullptr);
     FGlobals->Painter = nullptr;
     FGlobals->Selection.SetPainter(nullptr);
+    FGlobals->Undo.Clear();
+    FInOut.reset();
+    FMouse.reset();
     FView.reset();
     FGlobals.reset();
 }
 
-void TfrmMain::CreateBoardArea()
+void TfrmMain::Start(const std::string& programFolder)
 {
-    pbBoard = new TBoardWidget(*FView, this);
-    pbBoard->setObjectName("pbBoard");
-    pbBoard->setMinimumSize(kBoardAreaMinWidth, kBoardAreaMinHeight);
-    setCentralWidget(pbBoard);
-}
-
-void TfrmMain::CreateActions()
-{
-    cmdRunOnce = new QAction(tr("Run one &cycle"), this);
-    cmdRunOnce->setObjectName("cmdRunOnce");
-    // A window shortcut: Space acts on the board only while this window is the active one.
-    cmdRunOnce->setShortcut(Qt::Key_Space);
-    cmdRunOnce->setShortcutContext(Qt::WindowShortcut);
-    connect(cmdRunOnce, &QAction::triggered, this, &TfrmMain::RunOnce);
-    addAction(cmdRunOnce);
+    TGlobals& g = *FGlobals;
+    g.ProgramFolder = programFolder;
+    g.Life.Library.AddUserDllEntries(g.ProgramFolder);
+    g.Life.Library.ReadUserRules(g.ProgramFolder);
+    FillPaletteMenu();
 }
 
 void TfrmMain::ShowFormCaption()
@@ -84,21 +110,231 @@ void TfrmMain::ShowFormCaption()
         FormCaption(ProgramVersion(), kBetaBuild, g.Board.IsModified(), g.Document.FileName)));
 }
 
+void TfrmMain::UpdateSttBar(bool full)
+{
+    sttBar->Show(StatusTexts(*FGlobals, FView->CellSize()), full);
+    if (full) Command("cmdShowGrid")->setChecked(FView->Settings().ShowGrid);
+}
+
 void TfrmMain::HostRefresh(unsigned what)
 {
+    FPendingRefresh |= what;
+    // A run asks after every generation; it is shown at display rate instead.
+    if (!FGlobals->Run.InLoop()) FlushRefresh();
+}
+
+void TfrmMain::FlushRefresh()
+{
+    FSinceRefresh.restart();
+    // Refreshing may itself ask for more (a redraw updates the status bar): take them in turn.
+    while (const unsigned what = std::exchange(FPendingRefresh, 0u)) ApplyRefresh(what);
+}
+
+void TfrmMain::ApplyRefresh(unsigned what)
+{
+    if (what & rfBoard) FView->Redraw(rdAll);
+    if (what & rfFitView) FView->FitIfOutside();
     if (what & rfCaption) ShowFormCaption();
-    if (what & rfBoard) RedrawBoard();
+    if (what & (rfMenus | rfGame | rfColorsBar)) RefreshMenus();
+    if (what & rfRunState) RefreshRunState();
+    if (what & rfSpeed) RefreshSpeed();
+    if (what & (rfCursor | rfRunState)) RefreshCursor();
+    if (what & rfStatusBar) {
+        UpdateSttBar(true);
+        RefreshScrollBars();
+    }
 }
 
-void TfrmMain::RedrawBoard()
+void TfrmMain::RefreshMenus()
 {
-    FView->Redraw();
-    pbBoard->update();
+    const TGlobals& g = *FGlobals;
+    const bool selected = g.Selection.Active();
+    for (QAction* action : FSelectionCommands) action->setEnabled(selected);
+    Command("cmdUndo")->setEnabled(g.Undo.CanUndo());
+    Command("cmdRedo")->setEnabled(g.Undo.CanRedo());
+    Command("cmdUndoAllCycles")->setEnabled(g.Undo.CanUndo());
+    Command("cmdUndoClearList")->setEnabled(g.Undo.Count() > 0);
+
+    const TBoardView& view = *FView;
+    const QString size = QString::fromStdString(CellSizeText(view.CellSize()));
+    QAction* zoomIn = Command("cmdZoomIn");
+    zoomIn->setEnabled(view.CanZoomIn());
+    zoomIn->setToolTip(tr("Bigger cells (%1)").arg(size));
+    QAction* zoomOut = Command("cmdZoomOut");
+    zoomOut->setEnabled(view.CanZoomOut());
+    zoomOut->setToolTip(tr("Smaller cells (%1)").arg(size));
+    for (QAction* action : FCellSizeCommands)
+        action->setChecked(action->data().toInt() == view.CellSize());
+    for (int shape = csBigSquare; shape <= csRectangle; ++shape)
+        Command(("cmdShape" + QByteArray::number(shape)).constData())
+            ->setChecked(shape == view.CellShape());
+
+    for (int game = 1; game <= kGameCount; ++game)
+        FGameCommands[game - 1]->setChecked(game == g.Life.Game());
+    const int32_t states = g.Board.StatesCount();
+    const int32_t drawing = g.Board.DrawingState();
+    mnuStatesCount->setEnabled(g.Life.StatesCountSelectable());
+    for (int n = 2; n <= kCellStates; ++n) FStatesCommands[n - 2]->setChecked(n == states);
+    mnuDrawingState->setTitle(tr("Active color: %1/%2").arg(drawing).arg(states));
+    for (int k = 0; k < kCellStates; ++k) {
+        FDrawStateCommands[k]->setEnabled(k < 2 || states > k);
+        FDrawStateCommands[k]->setChecked(k == drawing);
+    }
+    Command("cmdWrapAtEdges")->setChecked(g.Board.Wrap());
+    Command("cmdShowGrid")->setChecked(view.Settings().ShowGrid);
 }
 
-void TfrmMain::RunOnce()
+void TfrmMain::RefreshRunState()
 {
-    // The step paints the cells it changes on the image; the widget shows them at its next paint.
-    FGlobals->Board.Step(true);
-    pbBoard->update();
+    const bool running = FGlobals->Run.IsRunning();
+    QAction* run = Command("cmdRun");
+    run->setText(running ? tr("Stop") : tr("Run"));
+    run->setToolTip(run->text());
+    run->setIcon(Picture(running ? TPicture::Stop : TPicture::Run));
+}
+
+void TfrmMain::RefreshSpeed()
+{
+    const int32_t interval = FGlobals->Run.Interval();
+    QAction* faster = Command("cmdRunFaster");
+    faster->setToolTip(tr("Run faster (%1)").arg(interval));
+    faster->setEnabled(interval != 0);
+    QAction* slower = Command("cmdRunSlower");
+    slower->setToolTip(tr("Run slower (%1)").arg(interval));
+    slower->setEnabled(interval < kSpeedTable.back());
+    for (QAction* action : FSpeedCommands) action->setChecked(action->data().toInt() == interval);
+}
+
+void TfrmMain::RefreshCursor()
+{
+    pbBoard->setCursor(BoardCursor(FMouse->CursorName()));
+    static const char* const kModes[] = {"cmdModeEdit", "cmdModeMark", "cmdModeZoom", "cmdModePan",
+                                         "cmdModeCPik"};
+    Command(kModes[std::min<size_t>(FMouse->CursorMode(), std::size(kModes) - 1)])
+        ->setChecked(true);
+}
+
+void TfrmMain::RefreshScrollBars()
+{
+    const auto show = [](QScrollBar* bar, const TScrollState& state) {
+        const QSignalBlocker quiet(bar);
+        bar->setRange(state.Min, state.Max);
+        bar->setPageStep(std::max(1, state.PageStep));
+        bar->setValue(state.Position);
+    };
+    show(sbHorizontal, FView->HorizontalScroll());
+    show(sbVertical, FView->VerticalScroll());
+}
+
+void TfrmMain::ScrollTo(int x, int y)
+{
+    FView->SetViewOrigin(x, y);
+    RedrawBoard(rdAll);
+}
+
+void TfrmMain::RedrawBoard(unsigned flags)
+{
+    FView->Redraw(flags);
+}
+
+void TfrmMain::SetWhileActiveShortcuts(bool assign)
+{
+    for (auto& [action, keys] : FWhileActive)
+        action->setShortcuts(assign ? keys : QList<QKeySequence>{});
+}
+
+void TfrmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // Space, Enter, Del, Tab and the arrows belong to the board only while this window is active.
+    if (event->type() == QEvent::ActivationChange) SetWhileActiveShortcuts(isActiveWindow());
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    TGlobals& g = *FGlobals;
+    g.Run.Stop();
+    if (g.Run.InLoop()) {
+        // A run loop is still on the stack: it ends at its next turn and then closes the window.
+        FCloseAfterRun = true;
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+    // The window sees the keys of its own widgets before they do, once per key.
+    QWidget* target = QApplication::focusWidget();
+    if (target == nullptr) target = this;
+    if (watched != target || target->window() != this) return false;
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    return type == QEvent::KeyPress ? KeyPressed(key) : KeyReleased(key);
+}
+
+bool TfrmMain::KeyPressed(const QKeyEvent& event)
+{
+    switch (event.key()) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_End:
+    case Qt::Key_Home:
+        return true; // they pan on release
+    default:
+        break;
+    }
+    const QString text = event.text();
+    if (text == "<" || text == ">") {
+        QAction* open = Command(text == "<" ? "cmdFileOpenPrev" : "cmdFileOpenNext");
+        if (open->isEnabled()) open->trigger();
+        return true;
+    }
+    return false;
+}
+
+bool TfrmMain::KeyReleased(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    const bool shift = mods & Qt::ShiftModifier, ctrl = mods & Qt::ControlModifier;
+    const bool keypad = mods & Qt::KeypadModifier;
+    const auto trigger = [this](const char* name) {
+        QAction* action = Command(name);
+        if (action->isEnabled()) action->trigger();
+        return true;
+    };
+    switch (event.key()) {
+    case Qt::Key_Plus:
+        if (!keypad) return false;
+        return trigger(ctrl ? "cmdRunFaster" : "cmdZoomIn");
+    case Qt::Key_Minus:
+        if (!keypad) return false;
+        return trigger(ctrl ? "cmdRunSlower" : "cmdZoomOut");
+    case Qt::Key_Insert:
+        if (shift) return trigger("cmdClipbrdPaste");
+        if (ctrl) return trigger("cmdClipbrdCopy");
+        return false;
+    case Qt::Key_Clear:
+        FView->CenterOn(0, 0, true);
+        return true;
+    case Qt::Key_Escape:
+        FGlobals->Run.Stop();
+        return true;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_End:
+    case Qt::Key_Home: {
+        const int step = shift && !ctrl ? 1 : ctrl && !shift ? 2 : 10;
+        const int direction = event.key() == Qt::Key_PageUp     ? pdUpRight
+                              : event.key() == Qt::Key_PageDown ? pdDownRight
+                              : event.key() == Qt::Key_End      ? pdDownLeft
+                                                                : pdUpLeft;
+        FView->Pan(direction, step);
+        return true;
+    }
+    default:
+        return false;
+    }
 }

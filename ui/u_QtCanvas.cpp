@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-TQtCanvas::TQtCanvas(QImage& image) : FPainter(&image), FColor(Qt::black)
+TQtCanvas::TQtCanvas(QImage& image) : FImage(image), FPainter(&image), FColor(Qt::black)
 {
     FPainter.setPen(Qt::NoPen);
     FPainter.setRenderHint(QPainter::Antialiasing, false);
@@ -20,25 +20,47 @@ QColor TQtCanvas::ToQColor(TColor color)
 void TQtCanvas::SetColor(TColor color)
 {
     FColor = ToQColor(color);
+    FPixel = FColor.rgb() & (FXor ? 0x00FFFFFFu : 0xFFFFFFFFu);
     FPainter.setBrush(FColor);
 }
 
 void TQtCanvas::SetMode(TPenMode mode)
 {
-    FPainter.setCompositionMode(mode == TPenMode::Xor ? QPainter::RasterOp_SourceXorDestination
-                                                      : QPainter::CompositionMode_SourceOver);
+    FXor = mode == TPenMode::Xor;
+    FPixel = FColor.rgb() & (FXor ? 0x00FFFFFFu : 0xFFFFFFFFu);
+    FPainter.setCompositionMode(FXor ? QPainter::RasterOp_SourceXorDestination
+                                     : QPainter::CompositionMode_SourceOver);
+}
+
+void TQtCanvas::Painted()
+{
+    if (FNotified) return;
+    FNotified = true;
+    if (OnFirstPaint) OnFirstPaint();
 }
 
 void TQtCanvas::FillRect(const TPixelRect& r)
 {
-    if (r.Right <= r.Left || r.Bottom <= r.Top) return;
-    FPainter.fillRect(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), FColor);
+    // Cells are small rectangles painted by the thousand, so they go straight into the
+    // image's pixels rather than through the painter.
+    const int left = std::max(r.Left, 0), right = std::min(r.Right, FImage.width());
+    const int top = std::max(r.Top, 0), bottom = std::min(r.Bottom, FImage.height());
+    if (right <= left || bottom <= top) return;
+    for (int y = top; y < bottom; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(FImage.scanLine(y));
+        if (FXor)
+            for (int x = left; x < right; ++x) row[x] ^= FPixel;
+        else
+            std::fill(row + left, row + right, FPixel);
+    }
+    Painted();
 }
 
 void TQtCanvas::FillEllipse(const TPixelRect& r)
 {
     if (r.Right <= r.Left || r.Bottom <= r.Top) return;
     FPainter.drawEllipse(QRectF(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top));
+    Painted();
 }
 
 void TQtCanvas::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2)

@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QPainter>
 
+#include <functional>
+
 class QImage;
 
 class TQtCanvas : public TCanvas {
@@ -25,8 +27,19 @@ public:
     void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
     void Frame(const TPixelRect& r, int32_t width) override;
 
+    // Called at the first paint after the owner has shown the image, so that the owner learns
+    // once, not per cell, that there is something new to show.
+    std::function<void()> OnFirstPaint;
+    void Shown() { FNotified = false; }
+
 private:
-    // The painter stays open for the canvas's life: the view paints cell by cell.
+    void Painted();
+
+    QImage& FImage;
+    // Open for the canvas's life, for the shapes that are not plain rectangles.
     QPainter FPainter;
     QColor FColor;
+    QRgb FPixel = 0xFF000000u; // what a fill writes, or flips in exclusive-or mode
+    bool FXor = false;
+    bool FNotified = false;
 };

@@ -56,6 +56,7 @@ TMsgAnswer TQtHost::ShowMessage(std::string_view text, std::string_view caption,
 
 void TQtHost::ProcessEvents()
 {
+    if (OnProcessEvents) OnProcessEvents();
     QCoreApplication::processEvents();
 }
 

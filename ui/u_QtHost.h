@@ -34,6 +34,8 @@ public:
 
     // Receives the TRefresh bits; set by the main window once its widgets exist.
     std::function<void(unsigned)> OnRefresh;
+    // Called before pending events run, so that the window can bring itself up to date.
+    std::function<void()> OnProcessEvents;
 
 private:
     QWidget& FWindow;

@@ -35,7 +35,11 @@ public:
     std::string ClipboardText() override { return Clipboard; }
     void SetClipboardText(std::string_view text) override { Clipboard = text; }
     void SetWaitCursor(bool) override {}
-    void Refresh(unsigned what) override { Refreshed |= what; }
+    void Refresh(unsigned what) override
+    {
+        Refreshed |= what;
+        if (OnRefresh) OnRefresh(what);
+    }
     void ShowProgress(std::string_view text) override { Progress.emplace_back(text); }
     void EndProgress() override { ++ProgressEnds; }
 
@@ -48,4 +52,5 @@ public:
     int ProgressEnds = 0;
     // Stands for whatever the person does while a long operation lets events run.
     std::function<void()> OnProcessEvents;
+    std::function<void(unsigned)> OnRefresh; // sees every refresh as it is asked for
 };

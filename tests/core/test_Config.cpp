@@ -217,6 +217,8 @@ TEST_F(TConfigTest, CoreObjectsTakeTheirValuesAndGiveThemBack)
     Store.WriteText("Undo", "Event_TIME", "1");
     Store.WriteText("InOut", "SaveSpeed", "1");
     Store.WriteText("Randomize", "NewRndFills", "40");
+    Store.WriteText("Settings", "SelDrop", "0");
+    Store.WriteText("Running", "ForCycles", "77");
     TConfiguration::Read(Store, 32).ApplyTo(targets);
 
     EXPECT_EQ(g.Board.Width(), 420);
@@ -224,16 +226,19 @@ TEST_F(TConfigTest, CoreObjectsTakeTheirValuesAndGiveThemBack)
     EXPECT_TRUE(g.Board.Wrap());
     EXPECT_EQ(g.Board.StatesCount(), 6);
     EXPECT_EQ(g.Palette.Colors.StateColor(5), 1234u);
-    EXPECT_EQ(g.Run.Interval(), 0);
+    EXPECT_EQ(g.Run.Interval(), 5) << "an interval is kept as its magnitude";
     EXPECT_EQ(g.Undo.Settings().SnapCycles, 1);
     EXPECT_TRUE(g.Undo.Settings().IsEventOn(TUndoEvent::Time));
     EXPECT_TRUE(save.Speed);
     EXPECT_EQ(random.Density, 40);
+    EXPECT_FALSE(g.Run.DropSelection);
+    EXPECT_EQ(g.Run.Request.ForCycles, 77);
 
     // The settings dialog changes the objects; their values are what is written.
     g.Run.SetInterval(250);
     g.Board.SetStatesCount(9);
     random.Density = 55;
+    g.Run.Request.UpToCycle = 5000;
     TConfiguration out = TConfiguration::Read(Store, 32);
     out.View.CellSize = 3;
     out.TakeFrom(targets);
@@ -244,6 +249,8 @@ TEST_F(TConfigTest, CoreObjectsTakeTheirValuesAndGiveThemBack)
     EXPECT_EQ(Store.ReadText("Randomize", "NewRndFills", ""), "55");
     EXPECT_EQ(Store.ReadText("Undo", "UndoSnapCycles", ""), "1");
     EXPECT_EQ(Store.ReadText("Cells", "CellSize", ""), "3");
+    EXPECT_EQ(Store.ReadText("Running", "UpToCycle", ""), "5000");
+    EXPECT_EQ(Store.ReadText("Settings", "SelDrop", ""), "0");
 }
 
 TEST_F(TConfigTest, OnlyTheNormalWindowWritesItsGeometry)

@@ -1,0 +1,331 @@
+// The main window driven as a person drives it: commands, keys, the mouse on the board, the
+// status bar, and runs that are interrupted by all of these.
+
+#include "engine/u_Globals.h"
+#include "io/u_InOut.h"
+#include "ui/u_BoardWidget.h"
+#include "ui/u_Main.h"
+#include "ui/u_RunDialog.h"
+#include "view/u_BoardMouse.h"
+#include "view/u_BoardView.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <random>
+
+class TestMainCommands : public QObject {
+    Q_OBJECT
+
+private:
+    struct TWindow {
+        TWindow()
+        {
+            w.show();
+            w.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            board = w.findChild<TBoardWidget*>("pbBoard");
+        }
+        TfrmMain w;
+        TBoardWidget* board = nullptr;
+
+        TGlobals& G() { return w.Globals(); }
+        QAction* Command(const char* name) const
+        {
+            QAction* action = w.Command(name);
+            if (!action) qFatal("no command %s", name);
+            return action;
+        }
+        QString Field(const char* name) const { return w.findChild<QLabel*>(name)->text(); }
+        // The middle of cell (x, y) on the board area.
+        QPoint PixelOf(int32_t x, int32_t y) const
+        {
+            const TBoardView& view = const_cast<TfrmMain&>(w).View();
+            const TPoint p = view.CellToPixel(x, y);
+            const int half = std::max(view.CellSize(), 1) / 2;
+            return {p.X + half, p.Y + half};
+        }
+        TPoint Centre()
+        {
+            TBoardView& view = w.View();
+            return {view.ViewLeft() + view.ViewCols() / 2, view.ViewTop() + view.ViewRows() / 2};
+        }
+        void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button,
+                   Qt::KeyboardModifiers mods = Qt::NoModifier)
+        {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease
+                                              ? Qt::NoButton
+                                              : Qt::MouseButtons(Qt::LeftButton);
+            QMouseEvent event(type, QPointF(at), QPointF(board->mapToGlobal(at)),
+                              type == QEvent::MouseMove ? Qt::NoButton : button, held, mods);
+            QApplication::sendEvent(board, &event);
+        }
+        void Click(QPoint at, Qt::KeyboardModifiers mods = Qt::NoModifier)
+        {
+            Mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, mods);
+            Mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, mods);
+        }
+        void Soup()
+        {
+            std::mt19937 random(7);
+            TBoard& b = G().Board;
+            for (int32_t y = b.MinY(); y <= b.MaxY(); ++y)
+                for (int32_t x = b.MinX(); x <= b.MaxX(); ++x)
+                    if (random() % 2) b.SetCell(x, y, 1);
+        }
+        void Block(TPoint at)
+        {
+            for (int dy = 0; dy < 2; ++dy)
+                for (int dx = 0; dx < 2; ++dx) G().Board.SetCell(at.X + dx, at.Y + dy, 1);
+        }
+    };
+
+    // Runs `action` when a run loop lets events in after `milliseconds`, unless `window` has
+    // gone by then.
+    static void During(QObject* window, int milliseconds, std::function<void()> action)
+    {
+        QTimer::singleShot(milliseconds, window, std::move(action));
+    }
+
+    // Answers the Run n cycles dialog as it opens.
+    static void AnswerRunDialog(int mode, int value, int redraw)
+    {
+        QTimer::singleShot(0, [=] {
+            auto* dialog = qobject_cast<TfrmRun*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            const char* radio = mode == 1 ? "rdiMdeFor" : mode == 2 ? "rdiMdeTo" : "rdiMdeCon";
+            dialog->findChild<QRadioButton*>(radio)->setChecked(true);
+            dialog->findChild<QLineEdit*>(mode == 1 ? "fldRunFor" : "fldRunUpTo")
+                ->setText(QString::number(value));
+            dialog->findChild<QRadioButton*>(radio)->setChecked(true);
+            dialog->findChild<QLineEdit*>("fldRedraw")->setText(QString::number(redraw));
+            dialog->findChild<QPushButton*>("cmdRun")->click();
+        });
+    }
+
+private slots:
+    void StatusBarShowsTheBoardTheRuleAndTheSpeed()
+    {
+        TWindow t;
+        QCOMPARE(t.Field("sttFldStatus"), QString("STOPPED"));
+        QCOMPARE(t.Field("sttFldCycle"), QString("C:0"));
+        QCOMPARE(t.Field("sttFldGame"), QString("Life"));
+        QCOMPARE(t.Field("sttFldRules"), QString("23/3"));
+        QCOMPARE(t.Field("sttFldSpeed"), QString("S:0"));
+        t.Command("cmdCellSize-4")->trigger();
+        t.Command("cmdWrapAtEdges")->trigger();
+        t.Command("cmdStates5")->trigger();
+        t.Command("cmdDrawState2")->trigger();
+        QCOMPARE(t.Field("sttFldBoard"), QString("B:400x300  S=1/4  W=1  C=2/5"));
+        QVERIFY(t.Command("cmdWrapAtEdges")->isChecked());
+        QVERIFY(!t.Command("cmdDrawState3")->isEnabled() == false); // 3 < 5 states
+        QVERIFY(!t.Command("cmdDrawState5")->isEnabled());
+        QVERIFY(t.Command("cmdCellSize-4")->isChecked());
+
+        // Generations fixes its states count by its rule: the count menu is closed to it.
+        t.Command("cmdGameGenerations")->trigger();
+        QCOMPARE(t.Field("sttFldGame"), QString("Generations"));
+        QVERIFY(!t.w.findChild<QMenu*>("cmdCntOfColors")->isEnabled());
+        QVERIFY(t.Command("cmdGameGenerations")->isChecked());
+    }
+
+    void ClicksAndStrokesDrawAndMarkTheCaption()
+    {
+        TWindow t;
+        const TPoint c = t.Centre();
+        t.Click(t.PixelOf(c.X, c.Y));
+        QCOMPARE(int(t.G().Board.GetCell(c.X, c.Y)), 1);
+        QVERIFY(t.w.windowTitle().endsWith(" - *Noname.plx"));
+        // Clicking a live cell does not toggle it; Shift clears it.
+        t.Click(t.PixelOf(c.X, c.Y));
+        QCOMPARE(int(t.G().Board.GetCell(c.X, c.Y)), 1);
+        t.Click(t.PixelOf(c.X, c.Y), Qt::ShiftModifier);
+        QCOMPARE(int(t.G().Board.GetCell(c.X, c.Y)), 0);
+
+        // A stroke sets every cell it passes, both ends included.
+        t.Mouse(QEvent::MouseButtonPress, t.PixelOf(c.X - 3, c.Y + 2), Qt::LeftButton);
+        t.Mouse(QEvent::MouseMove, t.PixelOf(c.X + 3, c.Y + 2), Qt::LeftButton);
+        t.Mouse(QEvent::MouseButtonRelease, t.PixelOf(c.X + 3, c.Y + 2), Qt::LeftButton);
+        for (int dx = -3; dx <= 3; ++dx) QCOMPARE(int(t.G().Board.GetCell(c.X + dx, c.Y + 2)), 1);
+        QCOMPARE(t.G().Board.LiveCount(), 7);
+
+        // The coordinates field follows the pointer.
+        t.Mouse(QEvent::MouseMove, t.PixelOf(c.X, c.Y + 2), Qt::NoButton);
+        QCOMPARE(t.Field("sttFldCoords"), QString("1 (%1,%2)").arg(c.X).arg(c.Y + 2));
+    }
+
+    void SelectionCommandsAreEnabledOnlyWithASelection()
+    {
+        TWindow t;
+        const char* const commands[] = {"cmdSelFill",     "cmdSelClear",    "cmdSelInvert",
+                                        "cmdSelRotate90", "cmdClipbrdCopy", "cmdClipbrdCut"};
+        for (const char* name : commands) QVERIFY(!t.Command(name)->isEnabled());
+        t.Block(t.Centre());
+        t.Command("cmdSelectAll")->trigger();
+        for (const char* name : commands) QVERIFY(t.Command(name)->isEnabled());
+        t.Command("cmdSelInvert")->trigger();
+        QCOMPARE(t.G().Board.LiveCount(), 0);
+        t.Command("cmdModeEdit")->trigger();
+        for (const char* name : commands) QVERIFY(!t.Command(name)->isEnabled());
+
+        // A marking drag selects; undo comes back to the empty board.
+        t.Command("cmdModeMark")->trigger();
+        QCOMPARE(int(t.w.Mouse().CursorMode()), int(cmMark));
+        QVERIFY(t.Command("cmdModeMark")->isChecked());
+    }
+
+    void ContinuousRunOfAStillLifeStopsByItself()
+    {
+        TWindow t;
+        t.Block(t.Centre());
+        t.Command("cmdRun")->trigger();
+        QVERIFY(!t.G().Run.IsRunning());
+        QCOMPARE(t.G().Board.Cycle(), 0);
+        QCOMPARE(t.Field("sttFldStatus"), QString("STOPPED"));
+        QCOMPARE(t.Command("cmdRun")->text(), QString("Run"));
+    }
+
+    void RunNCyclesRunsAsTheDialogSays()
+    {
+        TWindow t;
+        const TPoint c = t.Centre();
+        for (int dx = -1; dx <= 1; ++dx) t.G().Board.SetCell(c.X + dx, c.Y, 1); // a blinker
+        AnswerRunDialog(1, 25, 1);
+        t.Command("cmdRunNCycles")->trigger();
+        QCOMPARE(t.G().Board.Cycle(), 25);
+        QVERIFY(!t.G().Run.IsRunning());
+
+        t.G().Board.SetCycle(990);
+        AnswerRunDialog(2, 1000, 50);
+        t.Command("cmdRunNCycles")->trigger();
+        QCOMPARE(t.G().Board.Cycle(), 1000);
+        QCOMPARE(t.Field("sttFldCycle"), QString("C:1000"));
+
+        // A still life: the run ends at its tenth cycle, without a generation to count.
+        t.G().Board.Clear(false);
+        t.Block(c);
+        AnswerRunDialog(1, 25, 1);
+        t.Command("cmdRunNCycles")->trigger();
+        QVERIFY(!t.G().Run.IsRunning());
+        QCOMPARE(t.G().Board.LiveCount(), 4);
+    }
+
+    void ARunLetsEditsStopsAndOpeningsIn()
+    {
+        TWindow t;
+        t.Soup();
+        const TPoint c = t.Centre();
+        bool edited = false, running = false;
+        During(&t.w, 30, [&] {
+            t.Click(t.PixelOf(c.X, c.Y), Qt::ControlModifier);
+            edited = t.G().Board.GetCell(c.X, c.Y) == 1;
+        });
+        During(&t.w, 60, [&] {
+            running = t.G().Run.IsRunning() && t.Field("sttFldStatus") == "RUNNING";
+            QTest::keyClick(t.board, Qt::Key_Escape);
+        });
+        During(&t.w, 2000, [&] { t.G().Run.Stop(); }); // in case Esc failed
+        t.Command("cmdRun")->trigger();
+        QVERIFY(edited);
+        QVERIFY(running);
+        QVERIFY(!t.G().Run.IsRunning());
+        QCOMPARE(t.Field("sttFldStatus"), QString("STOPPED"));
+
+        // Opening a pattern replaces the board wholesale: the run ends on the new pattern.
+        bool opened = false;
+        During(&t.w, 30, [&] {
+            opened =
+                t.w.InOut().OpenLifeFile(PLEXA_TEST_DATA_DIR "/rle/gun.rle", true, false, false);
+        });
+        During(&t.w, 300, [&] { t.Command("cmdRun")->trigger(); }); // stops it if still running
+        t.Command("cmdRun")->trigger();
+        QVERIFY(opened);
+        QVERIFY(!t.G().Run.IsRunning());
+        QVERIFY(t.G().Document.FileName.ends_with("gun.rle"));
+    }
+
+    void ClosingTheWindowDuringARunEndsCleanly()
+    {
+        QPointer<TfrmMain> w = new TfrmMain;
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        TBoard& board = w->Globals().Board;
+        std::mt19937 random(11);
+        for (int32_t y = board.MinY(); y <= board.MaxY(); ++y)
+            for (int32_t x = board.MinX(); x <= board.MaxX(); ++x)
+                if (random() % 2) board.SetCell(x, y, 1);
+        During(w, 50, [&] { w->close(); });
+        w->Command("cmdRun")->trigger();
+        // The run has ended and the window has closed; it is deleted at the next turn of the
+        // event loop, never inside the run.
+        QVERIFY(!w.isNull());
+        QVERIFY(!w->Globals().Run.IsRunning());
+        QVERIFY(!w->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(w.isNull());
+    }
+
+    void SpeedCommandsStepAlongTheTable()
+    {
+        TWindow t;
+        QVERIFY(!t.Command("cmdRunFaster")->isEnabled());
+        t.Command("cmdSpd0075")->trigger();
+        QCOMPARE(t.G().Run.Interval(), 75);
+        QVERIFY(t.Command("cmdSpd0075")->isChecked());
+        QCOMPARE(t.Command("cmdRunFaster")->toolTip(), QString("Run faster (75)"));
+        t.Command("cmdRunFaster")->trigger();
+        QCOMPARE(t.G().Run.Interval(), 50);
+        QVERIFY(t.Command("cmdSpd0050")->isChecked());
+        QVERIFY(!t.Command("cmdSpd0075")->isChecked());
+        QTest::keyClick(&t.w, Qt::Key_9, Qt::ControlModifier);
+        QCOMPARE(t.G().Run.Interval(), 2000);
+        t.Command("cmdSp5000")->trigger();
+        QVERIFY(!t.Command("cmdRunSlower")->isEnabled());
+        QCOMPARE(t.Field("sttFldSpeed"), QString("S:5000"));
+    }
+
+    void BoardKeysActOnlyWhileTheWindowIsActive()
+    {
+        TWindow t;
+        const TPoint c = t.Centre();
+        for (int dx = -1; dx <= 1; ++dx) t.G().Board.SetCell(c.X + dx, c.Y, 1);
+
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QTest::keyClick(&other, Qt::Key_Space);
+        QCOMPARE(t.G().Board.Cycle(), 0);
+        other.close();
+
+        t.w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.w));
+        QTest::keyClick(t.board, Qt::Key_Space);
+        QCOMPARE(t.G().Board.Cycle(), 1);
+
+        // Ctrl+Home pans up and left by half the window, on the key's release.
+        t.w.View().CenterOn(0, 0, true);
+        const int32_t left = t.w.View().ViewLeft(), top = t.w.View().ViewTop();
+        const int32_t cols = t.w.View().ViewCols(), rows = t.w.View().ViewRows();
+        QTest::keyClick(t.board, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(t.w.View().ViewLeft(), left - cols / 2);
+        QCOMPARE(t.w.View().ViewTop(), top - rows / 2);
+
+        // NumPad plus zooms in; with Ctrl it runs faster.
+        const int32_t size = t.w.View().CellSize();
+        QTest::keyClick(t.board, Qt::Key_Plus, Qt::KeypadModifier);
+        QVERIFY(t.w.View().CellSize() > size);
+    }
+};
+
+QTEST_MAIN(TestMainCommands)
+#include "test_MainCommands.moc"

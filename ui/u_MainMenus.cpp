@@ -1,0 +1,783 @@
+// The main window's commands, menus, popups, toolbars, board area and status bar.
+
+#include "ui/u_Main.h"
+
+#include "engine/u_Globals.h"
+#include "engine/u_Run.h"
+#include "ui/u_BoardWidget.h"
+#include "ui/u_Pictures.h"
+#include "ui/u_StatusBar.h"
+#include "view/u_BoardMouse.h"
+#include "view/u_BoardView.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QGridLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+// The cell-size popup's entries and their sizes.
+struct TSizeEntry {
+    const char* Caption;
+    int32_t Size;
+};
+constexpr TSizeEntry kCellSizes[] = {
+    {"21 (biggest)", 21},
+    {"17", 17},
+    {"15", 15},
+    {"13", 13},
+    {"11", 11},
+    {"9", 9},
+    {"7 (default)", 7},
+    {"5", 5},
+    {"4", 4},
+    {"3", 3},
+    {"2", 2},
+    {"1 (1 cell = 1 pixel)", 1},
+    {"1/2 (1 pixel = 2 cells)", -2},
+    {"1/4", -4},
+    {"1/8", -8},
+    {"1/16", -16},
+    {"1/32", -32},
+    {"1/64 (smallest)", -64},
+};
+
+// Ctrl+0 .. Ctrl+9 choose these speeds.
+constexpr int32_t kDigitSpeeds[10] = {0, 2, 10, 20, 50, 75, 100, 300, 750, 2000};
+
+QString SpeedCaption(int32_t speed)
+{
+    if (speed == kSpeedTable.front()) return QString("%1 (fastest)").arg(speed);
+    if (speed == kSpeedTable.back()) return QString("%1 (slowest)").arg(speed);
+    return QString::number(speed);
+}
+
+QString GameCaption(int game)
+{
+    // The accelerators: the first letter of four games, the "t" of Rules table.
+    static const char* const kCaptions[kGameCount] = {
+        "Game \"&Life\"",          "Game \"&Generations\"", "Game \"&Weighted Life\"",
+        "Game \"&Vote for Life\"", "Game \"Rules &table\"", "Game \"Cyclic CA\"",
+        "Game \"1-D totalistic\"", "Game \"User DLL\"",     "Game \"Special rules\""};
+    return kCaptions[game - 1];
+}
+
+QString StatesCountCaption(int n)
+{
+    if (n == 2) return "&2 states (mono)";
+    if (n <= 9) return QString("&%1 states/colors").arg(n);
+    return QString("%1 states/colors").arg(n);
+}
+
+QString DrawingStateCaption(int k)
+{
+    if (k == 0) return "&0 - dead  (Shift-click)";
+    if (k == 1) return "&1 - alive  (Ctrl-click)";
+    return k <= 9 ? QString("&%1 - decay").arg(k) : QString("%1 - decay").arg(k);
+}
+
+// Checks that show which one of a set is in force: a set of radio items.
+void MakeExclusive(QObject* owner, const std::vector<QAction*>& actions)
+{
+    auto* group = new QActionGroup(owner);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (QAction* action : actions) group->addAction(action);
+}
+
+// Right-button presses on a toolbar button open a menu at the pointer.
+class TRightPressMenu : public QObject {
+public:
+    TRightPressMenu(QWidget* widget, QMenu* menu) : QObject(widget), FMenu(menu)
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::MouseButtonPress) return false;
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::RightButton) return false;
+        FMenu->popup(mouse->globalPosition().toPoint());
+        return true;
+    }
+
+private:
+    QMenu* FMenu;
+};
+
+} // namespace
+
+QAction* TfrmMain::AddCommand(const char* name, const QString& caption,
+                              std::function<void()> handler)
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, std::move(handler));
+    return action;
+}
+
+QAction* TfrmMain::Command(const char* name) const
+{
+    return findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
+}
+
+void TfrmMain::CreateCommands()
+{
+    CreateFileAndEditCommands();
+    CreateViewCommands();
+    CreateRunCommands();
+    CreateColorCommands();
+    CreatePanAndZoomCommands();
+    CreateSettingsCommands();
+    // Until their windows exist these commands are shown, but disabled.
+    for (const char* name : {"cmdRandom",       "cmdFileOpen",    "cmdFileOpenNext",
+                             "cmdFileOpenPrev", "cmdFileInsert",  "cmdSave",
+                             "cmdSaveAs",       "cmdToBitmap",    "cmdPatternDescription",
+                             "cmdViewFileMgr",  "cmdUndoToCycle", "cmdStatistics",
+                             "cmdColorsBar",    "cmdSettings",    "cmdSettGeneral",
+                             "cmdSettBoard",    "cmdSettColors",  "cmdSettRules",
+                             "cmdSettOpenSave", "cmdSettUndo",    "cmdHelp",
+                             "cmdAbout"})
+        Command(name)->setEnabled(false);
+}
+
+void TfrmMain::CreateFileAndEditCommands()
+{
+    TGlobals& g = *FGlobals;
+    auto* cmd = AddCommand("cmdNew", tr("&New empty"), [this] { NewClick(); });
+    cmd->setShortcut(QKeySequence("Ctrl+N"));
+    AddCommand("cmdRandom", tr("&Randomize / seed..."), [] {})->setShortcut(QKeySequence("Ctrl+R"));
+    AddCommand("cmdFileOpen", tr("&Open pattern..."), [] {})->setShortcut(QKeySequence("Ctrl+O"));
+    AddCommand("cmdFileOpenNext", tr("Open next &pattern  (>)"), [] {});
+    AddCommand("cmdFileOpenPrev", tr("Open previous pa&ttern  (<)"), [] {});
+    AddCommand("cmdClipboardOpen", tr("Open from clipboard"), [this] {
+        OpenFromClipboardClick();
+    })->setShortcut(QKeySequence("Ctrl+Shift+V"));
+    AddCommand("cmdFileInsert", tr("&Insert from file..."), [] {
+    })->setShortcut(QKeySequence("Ctrl+I"));
+    AddCommand("cmdSave", tr("&Save"), [] {})->setShortcut(QKeySequence("Ctrl+S"));
+    AddCommand("cmdSaveAs", tr("Save &as..."), [] {})->setShortcut(QKeySequence("Ctrl+Shift+S"));
+    AddCommand("cmdToBitmap", tr("Create a bitmap..."), [] {});
+    AddCommand("cmdPatternDescription", tr("Pattern &description..."), [] {
+    })->setShortcut(QKeySequence("Ctrl+D"));
+    AddCommand("cmdExit", tr("E&xit"), [this] {
+        ExitClick();
+    })->setShortcut(QKeySequence("Alt+F4"));
+
+    AddCommand("cmdModeEdit", tr("&Editing mode"), [this] {
+        ModeEditClick();
+    })->setShortcut(QKeySequence("E"));
+    AddCommand("cmdModeMark", tr("&Marking mode"), [this] {
+        SetCursorMode(cmMark);
+    })->setShortcut(QKeySequence("M"));
+    AddCommand("cmdClipbrdCut", tr("Cu&t"), [this] {
+        CutClick();
+    })->setShortcut(QKeySequence("Ctrl+X"));
+    // Ctrl+Ins and Shift+Ins are read on key release, as the other navigation keys.
+    AddCommand("cmdClipbrdCopy", tr("&Copy"), [this] {
+        CopyClick();
+    })->setShortcut(QKeySequence("Ctrl+C"));
+    AddCommand("cmdClipbrdPaste", tr("&Paste"), [this] {
+        PasteClick();
+    })->setShortcut(QKeySequence("Ctrl+V"));
+    AddCommand("cmdSelectAll", tr("Select &all"), [&g] {
+        g.Selection.SelectAll();
+    })->setShortcut(QKeySequence("Ctrl+A"));
+
+    struct TSelectionCommand {
+        const char* Name;
+        const char* Caption;
+        const char* Key;
+        void (TSelection::*Operation)();
+    };
+    static const TSelectionCommand kSelection[] = {
+        {"cmdSelOutsideClear", "Clear outside selection", "Shift+Del", &TSelection::ClearOutside},
+        {"cmdSelFill", "&Fill selection", "Ins", &TSelection::Fill},
+        {"cmdSelRect", "&Rectangle around selection", "", &TSelection::Outline},
+        {"cmdSelInvert", "&Invert selection", "I", &TSelection::Invert},
+        {"cmdSelMirrorH", "Mirror &horizontally", "X", &TSelection::MirrorH},
+        {"cmdSelMirrorV", "Mirror &vertically", "Y", &TSelection::MirrorV},
+        {"cmdSelRotate90", "Rotate 90°", "", &TSelection::Rotate90},
+        {"cmdSelRotate270", "Rotate 270° (-90°)", "", &TSelection::Rotate270},
+    };
+    FSelectionCommands.push_back(
+        AddCommand("cmdSelClear", tr("&Clear selection"), [this] { SelClearClick(); }));
+    for (const TSelectionCommand& c : kSelection) {
+        auto* action =
+            AddCommand(c.Name, tr(c.Caption), [&g, op = c.Operation] { (g.Selection.*op)(); });
+        action->setShortcut(QKeySequence(c.Key));
+        FSelectionCommands.push_back(action);
+    }
+    FSelectionCommands.push_back(Command("cmdClipbrdCut"));
+    FSelectionCommands.push_back(Command("cmdClipbrdCopy"));
+    FWhileActive.push_back({Command("cmdSelClear"), {QKeySequence(Qt::Key_Delete)}});
+    FWhileActive.push_back({Command("cmdSelRotate90"), {QKeySequence(Qt::Key_Tab)}});
+    FWhileActive.push_back({Command("cmdSelRotate270"), {QKeySequence(Qt::Key_Backtab)}});
+}
+
+void TfrmMain::CreateViewCommands()
+{
+    AddCommand("cmdRedraw", tr("&Redraw"), [this] {
+        RedrawBoard(rdAll);
+    })->setShortcut(QKeySequence("F5"));
+    auto* grid = AddCommand("cmdShowGrid", tr("Show &grid"), [this] { ToggleGrid(); });
+    grid->setShortcut(QKeySequence("Ctrl+G"));
+    grid->setCheckable(true);
+    auto* fileManager = AddCommand("cmdViewFileMgr", tr("File manager"), [] {});
+    fileManager->setShortcut(QKeySequence("Ctrl+M"));
+    fileManager->setCheckable(true);
+    auto* statusBarCommand = AddCommand("cmdViewSttBar", tr("Status &bar"), [this] {
+        sttBar->setVisible(!sttBar->isVisible());
+        Command("cmdViewSttBar")->setChecked(sttBar->isVisible());
+    });
+    statusBarCommand->setCheckable(true);
+    statusBarCommand->setChecked(true);
+    auto* scrollBars = AddCommand("cmdViewSclBar", tr("Scroll bars"), [this] {
+        const bool show = !sbHorizontal->isVisible();
+        sbHorizontal->setVisible(show);
+        sbVertical->setVisible(show);
+        Command("cmdViewSclBar")->setChecked(show);
+    });
+    scrollBars->setCheckable(true);
+    scrollBars->setChecked(true);
+    // The toolbar toggles are made with the toolbars; the View menu lists them.
+}
+
+void TfrmMain::CreateRunCommands()
+{
+    TGlobals& g = *FGlobals;
+    FWhileActive.push_back(
+        {AddCommand("cmdRunOnce", tr("Run one &cycle"), [this] { RunOnceClick(); }),
+         {QKeySequence(Qt::Key_Space)}});
+    AddCommand("cmdRunOnce1", tr("One &cycle only"), [this] { RunOnceClick(); });
+    FWhileActive.push_back({AddCommand("cmdRun", tr("&Run continuously"), [this] { RunClick(); }),
+                            {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}});
+    AddCommand("cmdRunNCycles", tr("Run &n/to n cycle(s)..."), [this] {
+        RunNCyclesClick();
+    })->setShortcut(QKeySequence("N"));
+    AddCommand("cmdUndo", tr("&Undo last action"), [&g] {
+        g.Run.Stop();
+        g.Undo.Undo();
+    })->setShortcut(QKeySequence("Ctrl+Z"));
+    AddCommand("cmdRedo", tr("Redo"), [&g] {
+        g.Run.Stop();
+        g.Undo.Redo();
+    })->setShortcut(QKeySequence("Ctrl+Y"));
+    AddCommand("cmdUndoToCycle", tr("Undo to cycle n..."), [] {
+    })->setShortcut(QKeySequence("Ctrl+Shift+Z"));
+    AddCommand("cmdUndoAllCycles", tr("Undo all cycles"), [&g] {
+        g.Run.Stop();
+        g.Undo.UndoAll();
+    });
+    AddCommand("cmdUndoAddManually", tr("&Add to undo"), [&g] {
+        g.Undo.AddEvent(TUndoEvent::Manual);
+    })->setShortcut(QKeySequence("Ctrl+U"));
+    AddCommand("cmdUndoClearList", tr("&Clear Undo list"), [this, &g] {
+        g.Run.Stop();
+        g.Undo.Clear();
+        UpdateSttBar(true);
+    });
+    // The NumPad keys are read on key release; the captions name them.
+    AddCommand("cmdRunFaster", tr("Run &faster") + "  (Ctrl+NumPad PLUS)",
+               [&g] { g.Run.RunFaster(); });
+    AddCommand("cmdRunSlower", tr("Run &slower") + "  (Ctrl+NumPad MINUS)",
+               [&g] { g.Run.RunSlower(); });
+    AddCommand("cmdStatistics", tr("Statistics..."), [] {})->setShortcut(QKeySequence("F9"));
+
+    // The speeds, once for the Run menu's submenu and once for the speed popup.
+    for (const char* prefix : {"cmdSp", "cmdSpd"}) {
+        for (int32_t speed : kSpeedTable) {
+            const QByteArray name = prefix + QByteArray::number(speed).rightJustified(4, '0');
+            auto* action = AddCommand(name.constData(), SpeedCaption(speed),
+                                      [&g, speed] { g.Run.SetInterval(speed); });
+            action->setCheckable(true);
+            action->setData(speed);
+            FSpeedCommands.push_back(action);
+        }
+        MakeExclusive(this, {FSpeedCommands.end() - kSpeedTable.size(), FSpeedCommands.end()});
+    }
+    for (int digit = 0; digit < 10; ++digit) {
+        QAction* action = Command(
+            ("cmdSp" + QByteArray::number(kDigitSpeeds[digit]).rightJustified(4, '0')).constData());
+        action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + digit)));
+    }
+}
+
+void TfrmMain::CreateColorCommands()
+{
+    AddCommand("cmdColorsBar", tr("Colors bar"), [] {})->setShortcut(QKeySequence("F2"));
+    AddCommand("cmdModeCPik", tr("Color picker"), [this] {
+        SetCursorMode(cmColorPicker);
+    })->setShortcut(QKeySequence("F3"));
+    AddCommand("cmdColorizePattern", tr("Colorize pattern randomly..."), [this] {
+        ColorizeClick();
+    })->setShortcut(QKeySequence("F4"));
+    for (int n = 2; n <= kCellStates; ++n) {
+        auto* action = AddCommand(("cmdStates" + QByteArray::number(n)).constData(),
+                                  StatesCountCaption(n), [this, n] { SetStatesCount(n); });
+        action->setCheckable(true);
+        FStatesCommands.push_back(action);
+    }
+    for (int k = 0; k < kCellStates; ++k) {
+        auto* action = AddCommand(("cmdDrawState" + QByteArray::number(k)).constData(),
+                                  DrawingStateCaption(k), [this, k] { SetDrawingState(k); });
+        action->setCheckable(true);
+        FDrawStateCommands.push_back(action);
+    }
+    MakeExclusive(this, FStatesCommands);
+    MakeExclusive(this, FDrawStateCommands);
+}
+
+void TfrmMain::CreatePanAndZoomCommands()
+{
+    TBoardView& view = *FView;
+    AddCommand("cmdModePan", tr("&Pan mode"), [this] {
+        SetCursorMode(cmPan);
+    })->setShortcut(QKeySequence("P"));
+    struct TPanCommand {
+        const char* Direction;
+        int Code;
+        Qt::Key Key;
+    };
+    static const TPanCommand kPans[] = {{"Left", pdLeft, Qt::Key_Left},
+                                        {"Right", pdRight, Qt::Key_Right},
+                                        {"Up", pdUp, Qt::Key_Up},
+                                        {"Down", pdDown, Qt::Key_Down}};
+    for (const TPanCommand& p : kPans) {
+        const QByteArray direction = p.Direction;
+        auto* tenth = AddCommand(("cmdPan" + direction + "1_10").constData(),
+                                 tr("Pan %1 by 1/10 of the screen").arg(p.Direction),
+                                 [&view, code = p.Code] { view.Pan(code, 10); });
+        FWhileActive.push_back({tenth, {QKeySequence(p.Key)}});
+        AddCommand(("cmdPan" + direction + "1").constData(),
+                   tr("Pan %1 by 1 cell").arg(p.Direction),
+                   [&view, code = p.Code] { view.Pan(code, 1); })
+            ->setShortcut(QKeySequence(Qt::SHIFT | p.Key));
+        AddCommand(("cmdPan" + direction + "1_2").constData(),
+                   tr("Pan %1 by 1/2 of the screen").arg(p.Direction),
+                   [&view, code = p.Code] { view.Pan(code, 2); })
+            ->setShortcut(QKeySequence(Qt::CTRL | p.Key));
+    }
+    AddCommand("cmdPanCenter00", tr("Center around (0,0)"), [&view] {
+        view.CenterOn(0, 0, true);
+    })->setShortcut(QKeySequence("O"));
+    AddCommand("cmdPanCenterShape", tr("Cente&r pattern"), [&view] {
+        view.CenterPattern(true);
+    })->setShortcut(QKeySequence("R"));
+
+    AddCommand("cmdModeZoom", tr("&Zoom mode"), [this] {
+        SetCursorMode(cmZoom);
+    })->setShortcut(QKeySequence("Z"));
+    AddCommand("cmdZoomIn", tr("Zoom &in") + "  (NumPad PLUS)", [&view] { view.ZoomIn(true); });
+    AddCommand("cmdZoomOut", tr("Zoom &out") + "  (NumPad MINUS)", [&view] { view.ZoomOut(true); });
+    AddCommand("cmdZoomBestFit", tr("Best &fit"), [&view] {
+        view.BestFit(true);
+    })->setShortcut(QKeySequence("F"));
+    for (const TSizeEntry& entry : kCellSizes) {
+        auto* action = AddCommand(("cmdCellSize" + QByteArray::number(entry.Size)).constData(),
+                                  entry.Caption, [this, size = entry.Size] { SetCellSize(size); });
+        action->setCheckable(true);
+        action->setData(entry.Size);
+        FCellSizeCommands.push_back(action);
+    }
+    MakeExclusive(this, FCellSizeCommands);
+    std::vector<QAction*> modes;
+    for (const char* name :
+         {"cmdModeEdit", "cmdModeMark", "cmdModeZoom", "cmdModePan", "cmdModeCPik"}) {
+        modes.push_back(Command(name));
+        modes.back()->setCheckable(true);
+    }
+    MakeExclusive(this, modes);
+}
+
+void TfrmMain::CreateSettingsCommands()
+{
+    AddCommand("cmdSettings", tr("Program &settings..."), [] {})->setShortcut(QKeySequence("F12"));
+    static const char* const kPages[][3] = {
+        {"cmdSettGeneral", "Settings - &General...", "Ctrl+Alt+G"},
+        {"cmdSettBoard", "Settings - &Board...", "Ctrl+Alt+B"},
+        {"cmdSettColors", "Settings - &Colors...", "Ctrl+Alt+C"},
+        {"cmdSettRules", "Settings - &Rules...", "Ctrl+Alt+R"},
+        {"cmdSettOpenSave", "Settings - &Open/save...", "Ctrl+Alt+O"},
+        {"cmdSettUndo", "Settings - &Undo...", "Ctrl+Alt+U"},
+    };
+    for (const auto& page : kPages)
+        AddCommand(page[0], tr(page[1]), [] {})->setShortcut(QKeySequence(page[2]));
+    static const char* const kGameNames[kGameCount] = {
+        "cmdGameLife",   "cmdGameGenerations", "cmdGameWLife", "cmdGameVote", "cmdGameTable",
+        "cmdGameCyclic", "cmdGame1D",          "cmdGameUser",  "cmdGameSpec"};
+    static const char* const kGameKeys[kGameCount] = {"L", "G", "W", "V", "T", "C", "D", "U", "S"};
+    for (int game = 1; game <= kGameCount; ++game) {
+        auto* action =
+            AddCommand(kGameNames[game - 1], GameCaption(game), [this, game] { SetGame(game); });
+        action->setShortcut(QKeySequence(kGameKeys[game - 1]));
+        action->setCheckable(true);
+        FGameCommands[game - 1] = action;
+    }
+    MakeExclusive(this, {FGameCommands.begin(), FGameCommands.end()});
+    AddCommand("cmdCellShape", tr("Cells' s&hape"), [this] {
+        FView->NextCellShape();
+    })->setShortcut(QKeySequence("H"));
+    auto* wrap = AddCommand("cmdWrapAtEdges", tr("Wrap at e&dges"), [this] { ToggleWrap(); });
+    wrap->setShortcut(QKeySequence("Ctrl+W"));
+    wrap->setCheckable(true);
+    AddCommand("cmdHelp", tr("&Help..."), [] {})->setShortcut(QKeySequence("F1"));
+    AddCommand("cmdAbout", tr("&About..."), [] {});
+    static const char* const kShapes[] = {"&Big square", "&Small square", "Big &circles",
+                                          "&Rectangles"};
+    std::vector<QAction*> shapes;
+    for (int shape = csBigSquare; shape <= csRectangle; ++shape) {
+        shapes.push_back(AddCommand(("cmdShape" + QByteArray::number(shape)).constData(),
+                                    tr(kShapes[shape - 1]),
+                                    [this, shape] { FView->SetCellShape(shape, true); }));
+        shapes.back()->setCheckable(true);
+    }
+    MakeExclusive(this, shapes);
+}
+
+void TfrmMain::CreateMenus()
+{
+    QMenuBar* bar = menuBar();
+    auto add = [this](QMenu* menu, std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            if (name[0] == '-')
+                menu->addSeparator();
+            else
+                menu->addAction(Command(name));
+        }
+    };
+
+    QMenu* file = bar->addMenu(tr("&File"));
+    file->setObjectName("mnuFile");
+    add(file, {"cmdNew", "cmdRandom", "-", "cmdFileOpen", "cmdFileOpenNext", "cmdFileOpenPrev",
+               "cmdClipboardOpen", "cmdFileInsert", "-", "cmdSave", "cmdSaveAs", "-", "cmdToBitmap",
+               "cmdPatternDescription", "-", "cmdExit"});
+
+    QMenu* edit = bar->addMenu(tr("&Edit"));
+    edit->setObjectName("mnuEdit");
+    add(edit, {"cmdModeEdit", "cmdModeMark", "-", "cmdClipbrdCut", "cmdClipbrdCopy",
+               "cmdClipbrdPaste", "-", "cmdSelectAll", "cmdSelClear", "cmdSelOutsideClear",
+               "cmdSelFill", "cmdSelRect", "cmdSelInvert", "-", "cmdSelMirrorH", "cmdSelMirrorV",
+               "cmdSelRotate90", "cmdSelRotate270"});
+
+    QMenu* view = bar->addMenu(tr("&View"));
+    view->setObjectName("mnuView");
+    add(view,
+        {"cmdRedraw", "cmdShowGrid", "-", "cmdViewFileMgr", "cmdViewSttBar", "cmdViewSclBar", "-"});
+    for (QToolBar* toolbar : FToolbars) view->addAction(toolbar->toggleViewAction());
+
+    QMenu* run = bar->addMenu(tr("&Animation"));
+    run->setObjectName("mnuAnimation");
+    add(run, {"cmdRunOnce", "cmdRun", "cmdRunNCycles", "-", "cmdUndo", "cmdRedo", "cmdUndoToCycle",
+              "cmdUndoAllCycles", "cmdUndoAddManually", "cmdUndoClearList", "-", "cmdRunFaster",
+              "cmdRunSlower"});
+    mnuSpeed = run->addMenu(tr("Set s&peed"));
+    mnuSpeed->setObjectName("mnuSpeed");
+    for (size_t i = 0; i < kSpeedTable.size(); ++i) mnuSpeed->addAction(FSpeedCommands[i]);
+    add(run, {"-", "cmdStatistics"});
+
+    QMenu* colors = bar->addMenu(tr("&Colors"));
+    colors->setObjectName("mnuColors");
+    mnuStatesCount = colors->addMenu(tr("# of alive states (colo&rs)"));
+    mnuStatesCount->setObjectName("cmdCntOfColors");
+    for (QAction* action : FStatesCommands) mnuStatesCount->addAction(action);
+    mnuDrawingState = colors->addMenu(QString());
+    mnuDrawingState->setObjectName("cmdActiveColor");
+    for (QAction* action : FDrawStateCommands) mnuDrawingState->addAction(action);
+    add(colors, {"-", "cmdColorsBar", "cmdModeCPik", "cmdColorizePattern", "-"});
+    submnuPalSel = colors->addMenu(tr("Palette selection"));
+    submnuPalSel->setObjectName("submnuPalSel");
+    FillPaletteMenu();
+
+    QMenu* pan = bar->addMenu(tr("&Pan"));
+    pan->setObjectName("mnuPan");
+    add(pan, {"cmdModePan", "-"});
+    QMenu* panPattern = pan->addMenu(tr("Pan pattern"));
+    for (const char* step : {"1_10", "1", "1_2"}) {
+        if (!panPattern->isEmpty()) panPattern->addSeparator();
+        for (const char* direction : {"Left", "Right", "Up", "Down"})
+            panPattern->addAction(Command((QByteArray("cmdPan") + direction + step).constData()));
+    }
+    add(pan, {"-", "cmdPanCenter00", "cmdPanCenterShape"});
+
+    QMenu* zoom = bar->addMenu(tr("&Zoom"));
+    zoom->setObjectName("mnuZoom");
+    add(zoom, {"cmdModeZoom", "-", "cmdZoomIn", "cmdZoomOut", "cmdZoomBestFit"});
+
+    QMenu* settings = bar->addMenu(tr("&Settings"));
+    settings->setObjectName("mnuSettings");
+    add(settings, {"cmdSettings", "cmdSettGeneral", "cmdSettBoard", "cmdSettColors", "cmdSettRules",
+                   "cmdSettOpenSave", "cmdSettUndo", "-"});
+    for (QAction* game : FGameCommands) settings->addAction(game);
+    add(settings, {"-", "cmdCellShape", "cmdWrapAtEdges"});
+    connect(settings, &QMenu::aboutToShow, this, [this] { RefreshMenus(); });
+
+    QMenu* help = bar->addMenu(tr("&Help"));
+    help->setObjectName("mnuHelp");
+    add(help, {"cmdHelp", "-", "cmdAbout"});
+}
+
+void TfrmMain::CreatePopups()
+{
+    auto cancel = [](QMenu* menu) {
+        menu->addSeparator();
+        menu->addAction(tr("&Cancel"));
+    };
+    popBoard = new QMenu(this);
+    popBoard->setObjectName("popBoard");
+    for (const char* name :
+         {"cmdRunOnce1", "cmdRun", "cmdRunNCycles", "-", "cmdUndo", "cmdUndoToCycle",
+          "cmdUndoAddManually", "-", "cmdZoomBestFit", "cmdPatternDescription", "cmdSettings"}) {
+        if (name[0] == '-')
+            popBoard->addSeparator();
+        else
+            popBoard->addAction(Command(name));
+    }
+    QMenu* selection = popBoard->addMenu(tr("Selection"));
+    for (const char* name : {"cmdSelClear", "cmdSelOutsideClear", "cmdSelFill", "cmdSelMirrorH",
+                             "cmdSelMirrorV", "cmdSelRotate90", "cmdSelRotate270"})
+        selection->addAction(Command(name));
+    cancel(popBoard);
+
+    popShapes = new QMenu(this);
+    popShapes->setObjectName("popShapes");
+    for (int shape = csBigSquare; shape <= csRectangle; ++shape)
+        popShapes->addAction(Command(("cmdShape" + QByteArray::number(shape)).constData()));
+    cancel(popShapes);
+
+    popCellSize = new QMenu(this);
+    popCellSize->setObjectName("popCellSize");
+    for (QAction* action : FCellSizeCommands) popCellSize->addAction(action);
+    cancel(popCellSize);
+
+    popSpeed = new QMenu(this);
+    popSpeed->setObjectName("popSpeed");
+    for (size_t i = kSpeedTable.size(); i < FSpeedCommands.size(); ++i)
+        popSpeed->addAction(FSpeedCommands[i]);
+
+    popGames = new QMenu(this);
+    popGames->setObjectName("popGames");
+    for (QAction* game : FGameCommands) popGames->addAction(game);
+    cancel(popGames);
+    connect(popGames, &QMenu::aboutToShow, this, [this] { RefreshMenus(); });
+
+    popRules = new QMenu(this);
+    popRules->setObjectName("popRules");
+}
+
+QToolBar* TfrmMain::AddToolbar(const char* name, const QString& title, Qt::ToolBarArea area,
+                               const std::vector<const char*>& commands)
+{
+    auto* bar = new QToolBar(title, this);
+    bar->setObjectName(name);
+    bar->setIconSize(QSize(20, 20));
+    for (const char* command : commands) bar->addAction(Command(command));
+    addToolBar(area, bar);
+    return bar;
+}
+
+QToolButton* TfrmMain::DropDownButton(QToolBar* bar, const char* name, const QString& hint,
+                                      QMenu* menu)
+{
+    auto* button = new QToolButton(bar);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    bar->addWidget(button);
+    return button;
+}
+
+void TfrmMain::CreateToolbars()
+{
+    // The toolbar buttons' hints.
+    static const char* const kHints[][2] = {{"cmdNew", "New"},
+                                            {"cmdRandom", "Randomize / seed"},
+                                            {"cmdFileOpen", "Open"},
+                                            {"cmdFileInsert", "Insert"},
+                                            {"cmdSave", "Save"},
+                                            {"cmdSaveAs", "Save as..."},
+                                            {"cmdPatternDescription", "Pattern description"},
+                                            {"cmdStatistics", "Statistics"},
+                                            {"cmdZoomBestFit", "Best fit"},
+                                            {"cmdRedraw", "Redraw"},
+                                            {"cmdModePan", "Panning mode"},
+                                            {"cmdModeZoom", "Zooming mode"},
+                                            {"cmdRunOnce", "Perform one cycle"},
+                                            {"cmdRun", "Run continuously"},
+                                            {"cmdUndo", "Undo last action"},
+                                            {"cmdUndoToCycle", "Undo to cycle n"},
+                                            {"cmdUndoAddManually", "Add this state to Undo"},
+                                            {"cmdRedo", "Redo"},
+                                            {"cmdRunNCycles", "Run n/to n cycle(s)..."},
+                                            {"cmdModeEdit", "Editing mode"},
+                                            {"cmdModeMark", "Marking mode"},
+                                            {"cmdSelFill", "Fill selection"},
+                                            {"cmdSelClear", "Clear selection"},
+                                            {"cmdSelInvert", "Invert selection"},
+                                            {"cmdSelRect", "Rectangle around selection"},
+                                            {"cmdSelRotate90", "Rotate selection +90°"},
+                                            {"cmdSelMirrorV", "Mirror selection vertically"},
+                                            {"cmdSelMirrorH", "Mirror selection horizontally"},
+                                            {"cmdSelRotate270", "Rotate selection -90°"},
+                                            {"cmdSettings", "Settings"},
+                                            {"cmdColorsBar", "Show the colors bar"}};
+    for (const auto& hint : kHints) Command(hint[0])->setToolTip(tr(hint[1]));
+    static const std::pair<const char*, TPicture> kPictures[] = {
+        {"cmdNew", TPicture::New},
+        {"cmdRandom", TPicture::Randomize},
+        {"cmdFileOpen", TPicture::Open},
+        {"cmdFileInsert", TPicture::Insert},
+        {"cmdSave", TPicture::Save},
+        {"cmdSaveAs", TPicture::SaveAs},
+        {"cmdPatternDescription", TPicture::Description},
+        {"cmdStatistics", TPicture::Statistics},
+        {"cmdZoomIn", TPicture::ZoomIn},
+        {"cmdZoomOut", TPicture::ZoomOut},
+        {"cmdZoomBestFit", TPicture::BestFit},
+        {"cmdRedraw", TPicture::Redraw},
+        {"cmdModePan", TPicture::ModePan},
+        {"cmdModeZoom", TPicture::ModeZoom},
+        {"cmdRunOnce", TPicture::RunOnce},
+        {"cmdRunOnce1", TPicture::RunOnce},
+        {"cmdRun", TPicture::Run},
+        {"cmdUndo", TPicture::Undo},
+        {"cmdRunFaster", TPicture::RunFaster},
+        {"cmdRunSlower", TPicture::RunSlower},
+        {"cmdUndoToCycle", TPicture::UndoToCycle},
+        {"cmdUndoAddManually", TPicture::UndoAdd},
+        {"cmdRedo", TPicture::Redo},
+        {"cmdRunNCycles", TPicture::RunNCycles},
+        {"cmdModeEdit", TPicture::ModeEdit},
+        {"cmdModeMark", TPicture::ModeMark},
+        {"cmdSelFill", TPicture::SelFill},
+        {"cmdSelClear", TPicture::SelClear},
+        {"cmdSelInvert", TPicture::SelInvert},
+        {"cmdSelRect", TPicture::SelRect},
+        {"cmdSelRotate90", TPicture::SelRotate90},
+        {"cmdSelMirrorV", TPicture::SelMirrorV},
+        {"cmdSelMirrorH", TPicture::SelMirrorH},
+        {"cmdSelRotate270", TPicture::SelRotate270},
+        {"cmdSettings", TPicture::Settings},
+        {"cmdCellShape", TPicture::CellShape},
+        {"cmdColorsBar", TPicture::ColorsBar},
+        {"cmdModeCPik", TPicture::ColorPicker},
+        {"cmdHelp", TPicture::Help},
+        {"cmdAbout", TPicture::About},
+        {"cmdExit", TPicture::Exit}};
+    for (const auto& [name, picture] : kPictures) Command(name)->setIcon(Picture(picture));
+
+    QToolBar* standard =
+        AddToolbar("tlbStandard", tr("Standard"), Qt::TopToolBarArea,
+                   {"cmdNew", "cmdRandom", "cmdFileOpen", "cmdFileInsert", "cmdSave", "cmdSaveAs",
+                    "cmdPatternDescription", "cmdStatistics"});
+    QToolBar* animation = AddToolbar("tlbAnimation", tr("Animation"), Qt::TopToolBarArea,
+                                     {"cmdRunOnce", "cmdRun", "cmdUndo", "cmdRunFaster",
+                                      "cmdRunSlower", "cmdUndoToCycle", "cmdUndoAddManually"});
+    QToolButton* speed =
+        DropDownButton(animation, "btnSpeedSelect", tr("Select the speed"), popSpeed);
+    speed->setIcon(Picture(TPicture::Speed));
+    for (const char* name : {"cmdRedo", "cmdRunNCycles"}) animation->addAction(Command(name));
+    QToolBar* view = AddToolbar(
+        "tlbView", tr("View"), Qt::TopToolBarArea,
+        {"cmdZoomIn", "cmdZoomOut", "cmdZoomBestFit", "cmdRedraw", "cmdModePan", "cmdModeZoom"});
+    QToolButton* cellSize =
+        DropDownButton(view, "btnCellSize", tr("Select the cell size"), popCellSize);
+    cellSize->setIcon(Picture(TPicture::CellSize));
+    QToolBar* edit = AddToolbar("tlbEdit", tr("Edit"), Qt::BottomToolBarArea,
+                                {"cmdModeEdit", "cmdModeMark", "cmdSelFill", "cmdSelClear",
+                                 "cmdSelInvert", "cmdSelRect", "cmdSelRotate90", "cmdSelMirrorV",
+                                 "cmdSelMirrorH", "cmdSelRotate270"});
+    QToolBar* settings =
+        AddToolbar("tlbSettings", tr("Settings"), Qt::BottomToolBarArea, {"cmdSettings"});
+    auto* shape = new QToolButton(settings);
+    shape->setObjectName("btnCellShape");
+    shape->setDefaultAction(Command("cmdCellShape"));
+    shape->setToolTip(tr("Shape of cells"));
+    shape->setMenu(popShapes);
+    shape->setPopupMode(QToolButton::MenuButtonPopup);
+    settings->addWidget(shape);
+    settings->addAction(Command("cmdColorsBar"));
+    FToolbars = {standard, animation, view, edit, settings};
+
+    // Toolbar buttons carry the names their commands are known by in the toolbars.
+    static const char* const kButtonNames[][2] = {
+        {"cmdRunOnce", "btnOneCycle"},      {"cmdRun", "btnRun"},
+        {"cmdRunNCycles", "btnRunNCycles"}, {"cmdRunFaster", "btnRunFaster"},
+        {"cmdRunSlower", "btnRunSlower"},   {"cmdZoomIn", "btnCellBigger"},
+        {"cmdZoomOut", "btnCellSmaller"}};
+    for (const auto& [command, button] : kButtonNames)
+        for (QToolBar* bar : FToolbars)
+            if (QWidget* widget = bar->widgetForAction(Command(command)))
+                widget->setObjectName(button);
+
+    // A right-button press on the zoom or speed buttons opens their menu at the pointer.
+    for (const char* name : {"btnCellBigger", "btnCellSmaller"})
+        new TRightPressMenu(findChild<QWidget*>(name), popCellSize);
+    new TRightPressMenu(cellSize, popCellSize);
+    for (const char* name : {"btnRunFaster", "btnRunSlower"})
+        new TRightPressMenu(findChild<QWidget*>(name), popSpeed);
+    new TRightPressMenu(speed, popSpeed);
+
+    const char* const toggles[] = {"cmdViewTlbStd", "cmdViewTlbAnim", "cmdViewTlbView",
+                                   "cmdViewTlbEdit", "cmdViewTlbSet"};
+    const char* const toggleCaptions[] = {"\"&Standard\" toolbar", "\"Animation\" toolbar",
+                                          "\"View\" toolbar", "\"Edit\" toolbar",
+                                          "\"Se&ttings\" toolbar"};
+    for (size_t i = 0; i < FToolbars.size(); ++i) {
+        QAction* toggle = FToolbars[i]->toggleViewAction();
+        toggle->setObjectName(toggles[i]);
+        toggle->setText(tr(toggleCaptions[i]));
+    }
+}
+
+void TfrmMain::CreateBoardArea()
+{
+    auto* area = new QWidget(this);
+    auto* layout = new QGridLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    pbBoard = new TBoardWidget(*FView, area);
+    pbBoard->setObjectName("pbBoard");
+    pbBoard->SetMouse(FMouse.get());
+    sbHorizontal = new QScrollBar(Qt::Horizontal, area);
+    sbHorizontal->setObjectName("sbHorizontal");
+    sbVertical = new QScrollBar(Qt::Vertical, area);
+    sbVertical->setObjectName("sbVertical");
+    // The keys belong to the board, never to its scroll bars.
+    sbHorizontal->setFocusPolicy(Qt::NoFocus);
+    sbVertical->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(pbBoard, 0, 0);
+    layout->addWidget(sbVertical, 0, 1);
+    layout->addWidget(sbHorizontal, 1, 0);
+    setCentralWidget(area);
+    connect(sbHorizontal, &QScrollBar::valueChanged, this,
+            [this](int x) { ScrollTo(x, FView->ViewTop()); });
+    connect(sbVertical, &QScrollBar::valueChanged, this,
+            [this](int y) { ScrollTo(FView->ViewLeft(), y); });
+    connect(pbBoard, &TBoardWidget::PopupRequested, this,
+            [this](QPoint at) { popBoard->popup(at); });
+    connect(pbBoard, &TBoardWidget::PointerMoved, this, [this](QPoint pixel) {
+        sttBar->ShowCoordinates(
+            QString::fromStdString(FMouse->CoordinatesText({pixel.x(), pixel.y()})));
+    });
+}
+
+void TfrmMain::CreateStatusBar()
+{
+    sttBar = new TMainStatusBar(this);
+    setStatusBar(sttBar);
+    connect(sttBar->sttFldGame, &TStatusField::RightPressed, this,
+            [this](QPoint at) { popGames->popup(at); });
+    connect(sttBar->sttFldSpeed, &TStatusField::RightPressed, this,
+            [this](QPoint at) { popSpeed->popup(at); });
+    connect(sttBar->sttFldRules, &TStatusField::RightPressed, this,
+            [this](QPoint at) { ShowRulesPopup(at); });
+}
