@@ -22,6 +22,7 @@ enum TRefresh : unsigned {
     rfSpeed = 1u << 7,    // the interval changed: speed hints, checks, enabling, status field
     rfFitView = 1u << 8,  // the pattern may have left the visible window: fit the view if so
     rfCursor = 1u << 9,   // the cursor mode changed: board cursor, mode checks and buttons
+    rfPatternOpened = 1u << 10, // a pattern replaced the board: centre or fit it as configured
 };
 
 class THost {

@@ -128,7 +128,8 @@ void TInOut::OpenPattern(const std::string& fileName, bool keepBoard)
         board.SetModified(false);
     }
     FPattern.Cells.clear();
-    FGlobals.Host.Refresh(rfBoard | rfCaption | rfStatusBar | rfGame | rfMenus);
+    FGlobals.Host.Refresh(rfBoard | rfCaption | rfStatusBar | rfGame | rfMenus |
+                          (keepBoard ? 0u : rfPatternOpened));
 }
 
 // Applies what the file carries, in the order the later settings depend on.

@@ -25,6 +25,8 @@
 #include <QSignalBlocker>
 #include <QToolBar>
 
+#include <utility>
+
 namespace {
 
 constexpr bool kBetaBuild = false;
@@ -132,6 +134,10 @@ void TfrmMain::FlushRefresh()
 
 void TfrmMain::ApplyRefresh(unsigned what)
 {
+    if (what & rfPatternOpened) {
+        if (OpenAction == 1) FView->CenterPattern(false);
+        if (OpenAction == 2) FView->BestFit(false);
+    }
     if (what & rfBoard) FView->Redraw(rdAll);
     if (what & rfFitView) FView->FitIfOutside();
     if (what & rfCaption) ShowFormCaption();
@@ -181,6 +187,14 @@ void TfrmMain::RefreshMenus()
         FDrawStateCommands[k]->setChecked(k == drawing);
     }
     Command("cmdWrapAtEdges")->setChecked(g.Board.Wrap());
+    const std::vector<std::string>& description = g.Document.Description;
+    QString hint = tr("Pattern description:\r\n\r\nnone");
+    if (!description.empty()) {
+        QStringList lines;
+        for (const std::string& line : description) lines << QString::fromStdString(line);
+        hint = lines.join("\r\n");
+    }
+    Command("cmdPatternDescription")->setToolTip(hint);
     Command("cmdShowGrid")->setChecked(view.Settings().ShowGrid);
 }
 
@@ -248,6 +262,14 @@ void TfrmMain::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     // Space, Enter, Del, Tab and the arrows belong to the board only while this window is active.
     if (event->type() == QEvent::ActivationChange) SetWhileActiveShortcuts(isActiveWindow());
+}
+
+void TfrmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (std::exchange(FShown, true)) return;
+    // The board is centred on (0,0); the first view shows its middle.
+    FView->CenterOn(0, 0, true);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)

@@ -53,14 +53,15 @@ public:
     // The status, cycle and alive fields; with `full` every field and the grid's check mark.
     void UpdateSttBar(bool full);
 
-    // Whether the "Sound" setting is on.
-    bool SoundOn = true;
     bool SelReplace = true;
     bool ConfirmNew = false;
+    // After opening a pattern: 0 keep the view, 1 centre the pattern, 2 best fit.
+    int32_t OpenAction = 1;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -113,6 +114,8 @@ private:
     void SelClearClick();
     void SetStatesCount(int32_t count);
     void SetDrawingState(int32_t state);
+    // Steps the drawing state by `delta` within the states count, wrapping round.
+    void StepDrawingState(int delta);
     void ColorizeClick();
     void SetCellSize(int32_t size);
     void SetGame(int game);
@@ -121,7 +124,6 @@ private:
     void ShowRulesPopup(QPoint globalPos);
     void FillPaletteMenu();
     void ScrollTo(int x, int y);
-    void PlaySound(const char* name);
 
     // The host comes first: the program's objects report through it from their creation on.
     std::unique_ptr<TQtHost> FHost;
@@ -162,4 +164,5 @@ private:
     unsigned FPendingRefresh = 0;
     QElapsedTimer FSinceRefresh;
     bool FCloseAfterRun = false;
+    bool FShown = false;
 };

@@ -66,15 +66,10 @@ void TfrmMain::ModeEditClick()
     FGlobals->Selection.SwitchOff();
 }
 
-void TfrmMain::PlaySound(const char* name)
-{
-    if (SoundOn) FHost->PlaySound(name);
-}
-
 void TfrmMain::CopyClick()
 {
     TGlobals& g = *FGlobals;
-    if (FInOut->PutRectOnClipboard(g.Selection.Rect())) PlaySound("SND_BLIP02");
+    if (FInOut->PutRectOnClipboard(g.Selection.Rect())) FHost->PlaySound("SND_BLIP02");
     UpdateSttBar(true);
 }
 
@@ -82,7 +77,7 @@ void TfrmMain::CutClick()
 {
     TGlobals& g = *FGlobals;
     if (FInOut->PutRectOnClipboard(g.Selection.Rect())) {
-        PlaySound("SND_DELETE");
+        FHost->PlaySound("SND_DELETE");
         g.Selection.ClearFloating();
         g.Selection.SwitchOff();
     }
@@ -94,7 +89,7 @@ void TfrmMain::PasteClick()
     TGlobals& g = *FGlobals;
     if (!SelReplace) g.Selection.Drop();
     if (FInOut->GetFromClipboard({FView->ViewLeft() + 15, FView->ViewTop() + 15})) {
-        PlaySound("SND_DROP");
+        FHost->PlaySound("SND_DROP");
         SetCursorMode(cmMark);
     }
     UpdateSttBar(true);
@@ -109,7 +104,7 @@ void TfrmMain::OpenFromClipboardClick()
 void TfrmMain::SelClearClick()
 {
     FGlobals->Selection.Clear();
-    PlaySound("SND_DELETE");
+    FHost->PlaySound("SND_DELETE");
 }
 
 void TfrmMain::SetStatesCount(int32_t count)
@@ -127,6 +122,13 @@ void TfrmMain::SetDrawingState(int32_t state)
     if (state != board.DrawingState()) board.SetDrawingState(state);
     RefreshMenus();
     UpdateSttBar(true);
+}
+
+void TfrmMain::StepDrawingState(int delta)
+{
+    const TBoard& board = FGlobals->Board;
+    const int32_t states = board.StatesCount();
+    SetDrawingState((board.DrawingState() + delta + states) % states);
 }
 
 void TfrmMain::ColorizeClick()

@@ -90,6 +90,33 @@ void MakeExclusive(QObject* owner, const std::vector<QAction*>& actions)
     for (QAction* action : actions) group->addAction(action);
 }
 
+// Reports left clicks on a menu's entry that opens a submenu, which otherwise only opens it.
+class TEntryClick : public QObject {
+public:
+    TEntryClick(QMenu* menu, QAction* entry, std::function<void(bool shift)> onClick)
+        : QObject(menu), FMenu(menu), FEntry(entry), FOnClick(std::move(onClick))
+    {
+        menu->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::MouseButtonRelease) return false;
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton ||
+            FMenu->actionAt(mouse->position().toPoint()) != FEntry || !FEntry->isEnabled())
+            return false;
+        FOnClick(mouse->modifiers() & Qt::ShiftModifier);
+        return true;
+    }
+
+private:
+    QMenu* FMenu;
+    QAction* FEntry;
+    std::function<void(bool)> FOnClick;
+};
+
 // Right-button presses on a toolbar button open a menu at the pointer.
 class TRightPressMenu : public QObject {
 public:
@@ -487,6 +514,9 @@ void TfrmMain::CreateMenus()
     colors->setObjectName("mnuColors");
     mnuStatesCount = colors->addMenu(tr("# of alive states (colo&rs)"));
     mnuStatesCount->setObjectName("cmdCntOfColors");
+    // Clicking the entry itself, rather than one of its states, steps the drawing state.
+    new TEntryClick(colors, mnuStatesCount->menuAction(),
+                    [this](bool shift) { StepDrawingState(shift ? -1 : 1); });
     for (QAction* action : FStatesCommands) mnuStatesCount->addAction(action);
     mnuDrawingState = colors->addMenu(QString());
     mnuDrawingState->setObjectName("cmdActiveColor");
@@ -604,14 +634,12 @@ void TfrmMain::CreateToolbars()
                                             {"cmdFileInsert", "Insert"},
                                             {"cmdSave", "Save"},
                                             {"cmdSaveAs", "Save as..."},
-                                            {"cmdPatternDescription", "Pattern description"},
                                             {"cmdStatistics", "Statistics"},
                                             {"cmdZoomBestFit", "Best fit"},
                                             {"cmdRedraw", "Redraw"},
                                             {"cmdModePan", "Panning mode"},
                                             {"cmdModeZoom", "Zooming mode"},
                                             {"cmdRunOnce", "Perform one cycle"},
-                                            {"cmdRun", "Run continuously"},
                                             {"cmdUndo", "Undo last action"},
                                             {"cmdUndoToCycle", "Undo to cycle n"},
                                             {"cmdUndoAddManually", "Add this state to Undo"},

@@ -60,7 +60,11 @@ void TQtHost::ProcessEvents()
     QCoreApplication::processEvents();
 }
 
-void TQtHost::PlaySound(std::string_view) {} // no sound output yet
+void TQtHost::PlaySound(std::string_view)
+{
+    if (!SoundOn) return;
+    // The program's sounds come with their player; until then there is nothing to play.
+}
 
 std::string TQtHost::ClipboardText()
 {

@@ -32,6 +32,9 @@ public:
     void ShowProgress(std::string_view text) override;
     void EndProgress() override;
 
+    // Whether the "Sound" setting is on: without it no sound plays.
+    bool SoundOn = true;
+
     // Receives the TRefresh bits; set by the main window once its widgets exist.
     std::function<void(unsigned)> OnRefresh;
     // Called before pending events run, so that the window can bring itself up to date.

@@ -552,8 +552,16 @@ void TBoardView::ColorizePattern(int n)
 
 void TBoardView::PaintCells(uint8_t state, std::span<const TCellChange> cells)
 {
+    // The overlays are exclusive-or pictures of what lies under them: they are lifted while
+    // cells under them change, or lifting them later would bring back the old cells.
+    TSelection& selection = FGlobals.Selection;
+    const bool mark = FMarkShown;
+    selection.HideFloating();
+    if (mark) XorMarkFrame();
     SelectColor(StateColor(state));
     for (const TCellChange& c : cells) DrawCell(c.X, c.Y, false, state);
+    if (mark) XorMarkFrame();
+    selection.ShowFloating();
 }
 
 void TBoardView::XorCells(std::span<const TPoint> cells)

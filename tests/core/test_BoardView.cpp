@@ -528,6 +528,26 @@ TEST_F(TBoardViewTest, GenerationsPaintWhatARedrawWould)
     G.Painter = nullptr;
 }
 
+TEST_F(TBoardViewTest, GenerationsUnderAShownSelectionLeaveNoTraceOfIt)
+{
+    G.Painter = &View;
+    G.Selection.SetPainter(&View);
+    Use(2, false); // cells reach under the frame's pixels
+    View.SetViewOrigin(-20, -20);
+    Put({{-1, 0}, {0, 0}, {1, 0}, {5, 5}, {6, 5}});
+    View.Redraw();
+    // A selection over part of the blinker, its floating cells kept while the board runs.
+    ASSERT_TRUE(G.Selection.SetRectangle({0, -1, 7, 6}));
+    G.Selection.Lift();
+    for (int i = 0; i < 3; ++i) Board.Step(true);
+    G.Selection.SwitchOff();
+    const auto painted = Canvas->Pixels;
+    View.Redraw();
+    EXPECT_EQ(Canvas->Pixels, painted);
+    G.Selection.SetPainter(nullptr);
+    G.Painter = nullptr;
+}
+
 TEST_F(TBoardViewTest, ColorizeGivesEveryLiveCellAStateInUse)
 {
     Board.SetStatesCount(3);

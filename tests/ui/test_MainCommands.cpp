@@ -252,6 +252,27 @@ private slots:
         QVERIFY(t.G().Document.FileName.ends_with("gun.rle"));
     }
 
+    void OpeningAPatternCentresOrFitsItAsConfigured()
+    {
+        TWindow t;
+        const auto middle = [&t] {
+            const TRect r = t.G().Board.MinRectangle();
+            return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+        };
+        const auto viewMiddle = [&t] {
+            const TBoardView& v = t.w.View();
+            return TPoint{v.ViewLeft() + v.ViewCols() / 2, v.ViewTop() + v.ViewRows() / 2};
+        };
+        t.w.View().SetViewOrigin(t.G().Board.MinX(), t.G().Board.MinY());
+        QVERIFY(t.w.InOut().OpenLifeFile(PLEXA_TEST_DATA_DIR "/rle/gun.rle", true, false, false));
+        QCOMPARE(viewMiddle(), middle());
+        QCOMPARE(t.w.View().CellSize(), 7);
+
+        t.w.OpenAction = 2;
+        QVERIFY(t.w.InOut().OpenLifeFile(PLEXA_TEST_DATA_DIR "/rle/gun.rle", true, false, false));
+        QVERIFY(t.w.View().CellSize() != 7);
+    }
+
     void ClosingTheWindowDuringARunEndsCleanly()
     {
         QPointer<TfrmMain> w = new TfrmMain;
