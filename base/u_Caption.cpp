@@ -1,15 +1,10 @@
 #include "base/u_Caption.h"
 
-namespace {
-
-// Names may come from either kind of system, so both separators end a folder.
 std::string_view NamePart(std::string_view fileName)
 {
     const auto slash = fileName.find_last_of("/\\");
     return slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
 }
-
-} // namespace
 
 const char* ProgramVersion()
 {

@@ -119,7 +119,7 @@ void TInOut::OpenPattern(const std::string& fileName, bool keepBoard)
     if (!keepBoard) {
         board.Clear(false);
         ApplySettings();
-        FGlobals.Document.FileName = fileName;
+        FGlobals.Document.TakeFileName(fileName);
         FGlobals.Document.Description = FPattern.Description;
     }
     PlaceCells();
@@ -241,9 +241,9 @@ bool TInOut::SaveFile(std::string& fileName, TSaveFormat format)
                                   TMsgIcon::Error, TMsgButtons::Ok);
         return false;
     }
-    FGlobals.Document.FileName = fileName;
+    FGlobals.Document.TakeFileName(fileName);
     FGlobals.Board.SetModified(false);
-    FGlobals.Host.Refresh(rfCaption);
+    FGlobals.Host.Refresh(rfCaption | rfMenus);
     return true;
 }
 
@@ -257,7 +257,7 @@ void TInOut::ClipboardLines()
 void TInOut::OpenFromClipboard()
 {
     ClipboardLines();
-    OpenLifeFile(kClipboardName, false, true, false);
+    OpenLifeFile(kClipboardFile, false, true, false);
 }
 
 bool TInOut::InsertLifeFile(const std::string& fileName, TPoint topLeft)

@@ -28,7 +28,6 @@ public:
     static constexpr const char* kSaveFilter =
         "Optimal format (RLE/Life1.05/PLX)|*.lif;*.plx|RLE format|*.lif|LIFE105 format|*.lif|PLX "
         "format|*.plx|LIFE106 format|*.lif";
-    static constexpr const char* kClipboardName = "Clipboard";
     static constexpr size_t kClipboardLimit = 65535;
 
     explicit TInOut(TGlobals& globals);

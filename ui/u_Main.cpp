@@ -2,14 +2,19 @@
 
 #include "base/u_Caption.h"
 #include "base/u_Host.h"
+#include "engine/u_Config.h"
 #include "engine/u_Globals.h"
 #include "io/u_InOut.h"
+#include "ui/u_AboutDialog.h"
 #include "ui/u_BoardWidget.h"
 #include "ui/u_Cursors.h"
+#include "ui/u_DescriptionDialog.h"
+#include "ui/u_HelpWindow.h"
 #include "ui/u_Pictures.h"
 #include "ui/u_QtHost.h"
 #include "ui/u_RunDialog.h"
 #include "ui/u_StatusBar.h"
+#include "ui/u_UndoDialog.h"
 #include "view/u_BoardMouse.h"
 #include "view/u_BoardView.h"
 #include "view/u_StatusTexts.h"
@@ -35,9 +40,8 @@ constexpr int32_t kStartHeight = 300;
 constexpr const char* kStartRule1D = "R1,C0,M1,B1";
 constexpr int kBoardAreaMinWidth = 200;
 constexpr int kBoardAreaMinHeight = 150;
-// The window's size in its normal state until the configuration store provides one.
-constexpr int kStartFormWidth = 800;
-constexpr int kStartFormHeight = 600;
+// Every part of the window that shows state; not the view actions that fit or centre it.
+constexpr unsigned kShowEverything = ~0u & ~(rfFitView | rfPatternOpened);
 // During a run the window brings itself up to date once per display frame.
 constexpr qint64 kRefreshMilliseconds = 16;
 
@@ -47,26 +51,40 @@ TfrmMain::TfrmMain(QWidget* parent)
     : QMainWindow(parent), FHost(std::make_unique<TQtHost>(*this)),
       FGlobals(std::make_unique<TGlobals>(*FHost)), FView(std::make_unique<TBoardView>(*FGlobals)),
       FMouse(std::make_unique<TBoardMouse>(*FGlobals, *FView)),
-      FInOut(std::make_unique<TInOut>(*FGlobals))
+      FInOut(std::make_unique<TInOut>(*FGlobals)),
+      FConfig(std::make_unique<TConfiguration>(TConfiguration::Defaults(screen()->depth()))),
+      FRandom(std::make_unique<TRandomSettings>())
 {
     setObjectName("frmMain");
     TGlobals& g = *FGlobals;
     g.Board.SetSize(kStartWidth, kStartHeight);
     g.Life.OneD.InitFromString(kStartRule1D, g.Board.StatesCount());
-    g.Palette.Colors = TCPalette::Defaults(screen()->depth());
+    g.Palette.Colors = FConfig->Palette;
+    g.Document.Recent.SetLimit(FConfig->Window.NumRecentFiles);
     g.Painter = FView.get();
     g.Selection.SetPainter(FView.get());
 
+    setWindowIcon(ProgramIcon());
+    // The dialogs, hidden until asked for; those with a Help button open the help window.
+    frmHelp = new TfrmHelp(this);
+    const auto help = [this](const char* topic) { frmHelp->ShowTopic(topic); };
+    frmAbout = new TfrmAbout(this, kBetaBuild);
+    frmDescription = new TfrmDescription(this);
+    frmDescription->OnHelp = help;
+    frmUndo = new TfrmUndo(this);
+    frmUndo->OnHelp = help;
     frmRun = new TfrmRun(this);
+    frmRun->OnHelp = help;
     CreateCommands();
     CreatePopups();
     CreateToolbars();
     CreateMenus();
     CreateBoardArea();
+    CreateFileManager();
     CreateStatusBar();
     SetWhileActiveShortcuts(true);
     pbBoard->setFocus();
-    resize(kStartFormWidth, kStartFormHeight);
+    resize(FConfig->Window.FormWidth, FConfig->Window.FormHeight);
     pbBoard->setMinimumSize(kBoardAreaMinWidth, kBoardAreaMinHeight);
     qApp->installEventFilter(this);
 
@@ -76,11 +94,14 @@ TfrmMain::TfrmMain(QWidget* parent)
     FHost->OnProcessEvents = [this] {
         if (FSinceRefresh.elapsed() >= kRefreshMilliseconds) FlushRefresh();
     };
-    ApplyRefresh(~0u);
+    ApplyRefresh(kShowEverything);
 }
 
 TfrmMain::~TfrmMain()
 {
+    FGlobals->Run.Stop();
+    FGlobals->Undo.Clear();
+    if (FStore) SaveSettings();
     // The objects may still report while they are destroyed; the window no longer listens,
     // and the view, which dies first, no longer paints for them.
     qApp->removeEventFilter(this);
@@ -89,20 +110,37 @@ TfrmMain::~TfrmMain()
     pbBoard->SetMouse(nullptr);
     FGlobals->Painter = nullptr;
     FGlobals->Selection.SetPainter(nullptr);
-    FGlobals->Undo.Clear();
     FInOut.reset();
     FMouse.reset();
     FView.reset();
     FGlobals.reset();
 }
 
-void TfrmMain::Start(const std::string& programFolder)
+void TfrmMain::Start(const std::string& programFolder, std::unique_ptr<TConfigStore> store,
+                     const QString& patternArgument)
 {
     TGlobals& g = *FGlobals;
     g.ProgramFolder = programFolder;
+    g.Document.LastDir = programFolder;
     g.Life.Library.AddUserDllEntries(g.ProgramFolder);
     g.Life.Library.ReadUserRules(g.ProgramFolder);
+    FStore = std::move(store);
+    if (FStore) ApplySettings();
+
+    const QString argument = patternArgument.trimmed();
+    const std::string& last = FConfig->Window.LastFile;
+    if (!argument.isEmpty()) {
+        OpenFile(argument, true);
+    } else {
+        g.Board.Clear(false);
+        if (FConfig->Window.ReloadLast && last != kNonameFile && last != kClipboardFile)
+            FInOut->OpenLifeFile(last, false, false, false);
+    }
+    setAcceptDrops(true);
     FillPaletteMenu();
+    FMouse->SetCursorMode(static_cast<uint8_t>(FConfig->Window.InitialCursorMode));
+    ShowFileInManager();
+    ApplyRefresh(kShowEverything);
 }
 
 void TfrmMain::ShowFormCaption()
@@ -135,12 +173,15 @@ void TfrmMain::FlushRefresh()
 void TfrmMain::ApplyRefresh(unsigned what)
 {
     if (what & rfPatternOpened) {
-        if (OpenAction == 1) FView->CenterPattern(false);
-        if (OpenAction == 2) FView->BestFit(false);
+        if (FConfig->Window.OpenAction == 1) FView->CenterPattern(false);
+        if (FConfig->Window.OpenAction == 2) FView->BestFit(false);
     }
     if (what & rfBoard) FView->Redraw(rdAll);
     if (what & rfFitView) FView->FitIfOutside();
-    if (what & rfCaption) ShowFormCaption();
+    if (what & rfCaption) {
+        ShowFormCaption();
+        RefreshDocument();
+    }
     if (what & (rfMenus | rfGame | rfColorsBar)) RefreshMenus();
     if (what & rfRunState) RefreshRunState();
     if (what & rfSpeed) RefreshSpeed();
@@ -159,6 +200,7 @@ void TfrmMain::RefreshMenus()
     Command("cmdUndo")->setEnabled(g.Undo.CanUndo());
     Command("cmdRedo")->setEnabled(g.Undo.CanRedo());
     Command("cmdUndoAllCycles")->setEnabled(g.Undo.CanUndo());
+    Command("cmdUndoToCycle")->setEnabled(g.Undo.Count() > 0);
     Command("cmdUndoClearList")->setEnabled(g.Undo.Count() > 0);
 
     const TBoardView& view = *FView;

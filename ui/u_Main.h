@@ -19,13 +19,22 @@ class QScrollBar;
 class QToolBar;
 class QToolButton;
 class TBoardMouse;
+class TConfigStore;
+class TFileManager;
+class QSplitter;
 class TBoardView;
 class TBoardWidget;
 class TInOut;
 class TMainStatusBar;
 class TQtHost;
+class TfrmAbout;
+class TfrmDescription;
+class TfrmHelp;
+class TfrmUndo;
 class TfrmRun;
+struct TConfiguration;
 struct TGlobals;
+struct TRandomSettings;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -40,10 +49,14 @@ public:
     TBoardMouse& Mouse() { return *FMouse; }
     TInOut& InOut() { return *FInOut; }
     TfrmRun& RunDialog() { return *frmRun; }
+    TfrmHelp& Help() { return *frmHelp; }
 
-    // Takes the program's folder, then reads what lies there: the rule plug-ins, the user's
-    // rules and the palettes.
-    void Start(const std::string& programFolder);
+    // What the window does once, before it is first shown: takes the program's folder, reads
+    // what lies there (the rule plug-ins, the user's rules, the palettes), reads every setting
+    // from `store` (kept to write them back at the end; null for none) and opens the pattern
+    // named on the command line, or the last one.
+    void Start(const std::string& programFolder, std::unique_ptr<TConfigStore> store,
+               const QString& patternArgument);
 
     // The command named `name`, e.g. "cmdRunOnce"; null for no such command.
     QAction* Command(const char* name) const;
@@ -53,13 +66,18 @@ public:
     // The status, cycle and alive fields; with `full` every field and the grid's check mark.
     void UpdateSttBar(bool full);
 
-    bool SelReplace = true;
-    bool ConfirmNew = false;
-    // After opening a pattern: 0 keep the view, 1 centre the pattern, 2 best fit.
-    int32_t OpenAction = 1;
+    // The configured values; the window's own are read from here as they are needed.
+    TConfiguration& Config() { return *FConfig; }
+
+    // The file dialogs, replaceable for tests: the chosen file, or empty when cancelled. The
+    // save dialog also tells the index of the filter entry chosen.
+    std::function<QString(const QString& folder)> AskOpenFile;
+    std::function<QString(const QString& folder, int* filterIndex)> AskSaveFile;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -98,6 +116,25 @@ private:
     bool KeyPressed(const QKeyEvent& event);
     void RedrawBoard(unsigned flags);
 
+    // Settings (u_MainSettings.cpp).
+    void ApplySettings();
+    void SaveSettings();
+    void SetElementVisible(int element, bool visible);
+
+    // Files (u_MainFiles.cpp).
+    void CreateFileManager();
+    void FileOpenClick();
+    void FileInsertClick();
+    void SaveClick();
+    void SaveAsClick();
+    void OpenNextClick(bool next);
+    bool OpenFile(const QString& path, bool reportMissing);
+    void InsertFile(const QString& path);
+    // The recent files in the File menu and the document's file in the panel, when changed.
+    void RefreshDocument();
+    void RefreshRecentFiles();
+    void ShowFileInManager();
+
     // Commands with more to do than one call (u_MainCommands.cpp).
     void NewClick();
     void ExitClick();
@@ -132,12 +169,26 @@ private:
     std::unique_ptr<TBoardView> FView;
     std::unique_ptr<TBoardMouse> FMouse;
     std::unique_ptr<TInOut> FInOut;
+    std::unique_ptr<TConfiguration> FConfig;
+    std::unique_ptr<TRandomSettings> FRandom;
+    std::unique_ptr<TConfigStore> FStore;
 
     TBoardWidget* pbBoard = nullptr;
+    QSplitter* FSplitter = nullptr;
+    TFileManager* FFileManager = nullptr;
+    QMenu* mnuFile = nullptr;
+    QMenu* mnuReopen = nullptr;
+    std::vector<QAction*> FRecentCommands;
+    std::vector<std::string> FShownRecent;
+    std::string FShownFileName;
     QScrollBar* sbHorizontal = nullptr;
     QScrollBar* sbVertical = nullptr;
     TMainStatusBar* sttBar = nullptr;
     TfrmRun* frmRun = nullptr;
+    TfrmHelp* frmHelp = nullptr;
+    TfrmAbout* frmAbout = nullptr;
+    TfrmDescription* frmDescription = nullptr;
+    TfrmUndo* frmUndo = nullptr;
     std::array<QToolBar*, 5> FToolbars{};
     QMenu* popBoard = nullptr;
     QMenu* popShapes = nullptr;

@@ -16,7 +16,7 @@ void TfrmMain::NewClick()
 {
     TGlobals& g = *FGlobals;
     g.Undo.AddEvent(TUndoEvent::New);
-    if (g.Board.Clear(ConfirmNew) && g.Undo.Settings().ResetOnNew) g.Undo.Clear();
+    if (g.Board.Clear(FConfig->Window.ConfirmNew) && g.Undo.Settings().ResetOnNew) g.Undo.Clear();
 }
 
 void TfrmMain::ExitClick()
@@ -87,7 +87,7 @@ void TfrmMain::CutClick()
 void TfrmMain::PasteClick()
 {
     TGlobals& g = *FGlobals;
-    if (!SelReplace) g.Selection.Drop();
+    if (!FConfig->Window.SelReplace) g.Selection.Drop();
     if (FInOut->GetFromClipboard({FView->ViewLeft() + 15, FView->ViewTop() + 15})) {
         FHost->PlaySound("SND_DROP");
         SetCursorMode(cmMark);
@@ -169,7 +169,9 @@ void TfrmMain::ShowRulesPopup(QPoint globalPos)
     popRules->clear();
     for (const TRuleMenuItem& item :
          RuleMenuItems(g.Life.Library, g.Life.Game(), g.Board.RuleText())) {
-        QAction* action = popRules->addAction(QString::fromStdString(item.Caption));
+        // Names are shown as they are: an ampersand is no accelerator here.
+        QAction* action =
+            popRules->addAction(QString::fromStdString(item.Caption).replace('&', "&&"));
         action->setCheckable(true);
         action->setChecked(item.Checked);
         connect(action, &QAction::triggered, this, [this, rule = item.Rule] {
@@ -192,8 +194,8 @@ void TfrmMain::FillPaletteMenu()
         return;
     }
     for (const std::string& name : names) {
-        connect(submnuPalSel->addAction(QString::fromStdString(name)), &QAction::triggered, this,
-                [this, name] {
+        connect(submnuPalSel->addAction(QString::fromStdString(name).replace('&', "&&")),
+                &QAction::triggered, this, [this, name] {
                     if (FGlobals->Palette.Load(name)) RedrawBoard(rdAll);
                 });
     }

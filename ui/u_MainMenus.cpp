@@ -4,9 +4,13 @@
 
 #include "engine/u_Globals.h"
 #include "engine/u_Run.h"
+#include "ui/u_AboutDialog.h"
 #include "ui/u_BoardWidget.h"
+#include "ui/u_DescriptionDialog.h"
+#include "ui/u_HelpWindow.h"
 #include "ui/u_Pictures.h"
 #include "ui/u_StatusBar.h"
+#include "ui/u_UndoDialog.h"
 #include "view/u_BoardMouse.h"
 #include "view/u_BoardView.h"
 
@@ -164,14 +168,9 @@ void TfrmMain::CreateCommands()
     CreatePanAndZoomCommands();
     CreateSettingsCommands();
     // Until their windows exist these commands are shown, but disabled.
-    for (const char* name : {"cmdRandom",       "cmdFileOpen",    "cmdFileOpenNext",
-                             "cmdFileOpenPrev", "cmdFileInsert",  "cmdSave",
-                             "cmdSaveAs",       "cmdToBitmap",    "cmdPatternDescription",
-                             "cmdViewFileMgr",  "cmdUndoToCycle", "cmdStatistics",
-                             "cmdColorsBar",    "cmdSettings",    "cmdSettGeneral",
-                             "cmdSettBoard",    "cmdSettColors",  "cmdSettRules",
-                             "cmdSettOpenSave", "cmdSettUndo",    "cmdHelp",
-                             "cmdAbout"})
+    for (const char* name : {"cmdRandom", "cmdToBitmap", "cmdStatistics", "cmdColorsBar",
+                             "cmdSettings", "cmdSettGeneral", "cmdSettBoard", "cmdSettColors",
+                             "cmdSettRules", "cmdSettOpenSave", "cmdSettUndo"})
         Command(name)->setEnabled(false);
 }
 
@@ -181,18 +180,28 @@ void TfrmMain::CreateFileAndEditCommands()
     auto* cmd = AddCommand("cmdNew", tr("&New empty"), [this] { NewClick(); });
     cmd->setShortcut(QKeySequence("Ctrl+N"));
     AddCommand("cmdRandom", tr("&Randomize / seed..."), [] {})->setShortcut(QKeySequence("Ctrl+R"));
-    AddCommand("cmdFileOpen", tr("&Open pattern..."), [] {})->setShortcut(QKeySequence("Ctrl+O"));
-    AddCommand("cmdFileOpenNext", tr("Open next &pattern  (>)"), [] {});
-    AddCommand("cmdFileOpenPrev", tr("Open previous pa&ttern  (<)"), [] {});
+    AddCommand("cmdFileOpen", tr("&Open pattern..."), [this] {
+        FileOpenClick();
+    })->setShortcut(QKeySequence("Ctrl+O"));
+    // "<" and ">" are read as characters, whatever keys make them.
+    AddCommand("cmdFileOpenNext", tr("Open next &pattern  (>)"), [this] { OpenNextClick(true); });
+    AddCommand("cmdFileOpenPrev", tr("Open previous pa&ttern  (<)"),
+               [this] { OpenNextClick(false); });
     AddCommand("cmdClipboardOpen", tr("Open from clipboard"), [this] {
         OpenFromClipboardClick();
     })->setShortcut(QKeySequence("Ctrl+Shift+V"));
-    AddCommand("cmdFileInsert", tr("&Insert from file..."), [] {
+    AddCommand("cmdFileInsert", tr("&Insert from file..."), [this] {
+        FileInsertClick();
     })->setShortcut(QKeySequence("Ctrl+I"));
-    AddCommand("cmdSave", tr("&Save"), [] {})->setShortcut(QKeySequence("Ctrl+S"));
-    AddCommand("cmdSaveAs", tr("Save &as..."), [] {})->setShortcut(QKeySequence("Ctrl+Shift+S"));
+    AddCommand("cmdSave", tr("&Save"), [this] {
+        SaveClick();
+    })->setShortcut(QKeySequence("Ctrl+S"));
+    AddCommand("cmdSaveAs", tr("Save &as..."), [this] {
+        SaveAsClick();
+    })->setShortcut(QKeySequence("Ctrl+Shift+S"));
     AddCommand("cmdToBitmap", tr("Create a bitmap..."), [] {});
-    AddCommand("cmdPatternDescription", tr("Pattern &description..."), [] {
+    AddCommand("cmdPatternDescription", tr("Pattern &description..."), [this] {
+        frmDescription->Execute(*FGlobals);
     })->setShortcut(QKeySequence("Ctrl+D"));
     AddCommand("cmdExit", tr("E&xit"), [this] {
         ExitClick();
@@ -257,23 +266,24 @@ void TfrmMain::CreateViewCommands()
     auto* grid = AddCommand("cmdShowGrid", tr("Show &grid"), [this] { ToggleGrid(); });
     grid->setShortcut(QKeySequence("Ctrl+G"));
     grid->setCheckable(true);
-    auto* fileManager = AddCommand("cmdViewFileMgr", tr("File manager"), [] {});
-    fileManager->setShortcut(QKeySequence("Ctrl+M"));
-    fileManager->setCheckable(true);
-    auto* statusBarCommand = AddCommand("cmdViewSttBar", tr("Status &bar"), [this] {
-        sttBar->setVisible(!sttBar->isVisible());
-        Command("cmdViewSttBar")->setChecked(sttBar->isVisible());
-    });
-    statusBarCommand->setCheckable(true);
-    statusBarCommand->setChecked(true);
-    auto* scrollBars = AddCommand("cmdViewSclBar", tr("Scroll bars"), [this] {
-        const bool show = !sbHorizontal->isVisible();
-        sbHorizontal->setVisible(show);
-        sbVertical->setVisible(show);
-        Command("cmdViewSclBar")->setChecked(show);
-    });
-    scrollBars->setCheckable(true);
-    scrollBars->setChecked(true);
+    // The View menu's elements, numbered as the settings keep them.
+    const struct {
+        const char* Name;
+        const char* Caption;
+        const char* Key;
+        int Element;
+    } kElements[] = {{"cmdViewFileMgr", "File manager", "Ctrl+M", 7},
+                     {"cmdViewSttBar", "Status &bar", "", 6},
+                     {"cmdViewSclBar", "Scroll bars", "", 8}};
+    for (const auto& e : kElements) {
+        QAction* toggle =
+            AddCommand(e.Name, tr(e.Caption), [this, element = e.Element, name = e.Name] {
+                SetElementVisible(element, Command(name)->isChecked());
+            });
+        toggle->setShortcut(QKeySequence(e.Key));
+        toggle->setCheckable(true);
+        toggle->setChecked(true);
+    }
     // The toolbar toggles are made with the toolbars; the View menu lists them.
 }
 
@@ -297,7 +307,8 @@ void TfrmMain::CreateRunCommands()
         g.Run.Stop();
         g.Undo.Redo();
     })->setShortcut(QKeySequence("Ctrl+Y"));
-    AddCommand("cmdUndoToCycle", tr("Undo to cycle n..."), [] {
+    AddCommand("cmdUndoToCycle", tr("Undo to cycle n..."), [this] {
+        frmUndo->Execute(*FGlobals);
     })->setShortcut(QKeySequence("Ctrl+Shift+Z"));
     AddCommand("cmdUndoAllCycles", tr("Undo all cycles"), [&g] {
         g.Run.Stop();
@@ -455,8 +466,10 @@ void TfrmMain::CreateSettingsCommands()
     auto* wrap = AddCommand("cmdWrapAtEdges", tr("Wrap at e&dges"), [this] { ToggleWrap(); });
     wrap->setShortcut(QKeySequence("Ctrl+W"));
     wrap->setCheckable(true);
-    AddCommand("cmdHelp", tr("&Help..."), [] {})->setShortcut(QKeySequence("F1"));
-    AddCommand("cmdAbout", tr("&About..."), [] {});
+    AddCommand("cmdHelp", tr("&Help..."), [this] {
+        frmHelp->ShowTopic(QString());
+    })->setShortcut(QKeySequence("F1"));
+    AddCommand("cmdAbout", tr("&About..."), [this] { frmAbout->exec(); });
     static const char* const kShapes[] = {"&Big square", "&Small square", "Big &circles",
                                           "&Rectangles"};
     std::vector<QAction*> shapes;
@@ -481,7 +494,7 @@ void TfrmMain::CreateMenus()
         }
     };
 
-    QMenu* file = bar->addMenu(tr("&File"));
+    QMenu* file = mnuFile = bar->addMenu(tr("&File"));
     file->setObjectName("mnuFile");
     add(file, {"cmdNew", "cmdRandom", "-", "cmdFileOpen", "cmdFileOpenNext", "cmdFileOpenPrev",
                "cmdClipboardOpen", "cmdFileInsert", "-", "cmdSave", "cmdSaveAs", "-", "cmdToBitmap",

@@ -60,10 +60,9 @@ void TQtHost::ProcessEvents()
     QCoreApplication::processEvents();
 }
 
-void TQtHost::PlaySound(std::string_view)
+void TQtHost::PlaySound(std::string_view name)
 {
-    if (!SoundOn) return;
-    // The program's sounds come with their player; until then there is nothing to play.
+    if (SoundOn) FSounds.Play(name);
 }
 
 std::string TQtHost::ClipboardText()

@@ -1,8 +1,9 @@
 #pragma once
-// The desktop program's host: real message boxes, the system clipboard, the wait cursor, and
-// refresh notifications passed on to the main window.
+// The desktop program's host: real message boxes, the system clipboard, the wait cursor, the
+// program's sounds, and refresh notifications passed on to the main window.
 
 #include "base/u_Host.h"
+#include "ui/u_Sounds.h"
 
 #include <functional>
 
@@ -43,4 +44,5 @@ public:
 private:
     QWidget& FWindow;
     int FWaitDepth = 0;
+    TSoundPlayer FSounds;
 };

@@ -268,7 +268,7 @@ private slots:
         QCOMPARE(viewMiddle(), middle());
         QCOMPARE(t.w.View().CellSize(), 7);
 
-        t.w.OpenAction = 2;
+        t.w.Config().Window.OpenAction = 2;
         QVERIFY(t.w.InOut().OpenLifeFile(PLEXA_TEST_DATA_DIR "/rle/gun.rle", true, false, false));
         QVERIFY(t.w.View().CellSize() != 7);
     }
