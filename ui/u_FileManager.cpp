@@ -1,6 +1,7 @@
 #include "ui/u_FileManager.h"
 
 #include "io/u_InOut.h"
+#include "ui/u_FileFilters.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -239,13 +240,10 @@ void TFileManager::FillDrives()
 
 void TFileManager::FillFilters()
 {
-    // "Name|patterns|Name|patterns...", the patterns separated by ";".
-    const QStringList parts = QString(TInOut::kOpenFilter).split('|');
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+    for (TFileFilter filter : FileFilters(TInOut::kOpenFilter)) {
         // "*.*" means every file, also those without an extension.
-        std::replace(patterns.begin(), patterns.end(), QString("*.*"), QString("*"));
-        cmbFilter->addItem(parts[i], patterns);
+        std::replace(filter.Patterns.begin(), filter.Patterns.end(), QString("*.*"), QString("*"));
+        cmbFilter->addItem(filter.Name, filter.Patterns);
     }
     cmbFilter->setCurrentIndex(0);
     cmbFilter->setToolTip(cmbFilter->currentText());

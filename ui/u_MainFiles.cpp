@@ -6,6 +6,7 @@
 #include "engine/u_Config.h"
 #include "engine/u_Globals.h"
 #include "io/u_InOut.h"
+#include "ui/u_FileFilters.h"
 #include "ui/u_FileManager.h"
 #include "view/u_BoardMouse.h"
 #include "view/u_BoardView.h"
@@ -32,16 +33,6 @@ constexpr std::array kSaveFormats{TSaveFormat::Optimal, TSaveFormat::Rle, TSaveF
 constexpr size_t kRecentInSubmenu = 16;
 // Longer names of dropped files are no names this program opens.
 constexpr int kMaxDroppedName = 255;
-
-// "Name|*.a;*.b|Other|*.c" as the file dialogs take it: "Name (*.a *.b)", "Other (*.c)".
-QStringList DialogFilters(const char* filter)
-{
-    const QStringList parts = QString(filter).split('|');
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
-    return filters;
-}
 
 std::string ToPath(const QString& path)
 {

@@ -6,6 +6,7 @@
 #include "engine/u_Globals.h"
 #include "io/u_InOut.h"
 #include "ui/u_FileManager.h"
+#include "ui/u_FileTypes.h"
 #include "ui/u_Main.h"
 #include "ui/u_QtConfigStore.h"
 #include "ui/u_QtHost.h"
@@ -203,14 +204,33 @@ private slots:
         QCOMPARE(Started(Temp("garbage.ini"))->Globals().Document.Recent.Limit(), 15);
     }
 
+    void NativeFilesAreRegisteredForTheUser()
+    {
+        QTemporaryDir data;
+        RegisterFileType("/opt/plexa/plexa", data.path());
+        QFile mime(data.filePath("mime/packages/plexa.xml"));
+        QVERIFY(mime.open(QIODevice::ReadOnly));
+        const QByteArray type = mime.readAll();
+        QVERIFY(type.contains("<comment>Plexa.Document</comment>"));
+        QVERIFY(type.contains("*.plx"));
+        QFile entry(data.filePath("applications/plexa.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QVERIFY(entry.readAll().contains("Exec=\"/opt/plexa/plexa\" %f"));
+        // A second start finds everything in place and writes nothing.
+        const QDateTime written = QFileInfo(mime).lastModified();
+        QTest::qWait(20);
+        RegisterFileType("/opt/plexa/plexa", data.path());
+        QCOMPARE(QFileInfo(mime).lastModified(), written);
+    }
+
     void SettingsWrittenAtTheEndAreReadBackTheSame()
     {
         const QString file = Temp("roundtrip.ini");
         {
             auto w = Started(file);
             TGlobals& g = w->Globals();
-            QVERIFY(w->InOut().OpenLifeFile(Data("rle/glider.rle").toStdString(), true, false,
-                                            false));
+            QVERIFY(
+                w->InOut().OpenLifeFile(Data("rle/glider.rle").toStdString(), true, false, false));
             g.Board.SetWrap(true);
             g.Board.SetStatesCount(5);
             g.Run.SetInterval(75);
