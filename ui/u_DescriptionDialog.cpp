@@ -2,6 +2,7 @@
 
 #include "base/u_Host.h"
 #include "engine/u_Globals.h"
+#include "ui/u_DialogButtons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,14 +56,10 @@ TfrmDescription::TfrmDescription(QWidget* parent) : QDialog(parent)
     // A long path must not widen the dialog.
     fldFile->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
-    cmdOk = new QPushButton("&Ok");
-    cmdOk->setObjectName("cmdOk");
-    cmdCancel = new QPushButton("&Cancel");
-    cmdCancel->setObjectName("cmdCancel");
-    cmdHelp = new QPushButton("&Help");
-    cmdHelp->setObjectName("cmdHelp");
     // Enter in the text starts a new line rather than closing the dialog.
-    for (QPushButton* button : {cmdOk, cmdCancel, cmdHelp}) button->setAutoDefault(false);
+    cmdOk = CommandButton("cmdOk", "&Ok", false);
+    cmdCancel = CommandButton("cmdCancel", "&Cancel", false);
+    cmdHelp = CommandButton("cmdHelp", "&Help", false);
     // Equal widths keep Help in the very middle of the row.
     int buttonWidth = 0;
     for (QPushButton* button : {cmdOk, cmdCancel, cmdHelp})
@@ -71,9 +68,7 @@ TfrmDescription::TfrmDescription(QWidget* parent) : QDialog(parent)
 
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] {
-        if (OnHelp) OnHelp(kHelpTopic);
-    });
+    ConnectHelp(cmdHelp, OnHelp, kHelpTopic);
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->setSpacing(kButtonGap);

@@ -2,6 +2,7 @@
 
 #include "base/u_Text.h"
 #include "engine/u_Run.h"
+#include "ui/u_DialogButtons.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -86,20 +87,12 @@ TfrmRun::TfrmRun(QWidget* parent) : QDialog(parent)
     redrawBox->addLayout(stepRow);
     redrawBox->addLayout(heightRow);
 
-    cmdRun = new QPushButton("&Run");
-    cmdRun->setObjectName("cmdRun");
-    cmdRun->setDefault(true);
-    cmdCancel = new QPushButton("&Cancel");
-    cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setAutoDefault(false);
-    cmdHelp = new QPushButton("&Help");
-    cmdHelp->setObjectName("cmdHelp");
-    cmdHelp->setAutoDefault(false);
+    cmdRun = CommandButton("cmdRun", "&Run", true);
+    cmdCancel = CommandButton("cmdCancel", "&Cancel", false);
+    cmdHelp = CommandButton("cmdHelp", "&Help", false);
     connect(cmdRun, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] {
-        if (OnHelp) OnHelp(kHelpTopic);
-    });
+    ConnectHelp(cmdHelp, OnHelp, kHelpTopic);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch();
     buttonRow->addWidget(cmdRun);

@@ -2,6 +2,7 @@
 
 #include "base/u_Caption.h"
 #include "engine/u_Globals.h"
+#include "ui/u_DialogButtons.h"
 #include "ui/u_Pictures.h"
 
 #include <QHBoxLayout>
@@ -55,15 +56,9 @@ TfrmUndo::TfrmUndo(QWidget* parent) : QDialog(parent)
     lblIndex->setObjectName("lblIndex");
     lblIndex->setEnabled(false); // a quiet note rather than a message
 
-    cmdGoTo = new QPushButton("&Go to");
-    cmdGoTo->setObjectName("cmdGoTo");
-    cmdGoTo->setDefault(true);
-    cmdCancel = new QPushButton("&Cancel");
-    cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setAutoDefault(false);
-    cmdHelp = new QPushButton("&Help");
-    cmdHelp->setObjectName("cmdHelp");
-    cmdHelp->setAutoDefault(false);
+    cmdGoTo = CommandButton("cmdGoTo", "&Go to", true);
+    cmdCancel = CommandButton("cmdCancel", "&Cancel", false);
+    cmdHelp = CommandButton("cmdHelp", "&Help", false);
 
     connect(lvUndo, &QTreeWidget::itemSelectionChanged, this,
             [this] { cmdGoTo->setEnabled(SelectedStep() >= 0); });
@@ -72,9 +67,7 @@ TfrmUndo::TfrmUndo(QWidget* parent) : QDialog(parent)
         if (SelectedStep() >= 0) accept();
     });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] {
-        if (OnHelp) OnHelp(kHelpTopic);
-    });
+    ConnectHelp(cmdHelp, OnHelp, kHelpTopic);
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(lblIndex);
