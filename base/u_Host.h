@@ -3,6 +3,7 @@
 // real message boxes and refreshes its widgets; the command-line tool and the tests answer
 // with their own small hosts.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,13 @@ public:
                                    TMsgButtons buttons) = 0;
     // Lets pending window events run; called by long loops between their turns.
     virtual void ProcessEvents() = 0;
+    // As ProcessEvents, but when no event is pending it waits for one, at most `milliseconds`:
+    // a loop with time to spare lets the machine rest. Hosts without events just process them.
+    virtual void WaitForEvents(int32_t milliseconds)
+    {
+        (void)milliseconds;
+        ProcessEvents();
+    }
     virtual void PlaySound(std::string_view name) = 0;
     virtual std::string ClipboardText() = 0;
     virtual void SetClipboardText(std::string_view text) = 0;

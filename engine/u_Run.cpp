@@ -120,12 +120,15 @@ void TRunControl::ToggleRun()
         last = std::min(last, now);
         snap = std::min(snap, now);
         // Events may have changed the speed.
-        if (first || int64_t(now) - last >= FInterval) {
+        const int64_t wait = first ? 0 : FInterval - (int64_t(now) - last);
+        if (wait <= 0) {
             first = false;
             last = now;
             ContinuousGeneration(now, snap);
+            FGlobals.Host.ProcessEvents();
+        } else {
+            FGlobals.Host.WaitForEvents(static_cast<int32_t>(wait));
         }
-        FGlobals.Host.ProcessEvents();
     }
     FGlobals.Host.PlaySound(kEndOfRunSound);
 }

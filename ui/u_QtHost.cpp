@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QString>
+#include <QTimer>
 
 namespace {
 
@@ -58,6 +59,17 @@ void TQtHost::ProcessEvents()
 {
     if (OnProcessEvents) OnProcessEvents();
     QCoreApplication::processEvents();
+}
+
+void TQtHost::WaitForEvents(int32_t milliseconds)
+{
+    if (OnProcessEvents) OnProcessEvents();
+    // The timer's event ends the wait at the latest when it is due.
+    QTimer due;
+    due.setSingleShot(true);
+    due.setTimerType(Qt::PreciseTimer);
+    due.start(milliseconds);
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void TQtHost::PlaySound(std::string_view name)

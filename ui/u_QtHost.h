@@ -23,6 +23,7 @@ public:
     TMsgAnswer ShowMessage(std::string_view text, std::string_view caption, TMsgIcon icon,
                            TMsgButtons buttons) override;
     void ProcessEvents() override;
+    void WaitForEvents(int32_t milliseconds) override;
     void PlaySound(std::string_view name) override;
     std::string ClipboardText() override;
     void SetClipboardText(std::string_view text) override;

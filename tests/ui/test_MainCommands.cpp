@@ -273,6 +273,24 @@ private slots:
         QVERIFY(t.w.View().CellSize() != 7);
     }
 
+    void ASlowRunWaitsForItsInterval()
+    {
+        TWindow t;
+        const TPoint c = t.Centre();
+        for (int dx = -1; dx <= 1; ++dx) t.G().Board.SetCell(c.X + dx, c.Y, 1); // a blinker
+        t.G().Run.SetInterval(50);
+        bool stopped = false;
+        During(&t.w, 300, [&] {
+            stopped = true;
+            t.Command("cmdRun")->trigger();
+        });
+        t.Command("cmdRun")->trigger();
+        QVERIFY(stopped);
+        // About six generations in 300 ms; never more than the interval allows.
+        QVERIFY(t.G().Board.Cycle() >= 1);
+        QVERIFY(t.G().Board.Cycle() <= 7);
+    }
+
     void ClosingTheWindowDuringARunEndsCleanly()
     {
         QPointer<TfrmMain> w = new TfrmMain;
