@@ -6,13 +6,17 @@
 #include "engine/u_Globals.h"
 #include "io/u_InOut.h"
 #include "ui/u_AboutDialog.h"
+#include "ui/u_BitmapDialog.h"
 #include "ui/u_BoardWidget.h"
+#include "ui/u_ColorsBar.h"
 #include "ui/u_Cursors.h"
 #include "ui/u_DescriptionDialog.h"
 #include "ui/u_HelpWindow.h"
 #include "ui/u_Pictures.h"
 #include "ui/u_QtHost.h"
+#include "ui/u_RandomDialog.h"
 #include "ui/u_RunDialog.h"
+#include "ui/u_StatisticsWindow.h"
 #include "ui/u_StatusBar.h"
 #include "ui/u_UndoDialog.h"
 #include "view/u_BoardMouse.h"
@@ -73,8 +77,19 @@ TfrmMain::TfrmMain(QWidget* parent)
     frmDescription->OnHelp = help;
     frmUndo = new TfrmUndo(this);
     frmUndo->OnHelp = help;
+    frmRandom = new TfrmRandomPtt(g, *FRandom, *FInOut, *FView, this);
+    frmRandom->OnHelp = help;
+    frmStatistics = new TfrmStatistics(g, this);
     frmRun = new TfrmRun(this);
     frmRun->OnHelp = help;
+    frmColorBar = new TfrmColorBar(g, this);
+    frmToBmp = new TfrmToBmp(
+        g, *FView, [this] { return pbBoard->Image(); }, this);
+    frmColorBar->OnColorPicker = [this] {
+        FMouse->SetCursorMode(cmColorPicker);
+        raise();
+        activateWindow();
+    };
     CreateCommands();
     CreatePopups();
     CreateToolbars();
@@ -101,6 +116,8 @@ TfrmMain::~TfrmMain()
 {
     FGlobals->Run.Stop();
     FGlobals->Undo.Clear();
+    // The randomize dialog keeps what it shows in its record when it closes.
+    frmRandom->close();
     if (FStore) SaveSettings();
     // The objects may still report while they are destroyed; the window no longer listens,
     // and the view, which dies first, no longer paints for them.
@@ -183,6 +200,7 @@ void TfrmMain::ApplyRefresh(unsigned what)
         RefreshDocument();
     }
     if (what & (rfMenus | rfGame | rfColorsBar)) RefreshMenus();
+    if (what & (rfColorsBar | rfGame)) frmColorBar->RefreshBar();
     if (what & rfRunState) RefreshRunState();
     if (what & rfSpeed) RefreshSpeed();
     if (what & (rfCursor | rfRunState)) RefreshCursor();

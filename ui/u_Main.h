@@ -27,14 +27,18 @@ class TBoardWidget;
 class TInOut;
 class TMainStatusBar;
 class TQtHost;
+class TRandomSettings;
 class TfrmAbout;
+class TfrmColorBar;
+class TfrmRandomPtt;
+class TfrmToBmp;
+class TfrmStatistics;
 class TfrmDescription;
 class TfrmHelp;
 class TfrmUndo;
 class TfrmRun;
 struct TConfiguration;
 struct TGlobals;
-struct TRandomSettings;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -159,6 +163,8 @@ private:
     void ToggleWrap();
     void ToggleGrid();
     void ShowRulesPopup(QPoint globalPos);
+    // Shows a tool window beside this one and brings it to the front.
+    static void ShowToolWindow(QWidget* window);
     void FillPaletteMenu();
     void ScrollTo(int x, int y);
 
@@ -189,6 +195,10 @@ private:
     TfrmAbout* frmAbout = nullptr;
     TfrmDescription* frmDescription = nullptr;
     TfrmUndo* frmUndo = nullptr;
+    TfrmStatistics* frmStatistics = nullptr;
+    TfrmColorBar* frmColorBar = nullptr;
+    TfrmRandomPtt* frmRandom = nullptr;
+    TfrmToBmp* frmToBmp = nullptr;
     std::array<QToolBar*, 5> FToolbars{};
     QMenu* popBoard = nullptr;
     QMenu* popShapes = nullptr;

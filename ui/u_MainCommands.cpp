@@ -163,6 +163,13 @@ void TfrmMain::ToggleGrid()
     RedrawBoard(rdBackground | rdDrawCells);
 }
 
+void TfrmMain::ShowToolWindow(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void TfrmMain::ShowRulesPopup(QPoint globalPos)
 {
     TGlobals& g = *FGlobals;

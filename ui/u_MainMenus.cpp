@@ -5,10 +5,14 @@
 #include "engine/u_Globals.h"
 #include "engine/u_Run.h"
 #include "ui/u_AboutDialog.h"
+#include "ui/u_BitmapDialog.h"
 #include "ui/u_BoardWidget.h"
+#include "ui/u_ColorsBar.h"
 #include "ui/u_DescriptionDialog.h"
 #include "ui/u_HelpWindow.h"
 #include "ui/u_Pictures.h"
+#include "ui/u_RandomDialog.h"
+#include "ui/u_StatisticsWindow.h"
 #include "ui/u_StatusBar.h"
 #include "ui/u_UndoDialog.h"
 #include "view/u_BoardMouse.h"
@@ -17,6 +21,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -168,9 +173,9 @@ void TfrmMain::CreateCommands()
     CreatePanAndZoomCommands();
     CreateSettingsCommands();
     // Until their windows exist these commands are shown, but disabled.
-    for (const char* name : {"cmdRandom", "cmdToBitmap", "cmdStatistics", "cmdColorsBar",
-                             "cmdSettings", "cmdSettGeneral", "cmdSettBoard", "cmdSettColors",
-                             "cmdSettRules", "cmdSettOpenSave", "cmdSettUndo"})
+    for (const char* name :
+         {"cmdRandom", "cmdToBitmap", "cmdSettings", "cmdSettGeneral", "cmdSettBoard",
+          "cmdSettColors", "cmdSettRules", "cmdSettOpenSave", "cmdSettUndo"})
         Command(name)->setEnabled(false);
 }
 
@@ -179,7 +184,13 @@ void TfrmMain::CreateFileAndEditCommands()
     TGlobals& g = *FGlobals;
     auto* cmd = AddCommand("cmdNew", tr("&New empty"), [this] { NewClick(); });
     cmd->setShortcut(QKeySequence("Ctrl+N"));
-    AddCommand("cmdRandom", tr("&Randomize / seed..."), [] {})->setShortcut(QKeySequence("Ctrl+R"));
+    AddCommand("cmdRandom", tr("&Randomize / seed..."), [this] {
+        // With Shift the fill runs at once with the settings of last time.
+        if (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier)
+            frmRandom->Generate();
+        else
+            frmRandom->Open();
+    })->setShortcut(QKeySequence("Ctrl+R"));
     AddCommand("cmdFileOpen", tr("&Open pattern..."), [this] {
         FileOpenClick();
     })->setShortcut(QKeySequence("Ctrl+O"));
@@ -199,7 +210,7 @@ void TfrmMain::CreateFileAndEditCommands()
     AddCommand("cmdSaveAs", tr("Save &as..."), [this] {
         SaveAsClick();
     })->setShortcut(QKeySequence("Ctrl+Shift+S"));
-    AddCommand("cmdToBitmap", tr("Create a bitmap..."), [] {});
+    AddCommand("cmdToBitmap", tr("Create a bitmap..."), [this] { frmToBmp->Execute(); });
     AddCommand("cmdPatternDescription", tr("Pattern &description..."), [this] {
         frmDescription->Execute(*FGlobals);
     })->setShortcut(QKeySequence("Ctrl+D"));
@@ -327,7 +338,9 @@ void TfrmMain::CreateRunCommands()
                [&g] { g.Run.RunFaster(); });
     AddCommand("cmdRunSlower", tr("Run &slower") + "  (Ctrl+NumPad MINUS)",
                [&g] { g.Run.RunSlower(); });
-    AddCommand("cmdStatistics", tr("Statistics..."), [] {})->setShortcut(QKeySequence("F9"));
+    AddCommand("cmdStatistics", tr("Statistics..."), [this] {
+        ShowToolWindow(frmStatistics);
+    })->setShortcut(QKeySequence("F9"));
 
     // The speeds, once for the Run menu's submenu and once for the speed popup.
     for (const char* prefix : {"cmdSp", "cmdSpd"}) {
@@ -350,7 +363,9 @@ void TfrmMain::CreateRunCommands()
 
 void TfrmMain::CreateColorCommands()
 {
-    AddCommand("cmdColorsBar", tr("Colors bar"), [] {})->setShortcut(QKeySequence("F2"));
+    AddCommand("cmdColorsBar", tr("Colors bar"), [this] {
+        ShowToolWindow(frmColorBar);
+    })->setShortcut(QKeySequence("F2"));
     AddCommand("cmdModeCPik", tr("Color picker"), [this] {
         SetCursorMode(cmColorPicker);
     })->setShortcut(QKeySequence("F3"));
