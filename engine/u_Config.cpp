@@ -44,11 +44,6 @@ int32_t CheckBoldLinesStep(int32_t step)
 {
     return step >= 1 ? step : 5;
 }
-int32_t CheckBestFitCellSize(int32_t size)
-{
-    constexpr std::array kSizes{1, 2, 3, 4, 5, 7, 9, 11, 13, 15, 17, 21};
-    return std::ranges::find(kSizes, size) != kSizes.end() ? size : 7;
-}
 int32_t CheckCellSize(int32_t size)
 {
     return size < -64 || size > 21 ? 7 : size;
@@ -201,6 +196,12 @@ bool IsNotMinimised(const TConfiguration& c)
 }
 
 } // namespace
+
+int32_t CheckBestFitCellSize(int32_t size)
+{
+    constexpr std::array kSizes{1, 2, 3, 4, 5, 7, 9, 11, 13, 15, 17, 21};
+    return std::ranges::find(kSizes, size) != kSizes.end() ? size : 7;
+}
 
 std::vector<TConfigValue> ConfigValues()
 {

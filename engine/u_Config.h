@@ -102,6 +102,9 @@ struct TConfiguration {
     void TakeFrom(const TConfigTargets& targets);
 };
 
+// The best-fit cell size as stored: any size without a zoom step of its own becomes 7.
+int32_t CheckBestFitCellSize(int32_t size);
+
 enum class TConfigKind { Integer, Flag, Colour, Text };
 
 // One value of the store, bound to its field of TConfiguration. Numbers (integers, flags as

@@ -164,8 +164,7 @@ void TRulesCycl::Validate()
 {
     StatesCount = std::clamp(StatesCount, 2, 24);
     Range = std::clamp(Range, 1, 10);
-    // every ring d = 1..R around the cell holds 8·d cells
-    Threshold = std::clamp(Threshold, 1, 4 * Range * (Range + 1));
+    Threshold = std::clamp(Threshold, 1, MaxThreshold(Range));
 }
 
 // ---- 1-D totalistic ----

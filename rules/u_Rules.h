@@ -45,6 +45,8 @@ public:
                      bool greenbergHastings);
     std::string GetAsString(); // validates first
     void Validate();
+    // Every ring d = 1..range around the cell holds 8·d cells.
+    static int32_t MaxThreshold(int32_t range) { return 4 * range * (range + 1); }
 
     int32_t StatesCount = 5;
     int32_t Range = 1;

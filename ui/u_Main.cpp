@@ -44,8 +44,6 @@ constexpr int32_t kStartHeight = 300;
 constexpr const char* kStartRule1D = "R1,C0,M1,B1";
 constexpr int kBoardAreaMinWidth = 200;
 constexpr int kBoardAreaMinHeight = 150;
-// Every part of the window that shows state; not the view actions that fit or centre it.
-constexpr unsigned kShowEverything = ~0u & ~(rfFitView | rfPatternOpened);
 // During a run the window brings itself up to date once per display frame.
 constexpr qint64 kRefreshMilliseconds = 16;
 

@@ -3,6 +3,8 @@
 // commands, keys and the mouse into calls on the core and keeps the caption, the status bar and
 // the commands' state current.
 
+#include "base/u_Host.h"
+
 #include <QElapsedTimer>
 #include <QMainWindow>
 
@@ -31,6 +33,7 @@ class TRandomSettings;
 class TfrmAbout;
 class TfrmColorBar;
 class TfrmRandomPtt;
+class TfrmSettings;
 class TfrmToBmp;
 class TfrmStatistics;
 class TfrmDescription;
@@ -105,7 +108,9 @@ private:
     void CreateBoardArea();
     void CreateStatusBar();
 
-    // Keeping the window current (u_Main.cpp).
+    // Keeping the window current (u_Main.cpp). kShowEverything: every part of the window that
+    // shows state; not the view actions that fit or centre it.
+    static constexpr unsigned kShowEverything = ~0u & ~(rfFitView | rfPatternOpened);
     void HostRefresh(unsigned what);
     void ApplyRefresh(unsigned what);
     void FlushRefresh();
@@ -163,6 +168,8 @@ private:
     void ToggleWrap();
     void ToggleGrid();
     void ShowRulesPopup(QPoint globalPos);
+    // Opens the settings dialog on `page`, or on the page shown last for -1.
+    void ShowSettings(int page);
     // Shows a tool window beside this one and brings it to the front.
     static void ShowToolWindow(QWidget* window);
     void FillPaletteMenu();
@@ -199,6 +206,7 @@ private:
     TfrmColorBar* frmColorBar = nullptr;
     TfrmRandomPtt* frmRandom = nullptr;
     TfrmToBmp* frmToBmp = nullptr;
+    TfrmSettings* frmSettings = nullptr; // made when first asked for, once the palettes are known
     std::array<QToolBar*, 5> FToolbars{};
     QMenu* popBoard = nullptr;
     QMenu* popShapes = nullptr;

@@ -4,8 +4,10 @@
 
 #include "engine/u_Globals.h"
 #include "io/u_InOut.h"
+#include "ui/u_HelpWindow.h"
 #include "ui/u_QtHost.h"
 #include "ui/u_RunDialog.h"
+#include "ui/u_SettingsDialog.h"
 #include "view/u_BoardMouse.h"
 #include "view/u_BoardView.h"
 
@@ -161,6 +163,24 @@ void TfrmMain::ToggleGrid()
     settings.ShowGrid = !settings.ShowGrid;
     FView->ApplySettings(settings);
     RedrawBoard(rdBackground | rdDrawCells);
+}
+
+void TfrmMain::ShowSettings(int page)
+{
+    if (!frmSettings) {
+        const auto setMode = [this](uint8_t mode) {
+            if (mode == cmEdit)
+                ModeEditClick();
+            else
+                SetCursorMode(mode);
+        };
+        frmSettings = new TfrmSettings(
+            {*FGlobals, *FConfig, *FView, *FMouse, FInOut->Options, FHost->SoundOn, setMode}, this);
+        frmSettings->OnApplied = [this] { ApplyRefresh(kShowEverything); };
+        frmSettings->OnPalettesChanged = [this] { FillPaletteMenu(); };
+        frmSettings->OnHelp = [this](const char* topic) { frmHelp->ShowTopic(topic); };
+    }
+    frmSettings->ShowPage(page);
 }
 
 void TfrmMain::ShowToolWindow(QWidget* window)

@@ -12,6 +12,7 @@
 #include "ui/u_HelpWindow.h"
 #include "ui/u_Pictures.h"
 #include "ui/u_RandomDialog.h"
+#include "ui/u_SettingsDialog.h"
 #include "ui/u_StatisticsWindow.h"
 #include "ui/u_StatusBar.h"
 #include "ui/u_UndoDialog.h"
@@ -172,11 +173,6 @@ void TfrmMain::CreateCommands()
     CreateColorCommands();
     CreatePanAndZoomCommands();
     CreateSettingsCommands();
-    // Until their windows exist these commands are shown, but disabled.
-    for (const char* name :
-         {"cmdRandom", "cmdToBitmap", "cmdSettings", "cmdSettGeneral", "cmdSettBoard",
-          "cmdSettColors", "cmdSettRules", "cmdSettOpenSave", "cmdSettUndo"})
-        Command(name)->setEnabled(false);
 }
 
 void TfrmMain::CreateFileAndEditCommands()
@@ -452,7 +448,9 @@ void TfrmMain::CreatePanAndZoomCommands()
 
 void TfrmMain::CreateSettingsCommands()
 {
-    AddCommand("cmdSettings", tr("Program &settings..."), [] {})->setShortcut(QKeySequence("F12"));
+    AddCommand("cmdSettings", tr("Program &settings..."), [this] {
+        ShowSettings(-1);
+    })->setShortcut(QKeySequence("F12"));
     static const char* const kPages[][3] = {
         {"cmdSettGeneral", "Settings - &General...", "Ctrl+Alt+G"},
         {"cmdSettBoard", "Settings - &Board...", "Ctrl+Alt+B"},
@@ -461,8 +459,10 @@ void TfrmMain::CreateSettingsCommands()
         {"cmdSettOpenSave", "Settings - &Open/save...", "Ctrl+Alt+O"},
         {"cmdSettUndo", "Settings - &Undo...", "Ctrl+Alt+U"},
     };
-    for (const auto& page : kPages)
-        AddCommand(page[0], tr(page[1]), [] {})->setShortcut(QKeySequence(page[2]));
+    for (int page = 0; page < int(std::size(kPages)); ++page)
+        AddCommand(kPages[page][0], tr(kPages[page][1]), [this, page] {
+            ShowSettings(page);
+        })->setShortcut(QKeySequence(kPages[page][2]));
     static const char* const kGameNames[kGameCount] = {
         "cmdGameLife",   "cmdGameGenerations", "cmdGameWLife", "cmdGameVote", "cmdGameTable",
         "cmdGameCyclic", "cmdGame1D",          "cmdGameUser",  "cmdGameSpec"};
@@ -836,4 +836,9 @@ void TfrmMain::CreateStatusBar()
             [this](QPoint at) { popSpeed->popup(at); });
     connect(sttBar->sttFldRules, &TStatusField::RightPressed, this,
             [this](QPoint at) { ShowRulesPopup(at); });
+    for (TStatusField* field : {sttBar->sttFldGame, sttBar->sttFldRules})
+        connect(field, &TStatusField::DoubleClicked, this,
+                [this] { ShowSettings(TfrmSettings::pgRules); });
+    connect(sttBar->sttFldBoard, &TStatusField::DoubleClicked, this,
+            [this] { ShowSettings(TfrmSettings::pgBoard); });
 }

@@ -10,6 +10,8 @@
 #include "view/u_BoardView.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,6 +19,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -135,6 +138,36 @@ private slots:
         QCOMPARE(t.Field("sttFldGame"), QString("Generations"));
         QVERIFY(!t.w.findChild<QMenu*>("cmdCntOfColors")->isEnabled());
         QVERIFY(t.Command("cmdGameGenerations")->isChecked());
+    }
+
+    void EveryCommandWithAWindowIsEnabled()
+    {
+        TWindow t;
+        for (const char* name :
+             {"cmdRandom", "cmdToBitmap", "cmdStatistics", "cmdColorsBar", "cmdPatternDescription",
+              "cmdHelp", "cmdAbout", "cmdFileOpen", "cmdFileInsert", "cmdSave", "cmdSaveAs",
+              "cmdViewFileMgr", "cmdSettings", "cmdSettRules"})
+            QVERIFY2(t.Command(name)->isEnabled(), name);
+    }
+
+    void SettingsOpenOnTheirPageAndApplyReachesTheWindow()
+    {
+        TWindow t;
+        // The palettes the Colors page lists sit beside the program.
+        t.G().ProgramFolder = QCoreApplication::applicationDirPath().toStdString() + '/';
+        t.Command("cmdSettBoard")->trigger();
+        auto* settings = t.w.findChild<QDialog*>("frmSettings");
+        QVERIFY(settings && settings->isVisible());
+        QCOMPARE(settings->findChild<QTabWidget*>("pgcSettings")->currentIndex(), 1);
+        // A changed value reaches the status bar once the dialog applies it.
+        t.G().Board.SetWrap(false);
+        auto* wrap = settings->findChild<QCheckBox*>("chkWrap");
+        QVERIFY(wrap);
+        wrap->setChecked(true);
+        settings->findChild<QPushButton*>("cmdApply")->click();
+        QVERIFY(t.G().Board.Wrap());
+        QVERIFY(t.Field("sttFldBoard").contains("W=1"));
+        settings->close();
     }
 
     void ClicksAndStrokesDrawAndMarkTheCaption()
