@@ -186,7 +186,7 @@ void TfrmMain::CreateFileAndEditCommands()
             frmRandom->Generate();
         else
             frmRandom->Open();
-    })->setShortcut(QKeySequence("Ctrl+R"));
+    })->setShortcuts({QKeySequence("Ctrl+R"), QKeySequence("Ctrl+Shift+R")}); // Shift: at once
     AddCommand("cmdFileOpen", tr("&Open pattern..."), [this] {
         FileOpenClick();
     })->setShortcut(QKeySequence("Ctrl+O"));
