@@ -1,6 +1,7 @@
 #include "ui/u_DialogButtons.h"
 
 #include <QPushButton>
+#include <QRadioButton>
 
 QPushButton* CommandButton(const char* name, const QString& caption, bool takesEnter)
 {
@@ -8,6 +9,13 @@ QPushButton* CommandButton(const char* name, const QString& caption, bool takesE
     button->setObjectName(name);
     button->setAutoDefault(false);
     button->setDefault(takesEnter);
+    return button;
+}
+
+QRadioButton* NamedRadio(const QString& name, const QString& caption)
+{
+    auto* button = new QRadioButton(caption);
+    button->setObjectName(name);
     return button;
 }
 

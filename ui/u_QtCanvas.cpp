@@ -1,5 +1,7 @@
 #include "ui/u_QtCanvas.h"
 
+#include "view/u_BoardImage.h"
+
 #include <QImage>
 #include <QRect>
 #include <QRectF>
@@ -14,7 +16,7 @@ TQtCanvas::TQtCanvas(QImage& image) : FImage(image), FPainter(&image), FColor(Qt
 
 QColor TQtCanvas::ToQColor(TColor color)
 {
-    return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
+    return QColor::fromRgb(ToRgbPixel(color));
 }
 
 void TQtCanvas::SetColor(TColor color)

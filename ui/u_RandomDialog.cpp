@@ -55,13 +55,6 @@ void SetField(QLineEdit* field, int32_t value)
     field->setText(QString::number(value));
 }
 
-QRadioButton* Radio(const char* name, const QString& caption)
-{
-    auto* button = new QRadioButton(caption);
-    button->setObjectName(name);
-    return button;
-}
-
 } // namespace
 
 TfrmRandomPtt::TfrmRandomPtt(TGlobals& globals, TRandomSettings& settings, TInOut& inOut,
@@ -131,12 +124,12 @@ QGroupBox* TfrmRandomPtt::DensityGroup()
     int index = 0;
     for (int percent : kDensities) {
         const QString text = QString::number(percent) + "%";
-        auto* button = Radio(qPrintable("rdiRnd" + QString::number(percent)), text);
+        auto* button = NamedRadio(qPrintable("rdiRnd" + QString::number(percent)), text);
         FDensities->addButton(button, percent);
         grid->addWidget(button, index / kDensityColumns, index % kDensityColumns);
         ++index;
     }
-    rdiRndOther = Radio("rdiRndOther", "Other %:");
+    rdiRndOther = NamedRadio("rdiRndOther", "Other %:");
     FDensities->addButton(rdiRndOther, kOtherDensityId);
     spnRndOther = new QSpinBox;
     spnRndOther->setObjectName("spnRndOther");
@@ -156,8 +149,8 @@ QGroupBox* TfrmRandomPtt::ActionGroup()
 {
     auto* grpAction = new QGroupBox("Action");
     grpAction->setObjectName("grpAction");
-    rdiClears = Radio("rdiClears", "Clear the universe before seeding/randomizing");
-    rdiAdds = Radio("rdiAdds", "Add new cells to the current universe");
+    rdiClears = NamedRadio("rdiClears", "Clear the universe before seeding/randomizing");
+    rdiAdds = NamedRadio("rdiAdds", "Add new cells to the current universe");
     auto* box = new QVBoxLayout(grpAction);
     box->addWidget(rdiClears);
     box->addWidget(rdiAdds);
@@ -168,13 +161,13 @@ QGroupBox* TfrmRandomPtt::ModeGroup()
 {
     auto* grpMode = new QGroupBox("Mode");
     grpMode->setObjectName("grpMode");
-    rdiColor = Radio("rdiColor", "Color, all states");
+    rdiColor = NamedRadio("rdiColor", "Color, all states");
     chkUniform = new QCheckBox("Uniform (with 'zero' state)");
     chkUniform->setObjectName("chkUniform");
-    rdiMono = Radio("rdiMono", "Mono, one state");
+    rdiMono = NamedRadio("rdiMono", "Mono, one state");
     spnRandomMonoState = new QSpinBox;
     spnRandomMonoState->setObjectName("spnRandomMonoState");
-    rdiSeed = Radio("rdiSeed", "Seed using pattern:");
+    rdiSeed = NamedRadio("rdiSeed", "Seed using pattern:");
     cmbSeedFile = new QComboBox;
     cmbSeedFile->setObjectName("cmbSeedFile");
     cmbSeedFile->setEditable(true);
@@ -222,11 +215,11 @@ QWidget* TfrmRandomPtt::RectanglePage()
 {
     auto* page = new QWidget;
     FKinds = new QButtonGroup(this);
-    rdiRtgAll = Radio("rdiRtgAll", "The whole universe");
-    rdiRtgVisible = Radio("rdiRtgVisible", "Visible universe");
-    rdiRtgRect = Radio("rdiRtgRect", "Rectangle:");
-    rdiRtgArea = Radio("rdiRtgArea", "Area:");
-    rdiRtgSelection = Radio("rdiRtgSelection", "Selection");
+    rdiRtgAll = NamedRadio("rdiRtgAll", "The whole universe");
+    rdiRtgVisible = NamedRadio("rdiRtgVisible", "Visible universe");
+    rdiRtgRect = NamedRadio("rdiRtgRect", "Rectangle:");
+    rdiRtgArea = NamedRadio("rdiRtgArea", "Area:");
+    rdiRtgSelection = NamedRadio("rdiRtgSelection", "Selection");
     FKinds->addButton(rdiRtgAll, S::rkUniverse);
     FKinds->addButton(rdiRtgVisible, S::rkVisible);
     FKinds->addButton(rdiRtgRect, S::rkCentred);

@@ -54,13 +54,6 @@ std::string Text(const QString& text)
     return text.toStdString();
 }
 
-QRadioButton* Radio(const char* name, const QString& caption)
-{
-    auto* button = new QRadioButton(caption);
-    button->setObjectName(name);
-    return button;
-}
-
 QLabel* Caption(const QString& text, QWidget* buddy)
 {
     auto* label = new QLabel(text);
@@ -299,8 +292,8 @@ QWidget* TRulesPage::CreateRTableEditor()
     grdRTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     connect(grdRTable, &QTableWidget::itemChanged, this, [this] { RTableChanged(); });
 
-    chkRTNghTyp1 = Radio("chkRTNghTyp1", "Moore");
-    chkRTNghTyp2 = Radio("chkRTNghTyp2", "von Neumann");
+    chkRTNghTyp1 = NamedRadio("chkRTNghTyp1", "Moore");
+    chkRTNghTyp2 = NamedRadio("chkRTNghTyp2", "von Neumann");
     auto* neighbourhood = new QButtonGroup(pnlRulesRTable);
     neighbourhood->addButton(chkRTNghTyp1);
     neighbourhood->addButton(chkRTNghTyp2);
@@ -345,8 +338,8 @@ QWidget* TRulesPage::CreateCyclicEditor()
     spnCyclThreshold = NamedSpinner("CyclThreshold", 1, 8);
     lblCyclThreshold = Caption("Threshold (1..8):", spnCyclThreshold);
     lblCyclThreshold->setObjectName("lblCyclThreshold");
-    chkCyclNghTyp1 = Radio("chkCyclNghTyp1", "Moore");
-    chkCyclNghTyp2 = Radio("chkCyclNghTyp2", "von Neumann");
+    chkCyclNghTyp1 = NamedRadio("chkCyclNghTyp1", "Moore");
+    chkCyclNghTyp2 = NamedRadio("chkCyclNghTyp2", "von Neumann");
     auto* neighbourhood = new QButtonGroup(pnlRulesCyclic);
     neighbourhood->addButton(chkCyclNghTyp1);
     neighbourhood->addButton(chkCyclNghTyp2);

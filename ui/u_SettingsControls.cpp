@@ -1,5 +1,7 @@
 #include "ui/u_SettingsControls.h"
 
+#include "ui/u_QtCanvas.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPainter>
@@ -8,11 +10,6 @@
 namespace {
 
 constexpr int kPitch = 7;
-
-QColor ToQColor(TColor color)
-{
-    return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
-}
 
 } // namespace
 
@@ -44,7 +41,7 @@ TColorPanel::TColorPanel(const QString& name, const QString& caption) : QPushBut
 void TColorPanel::SetColor(TColor color)
 {
     FColor = color & 0xFFFFFF;
-    const QColor fill = ToQColor(FColor);
+    const QColor fill = TQtCanvas::ToQColor(FColor);
     const QColor ink = fill.lightness() > 128 ? Qt::black : Qt::white;
     setStyleSheet(QString("background-color: %1; color: %2; border: 1px solid gray; "
                           "padding: 2px;")
@@ -60,10 +57,10 @@ TPreview::TPreview()
 void TPreview::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(Colors.BackColor()));
+    painter.fillRect(rect(), TQtCanvas::ToQColor(Colors.BackColor()));
     const int cols = (width() - 1) / kPitch, rows = (height() - 1) / kPitch;
     auto lines = [&](TColor color, auto wanted) {
-        painter.setPen(ToQColor(color));
+        painter.setPen(TQtCanvas::ToQColor(color));
         for (int i = 0; i <= cols; ++i)
             if (wanted(i)) painter.drawLine(i * kPitch, 0, i * kPitch, height());
         for (int j = 0; j <= rows; ++j)
@@ -76,7 +73,7 @@ void TPreview::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     auto cell = [&](int c, int r, int state) {
-        painter.setBrush(ToQColor(Colors.StateColor(state)));
+        painter.setBrush(TQtCanvas::ToQColor(Colors.StateColor(state)));
         painter.drawEllipse(QRectF(kPitch * c + 1, kPitch * r + 1, kPitch - 1, kPitch - 1));
     };
     for (int k = 1; k <= 8; ++k) {

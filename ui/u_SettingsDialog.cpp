@@ -83,13 +83,6 @@ QToolButton* ToggleButton(const QString& name, const QString& hint, const QIcon&
     return button;
 }
 
-QRadioButton* Radio(const QString& name, const QString& caption)
-{
-    auto* button = new QRadioButton(caption);
-    button->setObjectName(name);
-    return button;
-}
-
 QString CellSizeName(int32_t size)
 {
     return size >= 1 ? QString("rdiSiz%1").arg(size, 2, 10, QChar('0'))
@@ -269,7 +262,7 @@ QWidget* TfrmSettings::CreateBoardPage()
     FCellSizes = new QButtonGroup(this);
     for (size_t i = 0; i < kOfferedCellSizes.size(); ++i) {
         const int32_t size = kOfferedCellSizes[i];
-        auto* button = Radio(CellSizeName(size), QString::fromStdString(CellSizeText(size)));
+        auto* button = NamedRadio(CellSizeName(size), QString::fromStdString(CellSizeText(size)));
         FCellSizes->addButton(button, int(i));
         sizes->addWidget(button, int(i) / 6, int(i) % 6);
     }
@@ -290,11 +283,11 @@ QWidget* TfrmSettings::CreateBoardPage()
         const auto [w, h] = kBoardSizeChoices[i];
         const QString caption = QString("%1x%2").arg(w).arg(h);
         auto* button =
-            Radio(QString("rdiBSize%1").arg(w == h ? QString::number(w) : caption), caption);
+            NamedRadio(QString("rdiBSize%1").arg(w == h ? QString::number(w) : caption), caption);
         FBoardSizes->addButton(button, int(i));
         bsizes->addWidget(button, int(i) / 5, int(i) % 5);
     }
-    rdiBSizeOther = Radio("rdiBSizeOther", "&Other");
+    rdiBSizeOther = NamedRadio("rdiBSizeOther", "&Other");
     FBoardSizes->addButton(rdiBSizeOther, int(kBoardSizeChoices.size()));
     fldBSizeOtherX = new QLineEdit;
     fldBSizeOtherX->setObjectName("fldBSizeOtherX");
@@ -424,7 +417,7 @@ QWidget* TfrmSettings::CreateOpenSavePage()
         {"rdiOpnAct_Ctr", "Center the new drawing, preserve the zoom level"},
         {"rdiOpnAct_Fit", "Best fit - center and adjust zoom level"}};
     for (int i = 0; i < 3; ++i) {
-        auto* button = Radio(actions[i].first, actions[i].second);
+        auto* button = NamedRadio(actions[i].first, actions[i].second);
         FOpenAction->addButton(button, i);
         open->addWidget(button);
     }
