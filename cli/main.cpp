@@ -4,6 +4,7 @@
 #include "base/u_Host.h"
 #include "base/u_LineFile.h"
 #include "cli/u_CliOptions.h"
+#include "cli/u_CliRules.h"
 #include "engine/u_Globals.h"
 #include "io/u_InOut.h"
 
@@ -105,6 +106,11 @@ int main(int argc, char** argv)
     }
     if (options->Help) {
         std::cout << CliUsage();
+        return 0;
+    }
+    if (options->ListRules) {
+        TCliHost host(options->Quiet);
+        ListRules(host, ProgramFolder(argv[0]), std::cout);
         return 0;
     }
     return Run(*options, ProgramFolder(argv[0]));

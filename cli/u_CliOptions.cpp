@@ -51,6 +51,7 @@ const char* CliUsage()
            "  --format F           its format: optimal, rle (default), life105, life106, plx,\n"
            "                       vlf\n"
            "  --quiet              no warnings on standard error\n"
+           "  --list-rules         print the rule library (game, name, kind, rule) and exit\n"
            "  --help               this text\n";
 }
 
@@ -74,6 +75,8 @@ std::optional<TCliOptions> ParseCliOptions(const std::vector<std::string>& args,
             o.Wrap = true;
         } else if (arg == "--quiet") {
             o.Quiet = true;
+        } else if (arg == "--list-rules") {
+            o.ListRules = true;
         } else if (arg == "--help" || arg == "-h") {
             o.Help = true;
         } else if (arg == "--game" || arg == "--rule" || arg == "--size" || arg == "--states" ||

@@ -22,6 +22,7 @@ struct TCliOptions {
     TSaveFormat Format = TSaveFormat::Rle;
     bool Quiet = false;
     bool Help = false;
+    bool ListRules = false;
 };
 
 // Parses argv[1..]; on a usage error returns nullopt and sets `error` to a one-line reason.

@@ -13,8 +13,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velko's Gridfest");
     TfrmMain frmMain;
-    RegisterFileType(QCoreApplication::applicationFilePath(),
-                     QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    RegisterFileTypes(QCoreApplication::applicationFilePath(),
+                      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                      {".PLX"});
     // The data folders sit beside the executable; file names are in the file system's encoding.
     const QStringList arguments = QCoreApplication::arguments();
     frmMain.Start(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + '/',

@@ -805,11 +805,10 @@ void TfrmSettings::UpdatePalette()
     pbCloSample->Colors.Save(host, FTargets.Globals.ProgramFolder, item->text().toStdString());
 }
 
-// The desktop learns the program's own pattern type; the other extensions are opened through
-// the program's file dialogs.
 void TfrmSettings::Associate()
 {
     if (!lisAssociations->currentItem()) return;
-    RegisterFileType(QCoreApplication::applicationFilePath(),
-                     QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    RegisterFileTypes(QCoreApplication::applicationFilePath(),
+                      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                      AssociationExtensions(lisAssociations->currentItem()->text()));
 }

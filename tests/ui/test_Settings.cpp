@@ -107,6 +107,47 @@ private slots:
         r.Dialog->close();
     }
 
+    // Per-user associations in a data folder of the test's own, with no desktop tools on the
+    // path: the selected extension, then all seven for the first entry.
+    void AssociateRegistersTheSelectedExtensions()
+    {
+        TRig r;
+        QTemporaryDir data, noTools;
+        const QByteArray path = qgetenv("PATH"), xdg = qgetenv("XDG_DATA_HOME");
+        qputenv("PATH", noTools.path().toUtf8());
+        qputenv("XDG_DATA_HOME", data.path().toUtf8());
+        auto read = [&](const QString& name) {
+            QFile file(data.path() + "/" + name);
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        auto mimeTypes = [&] {
+            const QString entry = read("applications/plexa.desktop");
+            const qsizetype at = entry.indexOf("MimeType=");
+            return at < 0 ? QString() : entry.mid(at + 9).section('\n', 0, 0);
+        };
+        r.Dialog->ShowPage(TfrmSettings::pgOpenSave);
+        auto* list = r.Child<QListWidget>("lisAssociations");
+        list->setCurrentRow(3);
+        QVERIFY(list->currentItem()->text().startsWith(".RLE\t"));
+        r.Click("cmdAssociate");
+        const QString rle = read("mime/packages/plexa-rle.xml");
+        QVERIFY(rle.contains("<mime-type type=\"application/x-plexa-rle\">"));
+        QVERIFY(rle.contains("<glob pattern=\"*.rle\"/>") && rle.contains("\"*.RLE\""));
+        QCOMPARE(mimeTypes(), QString("application/x-plexa-rle;"));
+
+        list->setCurrentRow(0);
+        r.Click("cmdAssociate");
+        QCOMPARE(mimeTypes(), QString("application/x-plexa-document;application/x-plexa-l;"
+                                      "application/x-plexa-lif;application/x-plexa-life;"
+                                      "application/x-plexa-plf;application/x-plexa-rle;"
+                                      "application/x-plexa-vlf;"));
+        QVERIFY(read("mime/packages/plexa.xml").contains("<glob pattern=\"*.PLX\"/>"));
+        QVERIFY(read("mime/packages/plexa-l.xml").contains("<glob pattern=\"*.l\"/>"));
+        qputenv("PATH", path);
+        xdg.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", xdg);
+        r.Dialog->close();
+    }
+
     void ApplyReachesTheObjects()
     {
         TRig r;
