@@ -82,10 +82,11 @@ void T1DRuleEditor::WriteText()
     SetRuleText(rule.GetAsString());
 }
 
+// A text without "C" has the history of the board's states count, whatever the page's count.
 void T1DRuleEditor::ReadText(const std::string& text)
 {
     TRules1DTo rule;
-    rule.InitFromString(text, Site.StatesCount());
+    rule.InitFromString(text, Site.BoardStatesCount());
     Site.SetStatesCount(rule.StatesCount);
     spn1DToRange->setValue(rule.Range);
     chk1DToCenter->setChecked(rule.Centre);

@@ -151,12 +151,13 @@ void TWLifeRuleEditor::WriteText()
     SetRuleText(rule.GetAsString());
 }
 
+// A text without "HI" has the history of the board's states count, whatever the page's count.
 // The weights are taken as they are: the site is busy, so a library rule is not made
 // symmetrical.
 void TWLifeRuleEditor::ReadText(const std::string& text)
 {
     TRulesWLife rule;
-    rule.InitFromString(text, Site.StatesCount());
+    rule.InitFromString(text, Site.BoardStatesCount());
     ShowWeights(rule.Weights);
     chkWLifeHist->setChecked(rule.History);
     Site.SetStatesCount(rule.StatesCount);

@@ -312,7 +312,7 @@ void TRulesPage::ShowRuleDetails()
     const TFamousRule* entry = FGlobals.Life.Library.Entry(Game(), SelectedRule());
     memoRules->setPlainText(entry ? QText(entry->Description) : QString());
     lblRuleCharacter->setText(entry ? QText(entry->Kind) : "???");
-    const bool user = entry && entry->User && Game() != gmUserDll && Game() != gmSpecial;
+    const bool user = entry && entry->User;
     cmdRuleEdit->setEnabled(user);
     cmdRuleDelete->setEnabled(user);
 }
@@ -329,17 +329,27 @@ void TRulesPage::FamousRuleSelected()
 
 void TRulesPage::SelectMatchingRule()
 {
+    SelectRule(SelectedRule());
+}
+
+// A row the user chose stays selected while its definition is the editor's text, so that a user
+// rule repeating a built-in one can be reached; otherwise the first matching row, or none.
+void TRulesPage::SelectRule(int preferred)
+{
     const QString rule = QText(RuleText());
+    auto matches = [&](int i) {
+        const QTreeWidgetItem* item = lvRules->topLevelItem(i);
+        return item && item->text(2) == rule;
+    };
+    int row = matches(preferred) ? preferred : -1;
+    for (int i = 0; row < 0 && i < lvRules->topLevelItemCount(); ++i)
+        if (matches(i)) row = i;
     const QSignalBlocker block(lvRules);
     lvRules->clearSelection();
-    for (int i = 0; i < lvRules->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = lvRules->topLevelItem(i);
-        if (item->text(2) == rule) {
-            item->setSelected(true);
-            lvRules->setCurrentItem(item);
-            lvRules->scrollToItem(item);
-            break;
-        }
+    if (QTreeWidgetItem* item = lvRules->topLevelItem(row)) {
+        item->setSelected(true);
+        lvRules->setCurrentItem(item);
+        lvRules->scrollToItem(item);
     }
     ShowRuleDetails();
 }
@@ -354,7 +364,7 @@ void TRulesPage::SaveRuleAs()
     library.AddEntry(fields.Game, fields.Name, fields.Rule, fields.Kind, fields.Description, true);
     library.WriteUserRules(FGlobals.ProgramFolder);
     FillFamousRules();
-    SelectMatchingRule();
+    SelectRule(library.EntryCount(Game()) - 1);
 }
 
 void TRulesPage::EditRule()
@@ -370,7 +380,7 @@ void TRulesPage::EditRule()
     library.EditEntry(Game(), position, fields.Name, fields.Kind, fields.Description);
     library.WriteUserRules(FGlobals.ProgramFolder);
     FillFamousRules();
-    SelectMatchingRule();
+    SelectRule(position);
 }
 
 void TRulesPage::DeleteRule()

@@ -86,6 +86,7 @@ private:
     void FillFamousRules();
     void FamousRuleSelected();
     void SelectMatchingRule();
+    void SelectRule(int preferred);
     void SaveRuleAs();
     void EditRule();
     void DeleteRule();
