@@ -1,31 +1,23 @@
 #pragma once
-// The settings dialog's Rules page: the game, its states count and one editor per game whose
-// controls and text are kept in step, the famous rules of the game with the user's own saved,
-// edited and deleted there, and random rules. The board changes only through ApplyRules.
+// The settings dialog's Rules page: the game, its states count, the editor of the game (each
+// in its own unit), the famous rules of the game with the user's own saved, edited and deleted
+// there, and random rules. The board changes only through ApplyRules.
 
-#include <QWidget>
+#include "ui/u_RuleEditor.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
-#include <vector>
 
-class QButtonGroup;
-class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
 class QSpinBox;
 class QStackedWidget;
-class QTableWidget;
 class QTreeWidget;
+class TWLifeRuleEditor;
 struct TConfiguration;
 struct TGlobals;
 
@@ -38,7 +30,7 @@ struct TUserRuleFields {
     std::string Description;
 };
 
-class TRulesPage : public QWidget {
+class TRulesPage : public QWidget, private TRuleEditorSite {
     Q_OBJECT
 
 public:
@@ -56,8 +48,8 @@ public:
     // States count, game and the game's rule, then the two settings of this page.
     void ApplyRules();
 
-    int Game() const;
-    int32_t StatesCount() const;
+    int Game() const override;
+    int32_t StatesCount() const override;
     // The rule text of the dialog's game, from its editor.
     std::string RuleText() const;
 
@@ -77,41 +69,24 @@ public:
     void RandomRules();
 
 private:
-    QWidget* CreateLifeEditor();
-    QWidget* CreateWLifeEditor();
-    QWidget* CreateRTableEditor();
-    QWidget* CreateCyclicEditor();
-    QWidget* Create1DEditor();
-    QWidget* CreateSpecialEditor();
-    QWidget* CreateFamousRules();
-    QLineEdit* TextField(const char* name);
+    // The editor's side of the page.
+    int32_t BoardStatesCount() const override;
+    void SetStatesCount(int32_t count) override;
+    std::optional<QString> Ask(const QString& caption, const QString& prompt) override;
+    void Tell(const char* text, const char* caption, TMsgIcon icon) override;
+    TRandom& Random() override;
+    int32_t TableSparseness() const override;
+    void TextChanged() override;
 
+    QWidget* CreateFamousRules();
+    TRuleEditor* EditorOf(int game) const;
     void ShowGamePage();
     void ShowRuleDetails();
-    QLineEdit* TextFieldOf(int game) const;
-    void ControlsToText();
-    void TextToControls(int game);
-    void LifeTextToControls();
-    void WLifeTextToControls();
-    void RTableTextToControls();
-    void CyclicTextToControls();
-    void OneDTextToControls();
-    void SpecialTextToControls();
-    void RTableChanged();
-    void SetRTableColumns();
-    void CyclicRangeChanged();
-    void EnableOneDBoxes();
-    void WeightChanged(int index);
-    void AddSumsTo(QListWidget* list);
-    void DeleteSum(QListWidget* list);
-    void FillSums(QListWidget* list, const std::vector<int32_t>& sums);
-    std::vector<int32_t> Sums(const QListWidget* list) const;
-    void Only3Changed();
-    void NlukyClick();
 
     void FillFamousRules();
     void FamousRuleSelected();
     void SelectMatchingRule();
+    void SelectRule(int preferred);
     void SaveRuleAs();
     void EditRule();
     void DeleteRule();
@@ -120,65 +95,15 @@ private:
     TGlobals& FGlobals;
     TConfiguration& FConfig;
     bool FReload = true;
-    bool FBusy = false; // a text and its controls are being put in step
 
     QComboBox* cmbGame = nullptr;
     QSpinBox* spnGame = nullptr;
     QWidget* pnlColorsCount = nullptr;
     QSpinBox* spnColorsCount = nullptr;
     QStackedWidget* FEditors = nullptr;
-    // Life, Generations, Vote for Life.
-    QWidget* pnlRulesLife = nullptr;
-    QGroupBox* grpRulesS = nullptr;
-    QGroupBox* grpRulesB = nullptr;
-    std::array<QCheckBox*, 10> chkRuleS{};
-    std::array<QCheckBox*, 10> chkRuleB{};
-    QLineEdit* fldRules = nullptr;
-    QPushButton* cmdNLUKY = nullptr;
-    // Weighted Life.
-    QWidget* pnlRulesWLife = nullptr;
-    std::array<QSpinBox*, 9> spnWeight{};
-    QListWidget* lisWeightS = nullptr;
-    QListWidget* lisWeightB = nullptr;
-    QCheckBox* chkWLifeSymmetry = nullptr;
-    QCheckBox* chkWLifeHist = nullptr;
-    QLineEdit* fldWRules = nullptr;
-    // Rules table.
-    QWidget* pnlRulesRTable = nullptr;
-    QTableWidget* grdRTable = nullptr;
-    QRadioButton* chkRTNghTyp1 = nullptr;
-    QRadioButton* chkRTNghTyp2 = nullptr;
-    QCheckBox* chkRTableCtrCell = nullptr;
-    QCheckBox* chkRTableAll1Fire = nullptr;
-    QLineEdit* fldRTRules = nullptr;
-    // Cyclic CA.
-    QWidget* pnlRulesCyclic = nullptr;
-    QSpinBox* spnCyclRange = nullptr;
-    QSpinBox* spnCyclThreshold = nullptr;
-    QLabel* lblCyclThreshold = nullptr;
-    QRadioButton* chkCyclNghTyp1 = nullptr;
-    QRadioButton* chkCyclNghTyp2 = nullptr;
-    QCheckBox* chkCyclGH = nullptr;
-    QLineEdit* fldCyclRules = nullptr;
-    // 1-D totalistic.
-    QWidget* pnlRules1DTo = nullptr;
-    QSpinBox* spn1DToRange = nullptr;
-    std::array<QCheckBox*, 22> chk1DToS{};
-    std::array<QCheckBox*, 22> chk1DToB{};
-    QCheckBox* chk1DToCenter = nullptr;
-    QCheckBox* chk1DToHistory = nullptr;
-    QLineEdit* fld1DToRules = nullptr;
-    // User DLL.
-    QWidget* pnlRulesUserDLL = nullptr;
-    QLineEdit* fldUserRules = nullptr;
-    // Special rules.
-    QWidget* pnlRulesSpec = nullptr;
-    QLineEdit* fldTRCADelta1 = nullptr;
-    QLineEdit* fldTRCADelta2 = nullptr;
-    QLineEdit* fldTRCAEpsilon = nullptr;
-    QLineEdit* fldTRCAGamma = nullptr;
-    QCheckBox* chkTRCAOnly3 = nullptr;
-    QLineEdit* fldSpecRules = nullptr;
+    // The editor of each game, by game index - 1; Life, Generations and Vote for Life share one.
+    std::array<TRuleEditor*, 9> FEditorOf{};
+    TWLifeRuleEditor* FWLife = nullptr;
     // Famous rules.
     QTreeWidget* lvRules = nullptr;
     QPlainTextEdit* memoRules = nullptr;

@@ -399,6 +399,91 @@ private slots:
         r.Dialog->close();
     }
 
+    // A user entry of every game can be edited and deleted; only User DLL cannot save one.
+    void UserEntriesOfEveryGameCanBeEditedAndDeleted()
+    {
+        constexpr const char* kRules[kGameCount] = {"1234/5",
+                                                    "1234/5/7",
+                                                    "NW1,NN1,NE1,WW1,ME0,EE1,SW1,SS1,SE1,HI0,RS7",
+                                                    "13579", // repeats a built-in rule
+                                                    "1,0,0,0,0,0,0,0,1",
+                                                    "R3/T5/C7/NM",
+                                                    "R3,C0,M1,S1,B4",
+                                                    "Mine",
+                                                    "TRCA,0.2,0.3,0.4,0.5"};
+        TRig r;
+        TRuleLibrary& library = r.G.Life.Library;
+        for (int game = 1; game <= kGameCount; ++game)
+            library.AddEntry(game, "Mine", kRules[game - 1], "Stable", "", true);
+        r.Dialog->ShowPage(TfrmSettings::pgRules);
+        auto* list = r.Child<QTreeWidget>("lvRules");
+        auto* edit = r.Child<QPushButton>("cmdRuleEdit");
+        auto* del = r.Child<QPushButton>("cmdRuleDelete");
+        TUserRuleFields asked;
+        r.Dialog->RulesPage().AskUserRule = [&](TUserRuleFields& fields) {
+            asked = fields;
+            fields.Kind = "Chaotic";
+            return true;
+        };
+        for (int game = 1; game <= kGameCount; ++game) {
+            const QByteArray name = TLife::GameName(game).c_str();
+            r.SetGame(game);
+            QVERIFY2(r.Child<QPushButton>("cmdRuleSaveAs")->isEnabled() == (game != gmUserDll),
+                     name);
+            QVERIFY2(!edit->isEnabled() && !del->isEnabled(), name); // nothing selected yet
+            const int mine = library.EntryCount(game) - 1;
+            list->setCurrentItem(list->topLevelItem(mine));
+            QVERIFY2(edit->isEnabled() && del->isEnabled(), name);
+            QCOMPARE(r.Dialog->RulesPage().RuleText(), std::string(kRules[game - 1]));
+
+            r.Click("cmdRuleEdit");
+            QCOMPARE(asked.Game, game);
+            QCOMPARE(asked.Rule, std::string(kRules[game - 1]));
+            QCOMPARE(library.Entry(game, mine)->Kind, std::string("Chaotic"));
+            QVERIFY2(del->isEnabled(), name); // the edited row stays selected
+            r.Host.Answers = {TMsgAnswer::Yes};
+            r.Click("cmdRuleDelete");
+            QCOMPARE(library.EntryCount(game), mine);
+        }
+        r.Dialog->close();
+    }
+
+    // Weighted Life and 1-D texts without a history take the board's states count, not the
+    // dialog's; a count in the text wins.
+    void TextsWithoutHistoryTakeTheBoardsStatesCount()
+    {
+        const struct {
+            int Game;
+            const char* Field;
+            const char* History;
+            const char* Text;
+            int States;
+        } cases[] = {
+            {gmWeightedLife, "fldWRules", "chkWLifeHist",
+             "NW1,NN1,NE1,WW1,ME0,EE1,SW1,SS1,SE1,RS2,RB3", 4},
+            {gmWeightedLife, "fldWRules", "chkWLifeHist",
+             "NW1,NN1,NE1,WW1,ME0,EE1,SW1,SS1,SE1,HI7,RS2", 7},
+            {gm1DTotalistic, "fld1DToRules", "chk1DToHistory", "R2,M1,S1,B2", 4},
+            {gm1DTotalistic, "fld1DToRules", "chk1DToHistory", "R2,C9,M1,S1", 9},
+        };
+        TRig r;
+        r.G.Board.SetStatesCount(4);
+        r.Dialog->ShowPage(TfrmSettings::pgRules);
+        auto* count = r.Child<QSpinBox>("spnColorsCount");
+        for (const auto& c : cases) {
+            r.SetGame(c.Game);
+            r.Child<QCheckBox>(c.History)->setChecked(false);
+            count->setValue(12); // the dialog's own count
+            r.Child<QLineEdit>(c.Field)->setText(c.Text);
+            QVERIFY2(r.Child<QCheckBox>(c.History)->isChecked(), c.Text);
+            QCOMPARE(count->value(), c.States);
+            QCOMPARE(r.Child<QLineEdit>(c.Field)->text(), QString(c.Text)); // kept as typed
+        }
+        r.Click("cmdApply");
+        QCOMPARE(r.G.Board.StatesCount(), 9);
+        r.Dialog->close();
+    }
+
     void ColourGeneratorFillsThePanelsAndApplyTakesThem()
     {
         TRig r;
