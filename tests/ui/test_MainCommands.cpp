@@ -134,10 +134,10 @@ private slots:
         QVERIFY(t.Command("cmdCellSize-4")->isChecked());
 
         // Generations fixes its states count by its rule: the count menu is closed to it.
-        t.Command("cmdGameGenerations")->trigger();
+        t.Command("cmdGameGene")->trigger();
         QCOMPARE(t.Field("sttFldGame"), QString("Generations"));
         QVERIFY(!t.w.findChild<QMenu*>("cmdCntOfColors")->isEnabled());
-        QVERIFY(t.Command("cmdGameGenerations")->isChecked());
+        QVERIFY(t.Command("cmdGameGene")->isChecked());
     }
 
     void EveryCommandWithAWindowIsEnabled()
