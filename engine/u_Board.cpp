@@ -62,7 +62,8 @@ void TBoard::SetSize(int32_t width, int32_t height)
     if (!allocated)
         FGlobals.Host.ShowMessage("Memory low!", "Board initialization error", TMsgIcon::Error,
                                   TMsgButtons::Ok);
-    Clear(false);
+    // A pattern opened on a board of its own size keeps the view where it was.
+    Clear(false, TClearView::Keep);
 }
 
 void TBoard::ExtendLiveBox(int32_t x, int32_t y, int32_t bx, int32_t by)

@@ -61,8 +61,8 @@ public:
     void SetCell(int32_t x, int32_t y, uint8_t state);
     uint8_t GetCell(int32_t x, int32_t y) const;
     // False when the person declined to clear a modified board. A cleared board is looked at
-    // from (0,0), unless it is refilled at once where the person looks (an opened pattern, an
-    // undo step, a random fill).
+    // from (0,0), unless it is refilled at once where the person looks (a new size, an opened
+    // pattern, an undo step, a random fill).
     enum class TClearView { Center, Keep };
     bool Clear(bool ask, TClearView view = TClearView::Center);
     void EmptyCells();
