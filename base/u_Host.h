@@ -8,7 +8,9 @@
 #include <string_view>
 
 enum class TMsgIcon { None, Information, Warning, Error, Question };
-enum class TMsgButtons { Ok, YesNo };
+// A question's default button, the one Enter presses, is Yes unless it says otherwise: where a
+// slip of the key would overwrite something, No is.
+enum class TMsgButtons { Ok, YesNo, YesNoDefaultNo };
 enum class TMsgAnswer { Ok, Yes, No };
 
 // Parts of the window that depend on core state; passed to THost::Refresh as a bit set.
@@ -24,6 +26,7 @@ enum TRefresh : unsigned {
     rfFitView = 1u << 8,  // the pattern may have left the visible window: fit the view if so
     rfCursor = 1u << 9,   // the cursor mode changed: board cursor, mode checks and buttons
     rfPatternOpened = 1u << 10, // a pattern replaced the board: centre or fit it as configured
+    rfCenterView = 1u << 11,    // the board was cleared: the view returns to (0,0)
 };
 
 class THost {

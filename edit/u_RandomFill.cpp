@@ -283,7 +283,7 @@ void TRandomFill::Generate(const TRandomSettings& settings, const TRect& visible
 void TRandomFill::FillBoard(const TRandomSettings& settings, const TRect& visible)
 {
     FGlobals.Undo.AddEvent(TUndoEvent::Random);
-    if (settings.FillClears && !FGlobals.Board.Clear(false)) return;
+    if (settings.FillClears && !FGlobals.Board.Clear(false, TBoard::TClearView::Keep)) return;
     if (settings.Mode == S::rmMono || settings.Mode == S::rmColor)
         FillShape(settings, visible);
     else if (settings.Mode == S::rmSeed)

@@ -279,7 +279,7 @@ void TUndo::Restore(int index)
     FRestoring = true;
     // Resizing clears the board; an unchanged size needs the clear of its own.
     if (board.Width() == step->Width && board.Height() == step->Height)
-        board.Clear(false);
+        board.Clear(false, TBoard::TClearView::Keep);
     else
         board.SetSize(step->Width, step->Height);
     // The game first: a rule text means something only to the game it was written for.

@@ -62,7 +62,8 @@ void TBoard::SetSize(int32_t width, int32_t height)
     if (!allocated)
         FGlobals.Host.ShowMessage("Memory low!", "Board initialization error", TMsgIcon::Error,
                                   TMsgButtons::Ok);
-    Clear(false);
+    // A pattern opened on a board of its own size keeps the view where it was.
+    Clear(false, TClearView::Keep);
 }
 
 void TBoard::ExtendLiveBox(int32_t x, int32_t y, int32_t bx, int32_t by)
@@ -131,7 +132,7 @@ uint8_t TBoard::GetCell(int32_t x, int32_t y) const
     return blob.LiveCount == 0 ? 0 : blob.Cells[rx % TBlob::kSize][ry % TBlob::kSize];
 }
 
-bool TBoard::Clear(bool ask)
+bool TBoard::Clear(bool ask, TClearView view)
 {
     if (ask && FModified &&
         FGlobals.Host.ShowMessage("Are you sure you want to clear the board?", "Confirm",
@@ -150,7 +151,8 @@ bool TBoard::Clear(bool ask)
     FGlobals.Document.Description.clear();
     ResetLiveBox();
     FModified = false;
-    FGlobals.Host.Refresh(rfCaption | rfStatusBar | rfBoard);
+    FGlobals.Host.Refresh(rfCaption | rfStatusBar | rfBoard |
+                          (view == TClearView::Center ? rfCenterView : 0u));
     return true;
 }
 

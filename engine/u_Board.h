@@ -60,8 +60,11 @@ public:
     // Cells.
     void SetCell(int32_t x, int32_t y, uint8_t state);
     uint8_t GetCell(int32_t x, int32_t y) const;
-    // False when the person declined to clear a modified board.
-    bool Clear(bool ask);
+    // False when the person declined to clear a modified board. A cleared board is looked at
+    // from (0,0), unless it is refilled at once where the person looks (a new size, an opened
+    // pattern, an undo step, a random fill).
+    enum class TClearView { Center, Keep };
+    bool Clear(bool ask, TClearView view = TClearView::Center);
     void EmptyCells();
     void RecomputeLiveBox(bool currentBoxOnly);
     // The live cells' bounding rectangle; (MaxX, MaxY, MinX, MinY) when there are none.

@@ -117,7 +117,7 @@ void TInOut::OpenPattern(const std::string& fileName, bool keepBoard)
     FGlobals.Undo.AddEvent(TUndoEvent::Open);
     TBoard& board = FGlobals.Board;
     if (!keepBoard) {
-        board.Clear(false);
+        board.Clear(false, TBoard::TClearView::Keep);
         ApplySettings();
         FGlobals.Document.TakeFileName(fileName);
         FGlobals.Document.Description = FPattern.Description;

@@ -107,6 +107,9 @@ TfrmColorBar::TfrmColorBar(TGlobals& globals, QWidget* parent)
     spnCloCnt->setObjectName("spnCloCnt");
     spnCloCnt->setToolTip("Count of states");
     spnCloCnt->setRange(2, kStates);
+    spnCloCnt->setAlignment(Qt::AlignCenter);
+    // A horizontal spinner: the count between a left and a right arrow.
+    spnCloCnt->setButtonSymbols(QAbstractSpinBox::NoButtons);
     // A count takes effect once typed, not digit by digit.
     spnCloCnt->setKeyboardTracking(false);
     // The board lowers the drawing state if needed and reports back; the cells keep their
@@ -117,11 +120,28 @@ TfrmColorBar::TfrmColorBar(TGlobals& globals, QWidget* parent)
     lblStatus->setObjectName("lblStatus");
     lblStatus->setAlignment(Qt::AlignCenter);
 
+    pnlCloCnt = new QWidget;
+    auto* countBox = new QHBoxLayout(pnlCloCnt);
+    countBox->setContentsMargins(0, 0, 0, 0);
+    countBox->setSpacing(0);
+    for (const Qt::ArrowType arrow : {Qt::LeftArrow, Qt::RightArrow}) {
+        auto* step = new QToolButton;
+        step->setObjectName(arrow == Qt::LeftArrow ? "btnCloCntDown" : "btnCloCntUp");
+        step->setArrowType(arrow);
+        step->setToolTip(spnCloCnt->toolTip());
+        step->setAutoRepeat(true);
+        step->setFocusPolicy(Qt::NoFocus);
+        connect(step, &QToolButton::clicked, spnCloCnt,
+                arrow == Qt::LeftArrow ? &QSpinBox::stepDown : &QSpinBox::stepUp);
+        countBox->addWidget(step);
+        if (arrow == Qt::LeftArrow) countBox->addWidget(spnCloCnt);
+    }
+
     auto* frame = new QFrame;
     frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* frameBox = new QVBoxLayout(frame);
     frameBox->addStretch();
-    frameBox->addWidget(spnCloCnt);
+    frameBox->addWidget(pnlCloCnt);
     frameBox->addWidget(lblStatus);
     frameBox->addStretch();
     // As wide without the spinner, so that the swatches stay where they are.
@@ -189,7 +209,7 @@ void TfrmColorBar::RefreshBar()
         const QSignalBlocker quiet(spnCloCnt);
         spnCloCnt->setValue(count);
     }
-    spnCloCnt->setVisible(FGlobals.Life.StatesCountSelectable());
+    pnlCloCnt->setVisible(FGlobals.Life.StatesCountSelectable());
     lblStatus->setText(QString::number(board.DrawingState()) + "/" +
                        QString::number(spnCloCnt->value()));
 }

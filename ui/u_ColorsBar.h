@@ -44,5 +44,6 @@ private:
     QTimer* tmrMark = nullptr;
     QLabel* lblStatus = nullptr;
     QSpinBox* spnCloCnt = nullptr;
+    QWidget* pnlCloCnt = nullptr; // the spinner with its two arrows
     QToolButton* btnColorPick = nullptr;
 };

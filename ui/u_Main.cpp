@@ -143,14 +143,15 @@ void TfrmMain::Start(const std::string& programFolder, std::unique_ptr<TConfigSt
     if (FStore) ApplySettings();
 
     const QString argument = patternArgument.trimmed();
-    const std::string& last = FConfig->Window.LastFile;
-    if (!argument.isEmpty()) {
+    const std::string last = FConfig->Window.LastFile;
+    if (argument.isEmpty()) g.Board.Clear(false);
+    // The last file stays the document's name also when it is not opened again, so that the
+    // program ends by writing it back as it was.
+    g.Document.FileName = last;
+    if (!argument.isEmpty())
         OpenFile(argument, true);
-    } else {
-        g.Board.Clear(false);
-        if (FConfig->Window.ReloadLast && last != kNonameFile && last != kClipboardFile)
-            FInOut->OpenLifeFile(last, false, false, false);
-    }
+    else if (FConfig->Window.ReloadLast && last != kNonameFile && last != kClipboardFile)
+        FInOut->OpenLifeFile(last, false, false, false);
     setAcceptDrops(true);
     FillPaletteMenu();
     FMouse->SetCursorMode(static_cast<uint8_t>(FConfig->Window.InitialCursorMode));
@@ -187,6 +188,7 @@ void TfrmMain::FlushRefresh()
 
 void TfrmMain::ApplyRefresh(unsigned what)
 {
+    if (what & rfCenterView) FView->CenterOn(0, 0, false);
     if (what & rfPatternOpened) {
         if (FConfig->Window.OpenAction == 1) FView->CenterPattern(false);
         if (FConfig->Window.OpenAction == 2) FView->BestFit(false);
@@ -232,6 +234,9 @@ void TfrmMain::RefreshMenus()
     for (int shape = csBigSquare; shape <= csRectangle; ++shape)
         Command(("cmdShape" + QByteArray::number(shape)).constData())
             ->setChecked(shape == view.CellShape());
+    // The shape command and its button show the shape in force.
+    if (view.CellShape() != std::exchange(FShownShape, view.CellShape()))
+        Command("cmdCellShape")->setIcon(Picture(ShapePicture(view.CellShape())));
 
     for (int game = 1; game <= kGameCount; ++game)
         FGameCommands[game - 1]->setChecked(game == g.Life.Game());

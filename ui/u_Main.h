@@ -110,7 +110,8 @@ private:
 
     // Keeping the window current (u_Main.cpp). kShowEverything: every part of the window that
     // shows state; not the view actions that fit or centre it.
-    static constexpr unsigned kShowEverything = ~0u & ~(rfFitView | rfPatternOpened);
+    static constexpr unsigned kShowEverything =
+        ~0u & ~(rfFitView | rfPatternOpened | rfCenterView);
     void HostRefresh(unsigned what);
     void ApplyRefresh(unsigned what);
     void FlushRefresh();
@@ -157,7 +158,6 @@ private:
     void CutClick();
     void PasteClick();
     void OpenFromClipboardClick();
-    void SelClearClick();
     void SetStatesCount(int32_t count);
     void SetDrawingState(int32_t state);
     // Steps the drawing state by `delta` within the states count, wrapping round.
@@ -194,6 +194,7 @@ private:
     std::vector<QAction*> FRecentCommands;
     std::vector<std::string> FShownRecent;
     std::string FShownFileName;
+    int FShownShape = 0;
     QScrollBar* sbHorizontal = nullptr;
     QScrollBar* sbVertical = nullptr;
     TMainStatusBar* sttBar = nullptr;

@@ -103,12 +103,6 @@ void TfrmMain::OpenFromClipboardClick()
     FInOut->OpenFromClipboard();
 }
 
-void TfrmMain::SelClearClick()
-{
-    FGlobals->Selection.Clear();
-    FHost->PlaySound("SND_DELETE");
-}
-
 void TfrmMain::SetStatesCount(int32_t count)
 {
     TBoard& board = FGlobals->Board;

@@ -9,6 +9,7 @@
 #include "ui/u_BoardWidget.h"
 #include "ui/u_ColorsBar.h"
 #include "ui/u_DescriptionDialog.h"
+#include "ui/u_FileManager.h"
 #include "ui/u_HelpWindow.h"
 #include "ui/u_Pictures.h"
 #include "ui/u_RandomDialog.h"
@@ -95,8 +96,10 @@ QString DrawingStateCaption(int k)
 // Checks that show which one of a set is in force: a set of radio items.
 void MakeExclusive(QObject* owner, const std::vector<QAction*>& actions)
 {
+    // Exclusive: choosing the entry already in force keeps its check; the window may still
+    // clear every check when nothing of the set is in force.
     auto* group = new QActionGroup(owner);
-    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (QAction* action : actions) group->addAction(action);
 }
 
@@ -133,6 +136,9 @@ public:
     TRightPressMenu(QWidget* widget, QMenu* menu) : QObject(widget), FMenu(menu)
     {
         widget->installEventFilter(this);
+        // The press's context-menu event must not reach the window, whose toolbar menu would
+        // open over this one.
+        widget->setContextMenuPolicy(Qt::PreventContextMenu);
     }
 
 protected:
@@ -250,8 +256,9 @@ void TfrmMain::CreateFileAndEditCommands()
         {"cmdSelRotate90", "Rotate 90°", "", &TSelection::Rotate90},
         {"cmdSelRotate270", "Rotate 270° (-90°)", "", &TSelection::Rotate270},
     };
+    // Clearing the selection sounds its own delete.
     FSelectionCommands.push_back(
-        AddCommand("cmdSelClear", tr("&Clear selection"), [this] { SelClearClick(); }));
+        AddCommand("cmdSelClear", tr("&Clear selection"), [&g] { g.Selection.Clear(); }));
     for (const TSelectionCommand& c : kSelection) {
         auto* action =
             AddCommand(c.Name, tr(c.Caption), [&g, op = c.Operation] { (g.Selection.*op)(); });
@@ -262,13 +269,17 @@ void TfrmMain::CreateFileAndEditCommands()
     FSelectionCommands.push_back(Command("cmdClipbrdCopy"));
     FWhileActive.push_back({Command("cmdSelClear"), {QKeySequence(Qt::Key_Delete)}});
     FWhileActive.push_back({Command("cmdSelRotate90"), {QKeySequence(Qt::Key_Tab)}});
-    FWhileActive.push_back({Command("cmdSelRotate270"), {QKeySequence(Qt::Key_Backtab)}});
+    // Written as Shift+Tab, the key the menu shows; Qt matches it to Backtab as well.
+    FWhileActive.push_back(
+        {Command("cmdSelRotate270"), {QKeySequence(Qt::SHIFT | Qt::Key_Tab)}});
 }
 
 void TfrmMain::CreateViewCommands()
 {
     AddCommand("cmdRedraw", tr("&Redraw"), [this] {
         RedrawBoard(rdAll);
+        // Files may have come or gone in the folder since it was read.
+        FFileManager->Refresh();
     })->setShortcut(QKeySequence("F5"));
     auto* grid = AddCommand("cmdShowGrid", tr("Show &grid"), [this] { ToggleGrid(); });
     grid->setShortcut(QKeySequence("Ctrl+G"));
@@ -302,7 +313,8 @@ void TfrmMain::CreateRunCommands()
          {QKeySequence(Qt::Key_Space)}});
     AddCommand("cmdRunOnce1", tr("One &cycle only"), [this] { RunOnceClick(); });
     FWhileActive.push_back({AddCommand("cmdRun", tr("&Run continuously"), [this] { RunClick(); }),
-                            {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}});
+                            // The first is the one the menu shows.
+                            {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)}});
     AddCommand("cmdRunNCycles", tr("Run &n/to n cycle(s)..."), [this] {
         RunNCyclesClick();
     })->setShortcut(QKeySequence("N"));
@@ -464,8 +476,8 @@ void TfrmMain::CreateSettingsCommands()
             ShowSettings(page);
         })->setShortcut(QKeySequence(kPages[page][2]));
     static const char* const kGameNames[kGameCount] = {
-        "cmdGameLife",   "cmdGameGenerations", "cmdGameWLife", "cmdGameVote", "cmdGameTable",
-        "cmdGameCyclic", "cmdGame1D",          "cmdGameUser",  "cmdGameSpec"};
+        "cmdGameLife",   "cmdGameGene", "cmdGameWLif", "cmdGameVote", "cmdGameRTbl",
+        "cmdGameCyclic", "cmdGame1DTO", "cmdGameUser", "cmdGameSpec"};
     static const char* const kGameKeys[kGameCount] = {"L", "G", "W", "V", "T", "C", "D", "U", "S"};
     for (int game = 1; game <= kGameCount; ++game) {
         auto* action =
@@ -722,7 +734,6 @@ void TfrmMain::CreateToolbars()
         {"cmdSelMirrorH", TPicture::SelMirrorH},
         {"cmdSelRotate270", TPicture::SelRotate270},
         {"cmdSettings", TPicture::Settings},
-        {"cmdCellShape", TPicture::CellShape},
         {"cmdColorsBar", TPicture::ColorsBar},
         {"cmdModeCPik", TPicture::ColorPicker},
         {"cmdHelp", TPicture::Help},

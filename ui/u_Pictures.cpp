@@ -100,7 +100,11 @@ constexpr std::array<TPictureInfo, kPictureCount> kPictures{{
     // Settings toolbar
     {"BMP_SETTINGS", "-D l 1 3.5 14 3.5 l 1 7.5 14 7.5 l 1 11.5 14 11.5; "
                      "ad o 10 3.5 2.2; ad o 5 7.5 2.2; ad o 8.5 11.5 2.2"},
-    {"BMP_CELLSHAPE", "wd r 1 1 8 8; ad o 10 10 4.5"},
+    // Three cells of one pattern in each cell shape: outlined, shrunk, round, and touching.
+    {"BMP_SHAPEBIG", "ad r 1 1 5 5 r 9 1 5 5 r 1 9 5 5"},
+    {"BMP_SHAPESMALL", "ad r 2 2 3 3 r 10 2 3 3 r 2 10 3 3"},
+    {"BMP_SHAPECIRCLES", "ad o 3.5 3.5 3 o 11.5 3.5 3 o 3.5 11.5 3"},
+    {"BMP_SHAPERECTANGLES", "a- p -0.5 -0.5 15.5 -0.5 15.5 7.5 7.5 7.5 7.5 15.5 -0.5 15.5"},
     {"BMP_COLORSBAR", "wd r 6 1 7 3; td r 6 4 7 3; ad r 6 7 7 3; dd r 6 10 7 3; "
                       "d- p 1.5 5.5 4.5 8.5 1.5 11.5"},
     // Menus and the undo list
@@ -313,6 +317,12 @@ QIcon Picture(TPicture id)
     QIcon icon;
     for (int size : kIconSizes) icon.addPixmap(RenderPicture(id, size));
     return icon;
+}
+
+TPicture ShapePicture(int shape)
+{
+    const int first = static_cast<int>(TPicture::ShapeBigSquares);
+    return static_cast<TPicture>(shape >= 1 && shape <= 4 ? first + shape - 1 : first);
 }
 
 std::optional<TPicture> PictureByName(std::string_view name)

@@ -52,7 +52,10 @@ enum class TPicture {
     SelRotate270,
     // Settings toolbar
     Settings,
-    CellShape,
+    ShapeBigSquares, // the four cell shapes, in their order 1..4
+    ShapeSmallSquares,
+    ShapeCircles,
+    ShapeRectangles,
     ColorsBar,
     // Menus and the undo list
     ColorPicker,
@@ -69,6 +72,10 @@ inline constexpr int kPictureCount = static_cast<int>(TPicture::Rules) + 1;
 
 // Rendered once per picture, at 16, 24, 32 and 48 pixels.
 QIcon Picture(TPicture id);
+
+// The glyph of cell shape 1..4 (big squares, small squares, circles, rectangles); others read
+// as big squares.
+TPicture ShapePicture(int shape);
 
 // The picture of a resource name such as "BMP_RUN", as the undo events name theirs.
 std::optional<TPicture> PictureByName(std::string_view name);

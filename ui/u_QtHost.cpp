@@ -46,9 +46,12 @@ TQtHost::~TQtHost()
 TMsgAnswer TQtHost::ShowMessage(std::string_view text, std::string_view caption, TMsgIcon icon,
                                 TMsgButtons buttons)
 {
-    const bool yesNo = buttons == TMsgButtons::YesNo;
+    const bool yesNo = buttons != TMsgButtons::Ok;
     QMessageBox box(ToBoxIcon(icon), ToQString(caption), ToQString(text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, &FWindow);
+    if (yesNo)
+        box.setDefaultButton(buttons == TMsgButtons::YesNoDefaultNo ? QMessageBox::No
+                                                                    : QMessageBox::Yes);
     const int answer = box.exec();
     if (!yesNo) return TMsgAnswer::Ok;
     // Closing the box without choosing counts as No, the answer that changes nothing.

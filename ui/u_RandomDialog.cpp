@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -402,9 +403,8 @@ void TfrmRandomPtt::FillSetList()
     const std::vector<std::string> names = ListRandomSets(FGlobals.ProgramFolder);
     for (const std::string& name : names) cmbSelSet->addItem(FromText(name));
     const bool none = names.size() == 1 && names.front() == kNoRandomSets;
-    // Until a name has been chosen or typed, the first set is offered.
-    const bool unnamed = text.isEmpty() || text == kNoRandomSets;
-    cmbSelSet->setEditText(none || unnamed ? cmbSelSet->itemText(0) : text);
+    // The typed or chosen name stays; only the word that there were no sets goes with them.
+    cmbSelSet->setEditText(none ? cmbSelSet->itemText(0) : text == kNoRandomSets ? "" : text);
 }
 
 void TfrmRandomPtt::StoreSettings()
@@ -451,5 +451,9 @@ void TfrmRandomPtt::SaveAsClick()
     StoreSettings();
     const QString path = AskSaveFile(FromText(FGlobals.ProgramFolder + kSetFolder));
     if (path.isEmpty()) return;
-    if (SaveRandomSet(FGlobals.Host, path.toStdString(), FSettings)) FillSetList();
+    if (!SaveRandomSet(FGlobals.Host, path.toStdString(), FSettings)) return;
+    FillSetList();
+    // A set saved among the others is the one in hand now.
+    const QString saved = QFileInfo(path).completeBaseName();
+    if (cmbSelSet->findText(saved) >= 0) cmbSelSet->setEditText(saved);
 }

@@ -798,7 +798,8 @@ void TfrmSettings::UpdatePalette()
         else
             answer = host.ShowMessage("Do you really want to overwrite the selected palette with "
                                       "current colors?",
-                                      "Please confirm", TMsgIcon::Question, TMsgButtons::YesNo);
+                                      "Please confirm", TMsgIcon::Question,
+                                      TMsgButtons::YesNoDefaultNo);
     });
     if (answer != TMsgAnswer::Yes) return;
     FillColors();

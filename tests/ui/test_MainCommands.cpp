@@ -5,6 +5,7 @@
 #include "io/u_InOut.h"
 #include "ui/u_BoardWidget.h"
 #include "ui/u_Main.h"
+#include "ui/u_Pictures.h"
 #include "ui/u_RunDialog.h"
 #include "view/u_BoardMouse.h"
 #include "view/u_BoardView.h"
@@ -21,6 +22,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 #include <random>
@@ -134,10 +136,10 @@ private slots:
         QVERIFY(t.Command("cmdCellSize-4")->isChecked());
 
         // Generations fixes its states count by its rule: the count menu is closed to it.
-        t.Command("cmdGameGenerations")->trigger();
+        t.Command("cmdGameGene")->trigger();
         QCOMPARE(t.Field("sttFldGame"), QString("Generations"));
         QVERIFY(!t.w.findChild<QMenu*>("cmdCntOfColors")->isEnabled());
-        QVERIFY(t.Command("cmdGameGenerations")->isChecked());
+        QVERIFY(t.Command("cmdGameGene")->isChecked());
     }
 
     void EveryCommandWithAWindowIsEnabled()
@@ -363,6 +365,108 @@ private slots:
         t.Command("cmdSp5000")->trigger();
         QVERIFY(!t.Command("cmdRunSlower")->isEnabled());
         QCOMPARE(t.Field("sttFldSpeed"), QString("S:5000"));
+    }
+
+    void RightPressOnTheZoomAndSpeedButtonsOpensOnlyTheirMenu()
+    {
+        TWindow t;
+        // Speed 0 leaves "Run faster" disabled, size 21 "Bigger cells": their menus open too.
+        const struct {
+            const char* Button;
+            const char* Menu;
+            int32_t CellSize;
+        } cases[] = {{"btnCellBigger", "popCellSize", 7},  {"btnCellBigger", "popCellSize", 21},
+                     {"btnCellSmaller", "popCellSize", 7}, {"btnCellSize", "popCellSize", 7},
+                     {"btnRunFaster", "popSpeed", 7},      {"btnRunSlower", "popSpeed", 7},
+                     {"btnSpeedSelect", "popSpeed", 7}};
+        for (const auto& c : cases) {
+            t.w.View().SetCellSize(c.CellSize);
+            auto* button = t.w.findChild<QWidget*>(c.Button);
+            QVERIFY2(button, c.Button);
+            // Every menu that opens is noted and closed, the one a context menu would block in
+            // included.
+            QStringList opened;
+            QTimer closer;
+            connect(&closer, &QTimer::timeout, [&opened] {
+                if (QWidget* popup = QApplication::activePopupWidget()) {
+                    opened << popup->objectName();
+                    popup->close();
+                }
+            });
+            closer.start(5);
+            // Through the window system, which follows the press with a context-menu event.
+            QTest::mousePress(t.w.windowHandle(), Qt::RightButton, {},
+                              button->mapTo(&t.w, button->rect().center()));
+            QTRY_VERIFY2(!opened.isEmpty(), c.Button);
+            QTest::qWait(30);
+            QCOMPARE(opened, QStringList{c.Menu});
+            QTest::mouseRelease(t.w.windowHandle(), Qt::RightButton, {},
+                                button->mapTo(&t.w, button->rect().center()));
+        }
+    }
+
+    void ChoosingTheEntryInForceKeepsItsCheck()
+    {
+        TWindow t;
+        for (const char* name : {"cmdStates2", "cmdCellSize7", "cmdSp0000", "cmdGameLife",
+                                 "cmdShape1", "cmdModeEdit", "cmdDrawState1"}) {
+            QVERIFY2(t.Command(name)->isChecked(), name);
+            t.Command(name)->trigger();
+            QVERIFY2(t.Command(name)->isChecked(), name);
+        }
+        // A size beyond the popup's entries leaves none of them checked.
+        t.w.View().SetCellSize(8);
+        QVERIFY(!t.Command("cmdCellSize7")->isChecked());
+    }
+
+    void MenusShowTheShortcutsAsWrittenAndTheyAct()
+    {
+        TWindow t;
+        const auto shown = [&t](const char* name) {
+            return t.Command(name)->shortcut().toString(QKeySequence::NativeText);
+        };
+        QCOMPARE(shown("cmdSelRotate270"), QString("Shift+Tab"));
+        QCOMPARE(shown("cmdRun"), QString("Enter"));
+        QCOMPARE(shown("cmdSelClear"), QString("Del"));
+        QCOMPARE(shown("cmdRunOnce"), QString("Space"));
+
+        // The key arrives as Backtab, and still rotates.
+        QVERIFY(t.G().Selection.SetRectangle({0, 0, 1, 0}));
+        QVERIFY(t.Command("cmdSelRotate270")->isEnabled());
+        QSignalSpy rotated(t.Command("cmdSelRotate270"), &QAction::triggered);
+        QTest::keyClick(t.board, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(rotated.count(), 1);
+    }
+
+    void NewLooksAtTheMiddleAndTheShapeButtonShowsTheShape()
+    {
+        TWindow t;
+        TBoardView& view = t.w.View();
+        view.CenterOn(0, 0, true);
+        const TPoint middle{view.ViewLeft(), view.ViewTop()};
+        view.SetViewOrigin(t.G().Board.MinX(), t.G().Board.MinY());
+        t.Command("cmdNew")->trigger();
+        QCOMPARE((TPoint{view.ViewLeft(), view.ViewTop()}), middle);
+
+        // Opening with "keep zoom and coordinates" clears the board but keeps the view.
+        t.w.Config().Window.OpenAction = 0;
+        view.SetViewOrigin(t.G().Board.MinX(), t.G().Board.MinY());
+        const TPoint before{view.ViewLeft(), view.ViewTop()};
+        QVERIFY(t.w.InOut().OpenLifeFile(PLEXA_TEST_DATA_DIR "/rle/glider.rle", true, false, false));
+        QCOMPARE((TPoint{view.ViewLeft(), view.ViewTop()}), before);
+
+        // The shape command and its button show the shape in force, each its own picture.
+        const auto* button = t.w.findChild<QToolButton*>("btnCellShape");
+        const auto image = [](const QIcon& icon) { return icon.pixmap(16).toImage(); };
+        for (int step = 1; step <= 4; ++step) {
+            t.Command("cmdCellShape")->trigger();
+            const int shape = view.CellShape();
+            QCOMPARE(shape, step % 4 + 1);
+            QCOMPARE(image(button->icon()), image(Picture(ShapePicture(shape))));
+            QCOMPARE(image(t.Command("cmdCellShape")->icon()), image(button->icon()));
+            QVERIFY(image(Picture(ShapePicture(shape))) !=
+                    image(Picture(ShapePicture(shape % 4 + 1))));
+        }
     }
 
     void BoardKeysActOnlyWhileTheWindowIsActive()

@@ -14,7 +14,9 @@
 #include "view/u_BoardView.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -250,6 +252,49 @@ private slots:
         QCOMPARE(g.Document.Recent.Names().front(), Data("rle/glider.rle").toStdString());
         QCOMPARE(g.Board.LiveCount(), 0); // not reloaded
         QCOMPARE(w->Config().Window.LastFile, Data("rle/glider.rle").toStdString());
+    }
+
+    void TheLastFileSurvivesAStartAndAnExit()
+    {
+        const std::string glider = Data("rle/glider.rle").toStdString();
+        for (const bool reload : {false, true}) {
+            const QString file = Temp(reload ? "last-reloaded.ini" : "last-kept.ini");
+            {
+                TQtConfigStore store(file);
+                store.WriteText("Settings", "LastFile", glider);
+                store.WriteText("Settings", "ReloadLast", reload ? "1" : "0");
+            }
+            {
+                auto w = Started(file);
+                QCOMPARE(w->Globals().Document.FileName, glider);
+                QVERIFY(w->windowTitle().endsWith("glider.rle"));
+                QCOMPARE(w->Globals().Board.LiveCount(), reload ? 5 : 0);
+            }
+            QCOMPARE(TQtConfigStore(file).ReadText("Settings", "LastFile", ""), glider);
+        }
+    }
+
+    void RedrawReadsTheFileListAgainAndKeepsItsSelection()
+    {
+        QVERIFY(QDir().mkpath(Temp("redraw")));
+        const QString kept = Temp("redraw/kept.rle"), gone = Temp("redraw/gone.rle");
+        for (const QString& path : {kept, gone}) QVERIFY(QFile::copy(Data("rle/glider.rle"), path));
+        TfrmMain w;
+        w.AskOpenFile = [&](const QString&) { return kept; };
+        w.Command("cmdFileOpen")->trigger();
+        auto* files = w.findChild<QListWidget*>("lisFiles");
+        const auto names = [files] {
+            QStringList shown;
+            for (int row = 0; row < files->count(); ++row) shown << files->item(row)->text();
+            return shown;
+        };
+        QCOMPARE(names(), (QStringList{"gone.rle", "kept.rle"}));
+        QVERIFY(QFile::remove(gone));
+        QVERIFY(QFile::copy(Data("rle/glider.rle"), Temp("redraw/new.rle")));
+        w.Command("cmdRedraw")->trigger();
+        QCOMPARE(names(), (QStringList{"kept.rle", "new.rle"}));
+        QCOMPARE(files->selectedItems().size(), 1);
+        QCOMPARE(files->selectedItems().first()->text(), QString("kept.rle"));
     }
 };
 

@@ -10,7 +10,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QtTest>
 
 class TestMainWindow : public QObject {
@@ -163,6 +166,29 @@ private slots:
         const TPoint died = view.CellToPixel(cx - 1, cy);
         QVERIFY(image.pixel(born.X + half, born.Y + half) != background);
         QCOMPARE(image.pixel(died.X + half, died.Y + half), background);
+    }
+
+    void QuestionsOfferTheirDefaultToEnter()
+    {
+        QWidget owner;
+        TQtHost host(owner);
+        const struct {
+            TMsgButtons Buttons;
+            QMessageBox::StandardButton Default;
+            TMsgAnswer Enter;
+        } cases[] = {{TMsgButtons::YesNo, QMessageBox::Yes, TMsgAnswer::Yes},
+                     {TMsgButtons::YesNoDefaultNo, QMessageBox::No, TMsgAnswer::No}};
+        for (const auto& c : cases) {
+            QMessageBox::StandardButton shown = QMessageBox::NoButton;
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                shown = box->standardButton(box->defaultButton());
+                QTest::keyClick(box, Qt::Key_Return);
+            });
+            QCOMPARE(host.ShowMessage("Sure?", "Confirm", TMsgIcon::Question, c.Buttons), c.Enter);
+            QCOMPARE(shown, c.Default);
+        }
     }
 
     void WaitCursorIsBalanced()

@@ -504,6 +504,34 @@ private slots:
         QCOMPARE(r.Config.Window.GenColorStates[1], 8);
         r.Dialog->close();
     }
+
+    void PaletteQuestionsNameTheirDefaultAnswer()
+    {
+        // Update asks with No in front, so that Enter never overwrites a palette; Save as over
+        // an existing name keeps Yes. Each answer No leaves the file as it was.
+        const struct {
+            const char* Button;
+            const char* Caption;
+            TMsgButtons Buttons;
+        } cases[] = {{"cmdUpdatePalette", "Please confirm", TMsgButtons::YesNoDefaultNo},
+                     {"cmdSavePalette", "File exists", TMsgButtons::YesNo}};
+        for (const auto& c : cases) {
+            TRig r;
+            r.Dialog->AskText = [](const QString&, const QString&) {
+                return std::optional<QString>("Dark");
+            };
+            r.Dialog->ShowPage(TfrmSettings::pgColors);
+            r.Child<QListWidget>("lisPalettes")->setCurrentRow(0);
+            r.Click(c.Button);
+            QCOMPARE(r.Host.Messages.size(), size_t(1));
+            QCOMPARE(r.Host.Messages[0].Caption, std::string(c.Caption));
+            QVERIFY2(r.Host.Messages[0].Buttons == c.Buttons, c.Button);
+            QFile palette(r.Folder.path() + "/System/Dark.pxp");
+            QVERIFY(palette.open(QIODevice::ReadOnly));
+            QCOMPARE(palette.readAll(), QByteArray("#BACKGRND 0\r\n"));
+            r.Dialog->close();
+        }
+    }
 };
 
 QTEST_MAIN(TestSettings)
