@@ -21,15 +21,16 @@ Pattern(folder, name, game, rule, description, cells=None, rows=None, *, board=N
     rows     picture rows: "." or " " is a dead cell, "1".."9" that state, a letter of
              `legend` (a dict of character -> state) that state, any other character state 1.
              Both may be given; the cells of the rows come first, then `cells` on top.
-    board    (width, height); when None, the pattern plus 120 cells each way, rounded up to
-             tens, at least 200 x 150.
+    board    (width, height), multiples of 20 (the program cuts a board down to them), at
+             most 100000 x 2500; when None, the pattern plus 120 cells each way, rounded up
+             to twenties, at least 200 x 160.
     wrap     whether the board wraps at its edges ("#WRAP 1" or "#WRAP 0", always written).
     speed    the run delay in milliseconds, one of SPEEDS ("#SPEED", always written).
     palette  a palette name of data/System ("#PALETTE", written when given).
     states   the count of states 2..25 ("#CCOLORS", written when given).
 
 write(pattern, root) writes root/folder/name.plx with CR LF line ends and returns its path;
-pattern.lines() gives the lines. Helpers: cells_of_rows, shift, flip_x, flip_y, rotate
+pattern.lines() gives the lines. Helpers: cells_of_rows, cells_of_rle, shift, flip_x, flip_y, rotate
 (quarter turns), bounding_box, soup (a reproducible random field).
 
 Facts a description states are checked by the core test that walks data/Patterns
@@ -70,6 +71,7 @@ GAMES = ("Life", "Generations", "Weighted Life", "Vote for Life", "Rules table",
 
 _LINE_DATA = 70  # characters after "#L "
 _DESCRIPTION_WIDTH = 72
+_BOARD_MAX = (100000, 2500)
 
 
 def cells_of_rows(rows, legend=None, left=0, top=0):
@@ -88,6 +90,28 @@ def cells_of_rows(rows, legend=None, left=0, top=0):
                 state = 1
             if state:
                 cells.append((left + x, top + y, state))
+    return cells
+
+
+def cells_of_rle(text, left=0, top=0):
+    """The (x, y, 1) cells of run-length text: "b" dead, "o" live, "$" next row, a count in
+    front repeats; "!" ends it."""
+    cells, x, y, count = [], left, top, ""
+    for ch in text:
+        if ch.isdigit():
+            count += ch
+            continue
+        n = int(count) if count else 1
+        count = ""
+        if ch == "b":
+            x += n
+        elif ch == "o":
+            cells += [(x + i, y, 1) for i in range(n)]
+            x += n
+        elif ch == "$":
+            x, y = left, y + n
+        elif ch == "!":
+            break
     return cells
 
 
@@ -217,6 +241,9 @@ class Pattern:
                              % (name, folder, game))
         if speed not in SPEEDS:
             raise ValueError("%s: speed %r is not one of the speed table" % (name, speed))
+        if board and not all(b % 20 == 0 and 20 <= b <= most
+                             for b, most in zip(board, _BOARD_MAX)):
+            raise ValueError("%s: board %r is not a board the program makes" % (name, board))
         if not description.strip():
             raise ValueError("%s: no description" % name)
         self.folder, self.name, self.game, self.rule = folder, name, game, rule
@@ -231,9 +258,9 @@ class Pattern:
         left, top, right, bottom = bounding_box(self.cells)
 
         def fit(extent, least):
-            return max(least, -(-(extent + 240) // 10) * 10)
+            return max(least, -(-(extent + 240) // 20) * 20)
 
-        return fit(right - left + 1, 200), fit(bottom - top + 1, 150)
+        return fit(right - left + 1, 200), fit(bottom - top + 1, 160)
 
     def path(self, root):
         return os.path.join(root, *self.folder.split("/"), self.name + ".plx")

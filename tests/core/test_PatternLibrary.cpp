@@ -61,6 +61,7 @@ struct TOpened {
     TTestHost Host;
     TGlobals G{Host};
     std::string PaletteName;
+    TPoint FileBoard{-1, -1};
 
     explicit TOpened(const std::string& file)
     {
@@ -72,6 +73,7 @@ struct TOpened {
         const std::string path = (kLibrary / file).string();
         if (!io.ReadPattern(path, true, false)) return;
         PaletteName = io.Pattern().PaletteName;
+        FileBoard = {io.Pattern().BoardWidth, io.Pattern().BoardHeight};
         io.OpenPattern(path, false);
     }
 
@@ -236,6 +238,11 @@ TEST_P(TPatternLibraryTest, OpensInItsGameAndKeepsTheFactsItStates)
     for (const TRecordedMessage& m : p.Host.Messages) ADD_FAILURE() << m.Caption << ": " << m.Text;
     ASSERT_GT(p.Population(), 0);
     EXPECT_EQ(TLife::GameName(p.G.Life.Game()), file.substr(0, file.find('/')));
+    // A board larger than the program allows would be cut down and the facts not hold.
+    if (p.FileBoard.X > 0) {
+        EXPECT_EQ(p.G.Board.Width(), p.FileBoard.X);
+        EXPECT_EQ(p.G.Board.Height(), p.FileBoard.Y);
+    }
     if (!p.PaletteName.empty()) {
         EXPECT_TRUE(PaletteExists(p.G.ProgramFolder, p.PaletteName)) << p.PaletteName;
     }

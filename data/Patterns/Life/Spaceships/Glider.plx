@@ -1,10 +1,11 @@
 #Plexa 2.0
 #GAME Life
 #RULE 23/3
-#BOARD 200x200
-#SPEED 20
-#WRAP 0
-#D The smallest spaceship of Conway's Life, five cells that glide across
-#D the board. Watch it flip and shift through four phases. It travels 1
-#D cell diagonally every 4 generations (c/4).
+#BOARD 300x200
+#SPEED 50
+#WRAP 1
+#D The smallest spaceship of Conway's Life: five cells that glide across
+#D the board through four phases, two of them mirror images of the other
+#D two. On this wrapping board it flies around for ever. It travels 1 cell
+#D diagonally every 4 generations (c/4).
 #L .A$..A$3A

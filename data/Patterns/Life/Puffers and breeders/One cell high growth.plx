@@ -1,0 +1,10 @@
+#Plexa 2.0
+#GAME Life
+#RULE 23/3
+#BOARD 1000x1000
+#SPEED 0
+#WRAP 0
+#D Thirty-one live cells in one row that grow for ever: the row breaks up
+#D into two block-laying switch engines flying apart. At generation 1000 it
+#D has 536 cells.
+#L 8A.5A3.3A6.7A.5A
