@@ -259,5 +259,106 @@ def _puffers():
     ]
 
 
+def _other_rules():
+    def other(name, rule, cells, description, board=(300, 200), **settings):
+        settings.setdefault("speed", 50)
+        return _life("Other rules", name, cells, description, rule=rule, board=board,
+                     **settings)
+
+    def field(seed, size=60, percent=35):
+        return shift(soup(size, size, percent, seed), -size // 2, -size // 2)
+
+    # Day & Night treats live and dead alike: a live sea with holes shaped as an oscillator
+    # oscillates the same way.
+    sea_size = 100
+    holes = {(x + 48, y + 48) for x, y, _ in _cells(".*... ****. .*.*. .**** ...*.")}
+    sea = [(x, y) for y in range(sea_size) for x in range(sea_size) if (x, y) not in holes]
+    return [
+        other("HighLife replicator", "23/36", "..*** .*..* *...* *..*. ***..",
+              "HighLife's replicator: twelve cells that make two copies of themselves every "
+              "twelve generations, the copies making copies in turn, while the ones that meet "
+              "destroy each other. Watch the copies spread along a diagonal; now and then only "
+              "the two outermost are left. At generation 12 it has 24 cells. At generation "
+              "96 it has 24 cells.",
+              board=(400, 400)),
+        other("Life without death", "012345678/3", ".** **. .*.",
+              "The R-pentomino under Flakes, where no cell ever dies: it grows into a lacy "
+              "crystal with long straight ladders. At generation 200 it has 5972 cells.",
+              board=(400, 400), speed=20),
+        other("Seeds spaceship", "/2", "*.. ..* ..* *..",
+              "In Seeds no cell survives, yet these four cells rebuild themselves one cell "
+              "further every generation: a spaceship at the speed of light. It travels 1 cell "
+              "orthogonally every 1 generation (c).", wrap=True, speed=100),
+        other("Seeds explosion", "/2", "** .*",
+              "Three cells in an L under Seeds: the sparks they give off give off more "
+              "sparks, and the pattern fills the board. At generation 40 it has 516 cells.",
+              speed=50),
+        other("Serviette", "/234", "**",
+              "Two cells under Serviettes, where no cell survives and a cell is born with two "
+              "to four neighbours: the growth keeps a folded, napkin-like symmetry. "
+              "At generation 60 it has 1416 cells.", board=(300, 300)),
+        other("Gnarl", "1/1", "*",
+              "One cell under Gnarl, where a cell lives on and is born with exactly one "
+              "neighbour: it grows into a square of tangled grain. At generation 100 it has "
+              "64 cells.", board=(300, 300)),
+        other("Maze", "12345/3", field(1),
+              "A random field under Maze: births as in Conway's Life but survival with one "
+              "to five neighbours, so the cells build long walls and corridors. "
+              "At generation 200 it has 14474 cells.", speed=20),
+        other("2x2 spaceship", "125/36", "...* *..* .*.* .... .*..",
+              "A small spaceship of the 2x2 rule. It travels 1 cell diagonally every 8 "
+              "generations (c/8).", wrap=True),
+        other("2x2 oscillator", "125/36", ".**.**. *.....* ******* *.....* .**.**.",
+              "An oscillator of the 2x2 rule, which often keeps patterns built of two by two "
+              "blocks. Period 10.", speed=100),
+        other("Replicator", "1357/1357", ".**. *..* *.*. .*..",
+              "Fredkin's parity rule on the eight neighbours copies every pattern: after 4, "
+              "8, 16 ... generations eight copies of the start stand around an empty middle. "
+              "At generation 16 it has 56 cells.", board=(300, 300), speed=200),
+        other("Amoeba", "1358/357", field(2),
+              "A random field under Amoeba: it settles into large blobs whose borders hold "
+              "while their insides boil. At generation 300 it has 1229 cells.", speed=20),
+        other("Amoeba oscillator", "1358/357", "*... *.** *.** *.** *...",
+              "A small oscillator of Amoeba found in its soups. Period 16.", speed=100),
+        other("Stains", "235678/3678", field(3),
+              "A random field under Stains: the patterns grow for a while and dry into ink "
+              "stains. At generation 200 it has 5836 cells.", speed=20),
+        other("Coagulations", "235678/378", field(4, 40, 40),
+              "A random field under Coagulations: the mass grows slowly outward and keeps "
+              "coagulating at its rim. At generation 200 it has 5286 cells.", speed=20),
+        other("Pseudo life oscillator", "238/357", ".**.**. *.....* .**.**.",
+              "An oscillator of Pseudo life, a rule that looks like Conway's Life but breaks "
+              "most of its patterns. Period 8.", speed=100),
+        other("Move spaceship", "245/368", "..*. .*.* *... .*..",
+              "A five-cell spaceship of Move (also called Morley), a rule known for its many "
+              "small spaceships. It travels 1 cell diagonally every 7 generations (c/7).",
+              wrap=True),
+        other("34 Life spaceship", "34/34", "*. ** ** *.",
+              "A six-cell spaceship of 34 Life, where a cell survives and is born with three or "
+              "four neighbours. It travels 1 cell orthogonally every 3 generations (c/3).",
+              wrap=True),
+        other("Day & Night oscillator", "34678/3678", ".*... ****. .*.*. .**** ...*.",
+              "An oscillator of Day & Night found in its soups. Period 13.", speed=100),
+        other("Day & Night holes", "34678/3678", sea,
+              "Day & Night treats live and dead cells alike, so a sea of live cells with "
+              "holes shaped like its oscillator oscillates the same way. The board wraps, so "
+              "the sea has no edge. Period 13.", board=(100, 100), wrap=True, speed=100),
+        other("Assimilation", "4567/345", field(7, 30, 40),
+              "A small random field under Assimilation grows into diamonds that take in the "
+              "cells around them and come to rest. At generation 100 it has 1206 cells.", board=(300, 300)),
+        other("Coral", "45678/3", field(5),
+              "A random field under Coral: births as in Conway's Life, survival only with "
+              "four or more neighbours, so the cells grow slowly into dense coral. "
+              "At generation 300 it has 3033 cells.", speed=20),
+        other("Long life oscillator", "5/345", "..*.*.. *...*.. *.....* *...*.. ..*.*..",
+              "An oscillator of Long life, where a cell survives only with exactly five "
+              "neighbours. Period 6.", speed=100),
+        other("Diamoeba", "5678/35678", field(6, 50, 50),
+              "A random field under Diamoeba: it gathers into a diamond-shaped blob whose "
+              "edges keep moving. At generation 300 it has 827 cells.", speed=20),
+    ]
+
+
 def patterns():
-    return _spaceships() + _oscillators() + _still_lifes() + _guns() + _methuselahs() + _puffers()
+    return (_spaceships() + _oscillators() + _still_lifes() + _guns() + _methuselahs() +
+            _puffers() + _other_rules())

@@ -1,0 +1,10 @@
+#Plexa 2.0
+#GAME Life
+#RULE 012345678/3
+#BOARD 400x400
+#SPEED 20
+#WRAP 0
+#D The R-pentomino under Flakes, where no cell ever dies: it grows into a
+#D lacy crystal with long straight ladders. At generation 200 it has 5972
+#D cells.
+#L .AA$AA$.A
