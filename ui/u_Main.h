@@ -133,6 +133,8 @@ private:
     // Files (u_MainFiles.cpp).
     void CreateFileManager();
     void FileOpenClick();
+    void OpenSampleClick();
+    QString SamplePatternsFolder() const;
     void FileInsertClick();
     void SaveClick();
     void SaveAsClick();
@@ -143,6 +145,7 @@ private:
     void RefreshDocument();
     void RefreshRecentFiles();
     void ShowFileInManager();
+    void ShowStartFolder();
 
     // Commands with more to do than one call (u_MainCommands.cpp).
     void NewClick();
