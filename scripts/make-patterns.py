@@ -11,6 +11,7 @@ folders of games no module fills are left alone. The output is deterministic.
 
 import importlib
 import os
+import re
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -31,6 +32,11 @@ def main():
     doubles = sorted({p for p in paths if paths.count(p) > 1})
     if doubles:
         sys.exit("make-patterns: more than one pattern writes " + ", ".join(doubles))
+    # A description says in two to six sentences what the pattern is and what it does.
+    wordy = [p.name for p in patterns
+             if not 2 <= len(re.findall(r"[.!?](?=\s|$)", p.description.strip())) <= 6]
+    if wordy:
+        sys.exit("make-patterns: not two to six sentences: " + ", ".join(wordy))
     for game in sorted({p.game for p in patterns}):
         folder = os.path.join(root, game)
         for top, _, files in os.walk(folder):

@@ -15,7 +15,7 @@ Pattern(folder, name, game, rule, description, cells=None, rows=None, *, board=N
     name     the file name without ".plx".
     game     the game's name as the program spells it ("Life", "Generations", ...).
     rule     the rule text as the game reads it ("23/3", "R1/T3/C3/NM", ...).
-    description  one text; it is wrapped into "#D" lines of at most 72 characters.
+    description  one text; it is wrapped into "#D" lines of at most 64 characters.
              A "\\n" starts a new line, "\\n\\n" leaves an empty line between paragraphs.
     cells    a list of (x, y) or (x, y, state) tuples (state 1 when left out), or
     rows     picture rows: "." or " " is a dead cell, "1".."9" that state, a letter of
@@ -70,7 +70,7 @@ GAMES = ("Life", "Generations", "Weighted Life", "Vote for Life", "Rules table",
          "1-D totalistic", "User DLL", "Special rules")
 
 _LINE_DATA = 70  # characters after "#L "
-_DESCRIPTION_WIDTH = 72
+_DESCRIPTION_WIDTH = 64
 _BOARD_MAX = (100000, 2500)
 
 

@@ -4,7 +4,7 @@
 #BOARD 800x800
 #SPEED 0
 #WRAP 0
-#D Five cells, found by John Conway in 1970, that take more than a thousand
-#D generations to calm down, throwing off six gliders on the way. It
-#D settles at generation 1103 with 116 cells.
+#D Five cells, found by John Conway in 1970, that take more than a
+#D thousand generations to calm down, throwing off six gliders on
+#D the way. It settles at generation 1103 with 116 cells.
 #L .AA$AA$.A

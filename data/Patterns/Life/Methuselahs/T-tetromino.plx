@@ -4,6 +4,6 @@
 #BOARD 800x800
 #SPEED 0
 #WRAP 0
-#D Four cells that become four blinkers known as the traffic light. It
-#D settles at generation 9 with 12 cells.
+#D Four cells that become four blinkers known as the traffic light.
+#D It settles at generation 9 with 12 cells.
 #L 3A$.A

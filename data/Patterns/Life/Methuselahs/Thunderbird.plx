@@ -4,7 +4,7 @@
 #BOARD 800x800
 #SPEED 0
 #WRAP 0
-#D A row of three above a column of three grows into a symmetric pattern
-#D that ends in blinkers, boats and blocks. At generation 250 it has 46
-#D cells.
+#D A row of three above a column of three grows into a symmetric
+#D pattern that ends in blinkers, boats and blocks. At generation
+#D 250 it has 46 cells.
 #L 3A$$.A$.A$.A

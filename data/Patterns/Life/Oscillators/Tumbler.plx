@@ -4,7 +4,7 @@
 #BOARD 300x200
 #SPEED 100
 #WRAP 0
-#D Two halves that tumble over each other and swap sides, then tumble back:
-#D half way through the period the pattern is its own mirror image. Period
-#D 14.
+#D Two halves that tumble over each other and swap sides, then
+#D tumble back: half way through the period the pattern is its own
+#D mirror image. Period 14.
 #L .AA.AA$.AA.AA$..A.A$A.A.A.A$A.A.A.A$AA3.AA

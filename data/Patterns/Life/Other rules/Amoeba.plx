@@ -4,8 +4,9 @@
 #BOARD 300x200
 #SPEED 20
 #WRAP 0
-#D A random field under Amoeba: it settles into large blobs whose borders
-#D hold while their insides boil. At generation 300 it has 1229 cells.
+#D A random field under Amoeba: it settles into large blobs whose
+#D borders hold while their insides boil. At generation 300 it has
+#D 1229 cells.
 #L ..A.AA..A14.4A..A8.A15.A$.AA5.A.3A3.AA.5A.A..A.4A..A4.A.A3.AA4.AA.A.AA
 #L $4.3A.4A..AA4.A5.A.4A.A3.A..AA4.AA3.A6.A$5.A3.AA.A5.A3.A.AA.A6.A5.A6.A
 #L ..A4.A3.A$A4.AA..A..A6.A7.3A..AA6.A3.AA3.A5.A3.A$A.AA4.A.AA4.A.A..A6.A

@@ -4,9 +4,9 @@
 #BOARD 300x300
 #SPEED 50
 #WRAP 0
-#D A small random field under Assimilation grows into diamonds that take in
-#D the cells around them and come to rest. At generation 100 it has 1206
-#D cells.
+#D A small random field under Assimilation grows into diamonds that
+#D take in the cells around them and come to rest. At generation
+#D 100 it has 1206 cells.
 #L 4A.A.A.A3.4A4.AA$A..A3.4A..AA7.A3.A.AA$.4A.A..A..6A.A4.4A$AA3.A.A3.A3.
 #L A5.AA.A.A.A$.A3.A..AA3.A4.3A3.A.A$.AA..3A.A.AA5.AA.A.A$A.A3.A3.A.3A$.A
 #L .3A.A..AA.4A3.A.A.A.AA.A$AA8.AA.A..AA.A.AA..AA..A$.A..A..3A4.A.A.A.A.A

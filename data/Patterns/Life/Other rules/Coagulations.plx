@@ -4,8 +4,9 @@
 #BOARD 300x200
 #SPEED 20
 #WRAP 0
-#D A random field under Coagulations: the mass grows slowly outward and
-#D keeps coagulating at its rim. At generation 200 it has 5286 cells.
+#D A random field under Coagulations: the mass grows slowly outward
+#D and keeps coagulating at its rim. At generation 200 it has 5286
+#D cells.
 #L A..A4.AA.A3.3A..3A7.3A.A.AA$A.A.A.4A4.AA5.A.5A3.3A5.A$A4.A.AA..AA..AA
 #L 8.A3.A7.A.A$..A.A5.4A3.A5.A3.3A.3A..A$.A3.5A.AA3.A.A5.A6.A.AA3.AA$..3A
 #L 4.A..A..AA4.A.A.A7.A.A$.AA3.A6.AA.6A..A9.A.AA$6A..A..A4.A..AA.AA4.A7.

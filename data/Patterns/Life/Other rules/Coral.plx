@@ -4,9 +4,9 @@
 #BOARD 300x200
 #SPEED 20
 #WRAP 0
-#D A random field under Coral: births as in Conway's Life, survival only
-#D with four or more neighbours, so the cells grow slowly into dense coral.
-#D At generation 300 it has 3033 cells.
+#D A random field under Coral: births as in Conway's Life, survival
+#D only with four or more neighbours, so the cells grow slowly into
+#D dense coral. At generation 300 it has 3033 cells.
 #L 6.A.A.A..AA.4A.A.AA..A..A..AA..A..A.A.A.A..A3.A..A.AA$.AA.3A..4A3.A.AA
 #L ..A.AA..A..AA.A..A4.A5.AA.A.AA4.A$10.A5.AA.A..A.A.AA5.3A7.A.A6.A6.A$AA
 #L 7.A.A.A.3A..AA.A..A5.AA..A3.A..AA12.A$A.A6.AA..A3.AA.A..A.AA..A..AA3.

@@ -4,9 +4,9 @@
 #BOARD 100x100
 #SPEED 100
 #WRAP 1
-#D Day & Night treats live and dead cells alike, so a sea of live cells
-#D with holes shaped like its oscillator oscillates the same way. The board
-#D wraps, so the sea has no edge. Period 13.
+#D Day & Night treats live and dead cells alike, so a sea of live
+#D cells with holes shaped like its oscillator oscillates the same
+#D way. The board wraps, so the sea has no edge. Period 13.
 #L 100A$100A$100A$100A$100A$100A$100A$100A$100A$100A$100A$100A$100A$100A$
 #L 100A$100A$100A$100A$100A$100A$100A$100A$100A$100A$100A$100A$100A$100A$
 #L 100A$100A$100A$100A$100A$100A$100A$100A$100A$100A$100A$100A$100A$100A$

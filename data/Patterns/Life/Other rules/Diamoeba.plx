@@ -4,8 +4,9 @@
 #BOARD 300x200
 #SPEED 20
 #WRAP 0
-#D A random field under Diamoeba: it gathers into a diamond-shaped blob
-#D whose edges keep moving. At generation 300 it has 827 cells.
+#D A random field under Diamoeba: it gathers into a diamond-shaped
+#D blob whose edges keep moving. At generation 300 it has 827
+#D cells.
 #L ..AA.3A.AA..3A.A3.A.AA5.8A3.AA3.3A$.AA3.A..A.6A..AA.3A..AA..A3.A.A.AA.
 #L 3A..AA$AA..AA..A.A.3A.7A.3A.4A.A.AA6.A3.AA$.A3.A.3A.A..A.AA..AA.A4.4A.
 #L 8A.4A.A.A$.AA4.4A..5A3.AA4.A.A3.AA5.5A..A.A$5.9A4.AA.AA4.A..AA.A3.AA.

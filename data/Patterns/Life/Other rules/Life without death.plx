@@ -4,7 +4,7 @@
 #BOARD 400x400
 #SPEED 20
 #WRAP 0
-#D The R-pentomino under Flakes, where no cell ever dies: it grows into a
-#D lacy crystal with long straight ladders. At generation 200 it has 5972
-#D cells.
+#D The R-pentomino under Flakes, where no cell ever dies: it grows
+#D into a lacy crystal with long straight ladders. At generation
+#D 200 it has 5972 cells.
 #L .AA$AA$.A

@@ -4,9 +4,9 @@
 #BOARD 300x200
 #SPEED 20
 #WRAP 0
-#D A random field under Maze: births as in Conway's Life but survival with
-#D one to five neighbours, so the cells build long walls and corridors. At
-#D generation 200 it has 14474 cells.
+#D A random field under Maze: births as in Conway's Life but
+#D survival with one to five neighbours, so the cells build long
+#D walls and corridors. At generation 200 it has 14474 cells.
 #L AA3.AA..AA.AA.A7.A6.AA6.A5.A7.A4.AA$A4.A3.A5.A.A.A..A.A..A3.AA..4A.A.A
 #L .A..AA3.AA$3.A3.A.AA..A3.AA.A7.A.A3.AA..A..4A3.5A.AA3.A$.A.AA..4A7.A.A
 #L 3.3A..A6.AA..AA..3A3.A..A.AA..A$AA..A3.AA7.A.AA3.A3.A4.A..A3.AA5.A3.A.

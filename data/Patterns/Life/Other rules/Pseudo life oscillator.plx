@@ -4,6 +4,6 @@
 #BOARD 300x200
 #SPEED 100
 #WRAP 0
-#D An oscillator of Pseudo life, a rule that looks like Conway's Life but
-#D breaks most of its patterns. Period 8.
+#D An oscillator of Pseudo life, a rule that looks like Conway's
+#D Life but breaks most of its patterns. Period 8.
 #L .AA.AA$A5.A$.AA.AA

@@ -4,8 +4,8 @@
 #BOARD 300x200
 #SPEED 20
 #WRAP 0
-#D A random field under Stains: the patterns grow for a while and dry into
-#D ink stains. At generation 200 it has 5836 cells.
+#D A random field under Stains: the patterns grow for a while and
+#D dry into ink stains. At generation 200 it has 5836 cells.
 #L A3.A3.A4.A4.AA.A7.A.A7.A5.A4.AA3.A.A$A4.A.AA..AA.A13.A.A.A.A..A5.A.5A.
 #L AA..A.AA$A..AA..3A.A.A5.3A7.A3.A4.AA3.3A4.A3.3A$4A.A.AA.3A3.A.A..AA12.
 #L A.AA5.A6.A.A.AA$.AA5.AA.A.AA4.A4.A7.A.A6.AA10.A..AA.A$.A7.A..A.A.A.4A.

@@ -4,7 +4,8 @@
 #BOARD 300x200
 #SPEED 50
 #WRAP 1
-#D Four gliders in a square formation, all flying the same way. Each
-#D glider's cells repeat every four generations, and so does the whole
-#D fleet. It travels 1 cell diagonally every 4 generations (c/4).
+#D Four gliders in a square formation, all flying the same way.
+#D Each glider's cells repeat every four generations, and so does
+#D the whole fleet. It travels 1 cell diagonally every 4
+#D generations (c/4).
 #L .A8.A$..A8.A$3A6.3A7$.A8.A$..A8.A$3A6.3A

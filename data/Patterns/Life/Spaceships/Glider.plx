@@ -4,8 +4,8 @@
 #BOARD 300x200
 #SPEED 50
 #WRAP 1
-#D The smallest spaceship of Conway's Life: five cells that glide across
-#D the board through four phases, two of them mirror images of the other
-#D two. On this wrapping board it flies around for ever. It travels 1 cell
-#D diagonally every 4 generations (c/4).
+#D The smallest spaceship of Conway's Life: five cells that glide
+#D across the board through four phases, two of them mirror images
+#D of the other two. On this wrapping board it flies around for
+#D ever. It travels 1 cell diagonally every 4 generations (c/4).
 #L .A$..A$3A

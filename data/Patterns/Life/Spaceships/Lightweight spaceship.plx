@@ -4,8 +4,8 @@
 #BOARD 300x200
 #SPEED 50
 #WRAP 1
-#D The lightweight spaceship (LWSS), the smallest orthogonal spaceship,
-#D found by John Conway in 1970. Watch the sparks at its back while it
-#D flies. It travels 2 cells orthogonally every 4 generations (c/2), the
-#D top speed of a Life spaceship.
+#D The lightweight spaceship (LWSS), the smallest orthogonal
+#D spaceship, found by John Conway in 1970. Watch the sparks at its
+#D back while it flies. It travels 2 cells orthogonally every 4
+#D generations (c/2), the top speed of a Life spaceship.
 #L .A..A$A$A3.A$4A

@@ -4,6 +4,6 @@
 #BOARD 200x160
 #SPEED 200
 #WRAP 0
-#D Six cells in a hexagon, the second most common still life. It is a still
-#D life.
+#D Six cells in a hexagon, the second most common still life. It is
+#D a still life.
 #L .AA$A..A$.AA

@@ -4,6 +4,6 @@
 #BOARD 200x160
 #SPEED 200
 #WRAP 0
-#D Four cells in a square, the most common still life: every cell has three
-#D neighbours. It is a still life.
+#D Four cells in a square, the most common still life: every cell
+#D has three neighbours. It is a still life.
 #L AA$AA

@@ -4,7 +4,7 @@
 #BOARD 200x160
 #SPEED 200
 #WRAP 0
-#D Also called the fishhook. It eats a glider that hits it the right way
-#D and repairs itself within four generations; see the gun and eater among
-#D the guns. It is a still life.
+#D Also called the fishhook. It eats a glider that hits it the
+#D right way and repairs itself within four generations; see the
+#D gun and eater among the guns. It is a still life.
 #L AA$A.A$..A$..AA
