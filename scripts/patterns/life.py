@@ -5,7 +5,7 @@ rules of the built-in library. Cells are picture rows ("*" live, "." dead), one 
 rows separated by blanks.
 """
 
-from plx import Pattern, cells_of_rle, cells_of_rows, flip_x, rotate, shift, soup
+from plx import Pattern, cells_of_rle, cells_of_rows, shift, soup
 
 CONWAY = "23/3"
 
@@ -73,12 +73,13 @@ def _spaceships():
              "cell diagonally every 4 generations (c/4)."),
         ship("Copperhead", ".**..**. ...**... ...**... *.*..*.* *......* ........ *......* "
              ".**..**. ..****.. ........ ...**... ...**...",
-             "The copperhead, found in 2016: a small and very slow spaceship, the first known "
-             "of its speed. It travels 1 cell orthogonally every 10 generations (c/10).",
+             "The copperhead, found only in 2016: a small and very slow spaceship that "
+             "puffs out and pulls in its sides as it moves. It travels 1 cell orthogonally "
+             "every 10 generations (c/10).",
              speed=20),
         ship("Loafer", ".**..*.** *..*..**. .*.*..... ..*...... ........* ......*** "
              ".....*... ......*.. .......**",
-             "The loafer, found in 2013, crawls along with a loaf and a boat in its body. "
+             "The loafer, found in 2013, crawls along at a seventh of the speed of light. "
              "It travels 1 cell orthogonally every 7 generations (c/7).", speed=20),
     ]
 
@@ -113,8 +114,8 @@ def _oscillators():
             "...**...",
             "An octagonal ring of sixteen cells that folds in and out. Period 5."),
         osc("Figure eight", "***... ***... ***... ...*** ...*** ...***",
-            "Two squares of nine cells touching at a corner; they hollow out and fill again, "
-            "and the phases look like the figure 8. Period 8."),
+            "Two squares of nine cells touching at a corner; watch the phases in which "
+            "the pair looks like the figure 8. Period 8."),
         osc("Kok's galaxy", "******.** ******.** .......** **.....** **.....** **.....** "
             "**....... **.****** **.******",
             "Four arms around a hole in the middle spin like a galaxy, found by Jan Kok in "
@@ -151,7 +152,7 @@ def _still_lifes():
         still("Loaf", ".**. *..* .*.* ..*.",
               "Seven cells shaped like a loaf of bread."),
         still("Boat", "**. *.* .*.",
-              "Five cells, the smallest still life with a hole touching its edge."),
+              "Five cells, the only still life of that size."),
         still("Ship", "**. *.* .**",
               "The boat with one more cell at its stern."),
         still("Tub", ".*. *.* .*.",
@@ -184,9 +185,9 @@ def _guns():
         _life("Guns", "Simkin glider gun",
               cells_of_rle("2o5b2o$2o5b2o2$4b2o$4b2o5$22b2ob2o$21bo5bo$21bo6bo2b2o$"
                            "21b3o3bo3b2o$26bo4$20b2o$20bo$21b3o$23bo!"),
-              "A gun of a longer period found by Michael Simkin in 2015, built around a "
-              "herschel that is turned back on itself. It emits a glider every 120 "
-              "generations.", board=(500, 400), speed=10),
+              "A gun found by Michael Simkin in 2015, four times slower than Gosper's. Watch "
+              "the reaction in its middle run through its long cycle between the blocks. "
+              "It emits a glider every 120 generations.", board=(500, 400), speed=10),
         _life("Guns", "Gun and eater", gun_and_eater,
               "The glider gun with an eater placed across its stream: each glider flies a few "
               "cells and is eaten, and the eater repairs itself in time for the next one. "
@@ -208,26 +209,27 @@ def _methuselahs():
              "Seven cells found by Charles Corderman that grow into a large field of debris "
              "with thirteen escaping gliders. On an endless plane its last reaction ends "
              "at generation 5206. At generation 5206 it has 633 cells; soon after, its "
-             "gliders reach the edge of this board, the tallest the program allows.", board=(3000, 2500)),
+             "gliders reach the edge of this board, the tallest the program allows.",
+             board=(3000, 2500)),
         meth("Diehard", "......*. **...... .*...***",
-             "Seven cells that vanish completely after a long life, the longest known for "
-             "so few cells. It dies out at generation 130."),
+             "Seven cells that vanish completely after a long life, believed to be the "
+             "longest for so few cells that die. It dies out at generation 130."),
         meth("B-heptomino", "*.** ***. .*..",
-             "A very common seven-cell shape that leaves a block, a blinker and two gliders. "
-             "It settles at generation 148 with 28 cells."),
+             "A very common seven-cell shape that often turns up in the middle of larger "
+             "reactions. It settles at generation 148 with 28 cells."),
         meth("Pi-heptomino", "*** *.* *.*",
              "Seven cells shaped like the letter pi that grow into a symmetric display. "
              "It settles at generation 173 with 55 cells."),
         meth("Herschel", "*.. *** *.* ..*",
-             "A seven-cell shape named after the planet's symbol; in many guns and conduits "
-             "it is moved and turned by still lifes. It settles at generation 128 with 24 "
-             "cells."),
+             "Seven cells named after William Herschel, for their likeness to the symbol of "
+             "the planet he found; many guns move and turn herschels. It settles at "
+             "generation 128 with 24 cells."),
         meth("T-tetromino", "*** .*.",
              "Four cells that become four blinkers known as the traffic light. It settles at "
              "generation 9 with 12 cells."),
         meth("Thunderbird", "*** ... .*. .*. .*.",
-             "A row of three above a column of three grows into a symmetric pattern that ends "
-             "in blinkers, boats and blocks. At generation 250 it has 46 cells."),
+             "A row of three above a column of three grows into a symmetric pattern before "
+             "it comes to rest. At generation 250 it has 46 cells."),
     ]
 
 
@@ -244,7 +246,7 @@ def _puffers():
              "A five by five square that also becomes a block-laying switch engine after its "
              "first debris settles. At generation 1000 it has 203 cells."),
         grow("One cell high growth", "********.*****...***......*******.*****",
-             "Thirty-one live cells in one row that grow for ever: the row breaks up into two "
+             "Twenty-eight live cells in one row that grow for ever: the row breaks up into two "
              "block-laying switch engines flying apart. At generation 1000 it has 536 cells."),
         grow("Space rake", "...........**.....**** .........**.**...*...* .........****........* "
              "..........**.....*..*. ...................... ........*............. "
@@ -254,8 +256,8 @@ def _puffers():
              "*..*.............*...* ....*................* *...*............*..*. "
              ".****.................",
              "A rake: a puffer escorted by two lightweight spaceships that moves at half the "
-             "speed of light and fires a glider backwards from every cycle. It emits a "
-             "glider every 20 generations.", board=(600, 400)),
+             "speed of light and leaves a stream of gliders behind. It emits a glider every "
+             "20 generations.", board=(600, 400)),
     ]
 
 
@@ -283,7 +285,7 @@ def _other_rules():
               board=(400, 400)),
         other("Life without death", "012345678/3", ".** **. .*.",
               "The R-pentomino under Flakes, where no cell ever dies: it grows into a lacy "
-              "crystal with long straight ladders. At generation 200 it has 5972 cells.",
+              "crystal that never shrinks. At generation 200 it has 5972 cells.",
               board=(400, 400), speed=20),
         other("Seeds spaceship", "/2", "*.. ..* ..* *..",
               "In Seeds no cell survives, yet these four cells rebuild themselves one cell "
@@ -345,7 +347,8 @@ def _other_rules():
               "the sea has no edge. Period 13.", board=(100, 100), wrap=True, speed=100),
         other("Assimilation", "4567/345", field(7, 30, 40),
               "A small random field under Assimilation grows into diamonds that take in the "
-              "cells around them and come to rest. At generation 100 it has 1206 cells.", board=(300, 300)),
+              "cells around them and come to rest. At generation 100 it has 1206 cells.",
+              board=(300, 300)),
         other("Coral", "45678/3", field(5),
               "A random field under Coral: births as in Conway's Life, survival only with "
               "four or more neighbours, so the cells grow slowly into dense coral. "

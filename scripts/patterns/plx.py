@@ -30,8 +30,8 @@ Pattern(folder, name, game, rule, description, cells=None, rows=None, *, board=N
     states   the count of states 2..25 ("#CCOLORS", written when given).
 
 write(pattern, root) writes root/folder/name.plx with CR LF line ends and returns its path;
-pattern.lines() gives the lines. Helpers: cells_of_rows, cells_of_rle, shift, flip_x, flip_y, rotate
-(quarter turns), bounding_box, soup (a reproducible random field).
+pattern.lines() gives the lines. Helpers: cells_of_rows, cells_of_rle, shift, flip_x, flip_y,
+rotate (quarter turns), bounding_box, soup (a reproducible random field).
 
 Facts a description states are checked by the core test that walks data/Patterns
 (tests/core/test_PatternLibrary.cpp), when they are written in exactly these phrasings

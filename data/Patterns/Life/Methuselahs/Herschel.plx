@@ -4,7 +4,7 @@
 #BOARD 800x800
 #SPEED 0
 #WRAP 0
-#D A seven-cell shape named after the planet's symbol; in many guns
-#D and conduits it is moved and turned by still lifes. It settles
-#D at generation 128 with 24 cells.
+#D Seven cells named after William Herschel, for their likeness to
+#D the symbol of the planet he found; many guns move and turn
+#D herschels. It settles at generation 128 with 24 cells.
 #L A$3A$A.A$..A

@@ -5,6 +5,6 @@
 #SPEED 0
 #WRAP 0
 #D A row of three above a column of three grows into a symmetric
-#D pattern that ends in blinkers, boats and blocks. At generation
-#D 250 it has 46 cells.
+#D pattern before it comes to rest. At generation 250 it has 46
+#D cells.
 #L 3A$$.A$.A$.A

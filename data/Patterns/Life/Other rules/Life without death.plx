@@ -5,6 +5,6 @@
 #SPEED 20
 #WRAP 0
 #D The R-pentomino under Flakes, where no cell ever dies: it grows
-#D into a lacy crystal with long straight ladders. At generation
-#D 200 it has 5972 cells.
+#D into a lacy crystal that never shrinks. At generation 200 it has
+#D 5972 cells.
 #L .AA$AA$.A

@@ -4,6 +4,6 @@
 #BOARD 200x160
 #SPEED 200
 #WRAP 0
-#D Five cells, the smallest still life with a hole touching its
-#D edge. It is a still life.
+#D Five cells, the only still life of that size. It is a still
+#D life.
 #L AA$A.A$.A
