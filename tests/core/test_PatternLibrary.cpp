@@ -31,9 +31,11 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <regex>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -257,6 +259,41 @@ std::string TestName(const testing::TestParamInfo<std::string>& info)
     for (char c : info.param.substr(0, info.param.size() - 4))
         name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
     return name + "_" + std::to_string(info.index);
+}
+
+// The library as a whole, once every game has its folder: enough patterns for each game, and
+// together they use a good part of the rule library's built-in rules.
+TEST(TPatternLibrary, ShowsEveryGameAndManyBuiltInRules)
+{
+    for (int game = gmLife; game <= gmSpecial; ++game)
+        if (!fs::is_directory(kLibrary / TLife::GameName(game)))
+            GTEST_SKIP() << "no folder for " << TLife::GameName(game) << " yet";
+    std::set<std::pair<int, std::string>> used;
+    std::map<int, int> files;
+    const std::vector<std::string> all = LibraryFiles();
+    for (const std::string& file : all) {
+        const TOpened p(file);
+        used.emplace(p.G.Life.Game(), p.G.Board.RuleText());
+        ++files[p.G.Life.Game()];
+    }
+    EXPECT_GE(all.size(), 90u);
+    EXPECT_GE(files[gmLife], 45);
+    for (int game = gmLife; game <= gmSpecial; ++game)
+        EXPECT_GE(files[game], 5) << TLife::GameName(game);
+
+    // Each built-in rule as the board holds it once in force, as the files' rules are.
+    TTestHost host;
+    TGlobals g(host);
+    g.ProgramFolder = PLEXA_PROGRAM_DIR;
+    int builtIn = 0;
+    for (int game = gmLife; game <= gmSpecial; ++game) {
+        for (int i = 0; i < g.Life.Library.EntryCount(game); ++i) {
+            g.Life.SetGame(game);
+            g.Board.SetRules(g.Life.Library.Entry(game, i)->Rule);
+            builtIn += int(used.count({game, g.Board.RuleText()}));
+        }
+    }
+    EXPECT_GE(builtIn, 40);
 }
 
 INSTANTIATE_TEST_SUITE_P(Library, TPatternLibraryTest, testing::ValuesIn(LibraryFiles()), TestName);
