@@ -45,18 +45,24 @@ Facts a description states are checked by the core test that walks data/Patterns
                                         moved by that many cells in both directions
                                         (diagonally) or in one direction (orthogonally),
                                         and no earlier generation is such a copy;
-    "It emits a glider every 30 generations."   from then on the population grows by 5
-                                        cells every 30 generations (checked after warm-up);
+    "It emits a glider every 30 generations."   the population grows by 5 cells every
+                                        30 generations, from every generation of 60..90
+                                        (two to three periods) on;
     "Its population grows by 10 cells every 64 generations."   the same for any count;
-    "It settles at generation 1103 with 116 cells."   from generation 1103 on the
-                                        population repeats with a short period, at that
-                                        generation it is 116, and the generation before does
+    "It settles at generation 1103 with 116 cells."   over the 120 generations from
+                                        1103 on the population repeats with a period of at
+                                        most 30, at 1103 it is 116, and generation 1102 does
                                         not fit that repetition;
     "At generation 100 it has 348 cells."       the population at that generation;
     "It dies out at generation 6."      no cell at generation 6, some at generation 5.
 
 Give the pattern a board large enough that nothing reaches the edge before the checks end
-(about the stated generation plus a few hundred) unless the board wraps on purpose.
+(about the stated generation plus a few hundred) unless the board wraps on purpose. The test
+runs the games that draw random numbers from seed 0, as plexa-cli does by default, so
+`plexa-cli --generations N FILE` shows the population a fact should state. Once all nine game
+folders exist it also wants at least 5 patterns a game, 45 for Life, 90 in all, and at least
+40 of the rule library's built-in rules in use. make-patterns.py refuses a description of
+fewer than two or more than six sentences.
 """
 
 import os
