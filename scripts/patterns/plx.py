@@ -232,7 +232,8 @@ def _description_lines(description):
     lines = []
     for paragraph in description.strip().split("\n"):
         paragraph = " ".join(paragraph.split())
-        lines.extend(textwrap.wrap(paragraph, _DESCRIPTION_WIDTH) or [""])
+        lines.extend(textwrap.wrap(paragraph, _DESCRIPTION_WIDTH, break_long_words=False,
+                                   break_on_hyphens=False) or [""])
     return lines
 
 

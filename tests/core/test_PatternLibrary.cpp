@@ -69,14 +69,14 @@ struct TOpened {
     {
         G.ProgramFolder = PLEXA_PROGRAM_DIR;
         G.Board.SetSize(400, 300);
-        // The games that draw random numbers run as plexa-cli runs them by default.
-        G.Random.Seed(0);
         TInOut io(G);
         const std::string path = (kLibrary / file).string();
         if (!io.ReadPattern(path, true, false)) return;
         PaletteName = io.Pattern().PaletteName;
         FileBoard = {io.Pattern().BoardWidth, io.Pattern().BoardHeight};
         io.OpenPattern(path, false);
+        // The games that draw random numbers run as plexa-cli runs them by default.
+        G.Random.Seed(0);
     }
 
     int32_t Population() const { return G.Board.LiveCount(); }
