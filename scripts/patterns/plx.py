@@ -264,10 +264,11 @@ class Pattern:
     def _fitted_board(self):
         left, top, right, bottom = bounding_box(self.cells)
 
-        def fit(extent, least):
-            return max(least, -(-(extent + 240) // 20) * 20)
+        def fit(extent, least, most):
+            return min(most, max(least, -(-(extent + 240) // 20) * 20))
 
-        return fit(right - left + 1, 200), fit(bottom - top + 1, 160)
+        return (fit(right - left + 1, 200, _BOARD_MAX[0]),
+                fit(bottom - top + 1, 160, _BOARD_MAX[1]))
 
     def path(self, root):
         return os.path.join(root, *self.folder.split("/"), self.name + ".plx")
