@@ -155,7 +155,7 @@ void TfrmMain::Start(const std::string& programFolder, std::unique_ptr<TConfigSt
     setAcceptDrops(true);
     FillPaletteMenu();
     FMouse->SetCursorMode(static_cast<uint8_t>(FConfig->Window.InitialCursorMode));
-    ShowFileInManager();
+    ShowStartFolder();
     ApplyRefresh(kShowEverything);
 }
 

@@ -134,6 +134,8 @@ private:
     // Files (u_MainFiles.cpp).
     void CreateFileManager();
     void FileOpenClick();
+    void OpenSampleClick();
+    QString SamplePatternsFolder() const;
     void FileInsertClick();
     void SaveClick();
     void SaveAsClick();
@@ -144,6 +146,7 @@ private:
     void RefreshDocument();
     void RefreshRecentFiles();
     void ShowFileInManager();
+    void ShowStartFolder();
 
     // Commands with more to do than one call (u_MainCommands.cpp).
     void NewClick();

@@ -12,6 +12,7 @@
 #include "view/u_BoardView.h"
 
 #include <QAction>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -42,6 +43,12 @@ std::string ToPath(const QString& path)
 QString FromPath(const std::string& path)
 {
     return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// Whether the document's name is a file of the person's own that is there.
+bool IsExistingFile(const std::string& name)
+{
+    return name != kNonameFile && name != kClipboardFile && QFileInfo(FromPath(name)).isFile();
 }
 
 } // namespace
@@ -83,6 +90,17 @@ void TfrmMain::CreateFileManager()
 void TfrmMain::FileOpenClick()
 {
     const QString path = AskOpenFile(FromPath(FGlobals->Document.LastDir));
+    if (!path.isEmpty()) OpenFile(path, true);
+}
+
+QString TfrmMain::SamplePatternsFolder() const
+{
+    return FromPath(FGlobals->ProgramFolder + "Patterns");
+}
+
+void TfrmMain::OpenSampleClick()
+{
+    const QString path = AskOpenFile(SamplePatternsFolder());
     if (!path.isEmpty()) OpenFile(path, true);
 }
 
@@ -184,13 +202,27 @@ void TfrmMain::ShowFileInManager()
 {
     const TDocument& document = FGlobals->Document;
     const QString path = FromPath(document.FileName);
-    if (document.FileName != kNonameFile && document.FileName != kClipboardFile &&
-        QFileInfo(path).isFile()) {
+    if (IsExistingFile(document.FileName)) {
         FFileManager->SetFolder(QFileInfo(path).absolutePath());
         FFileManager->SelectFile(QFileInfo(path).absoluteFilePath());
     } else if (FFileManager->Folder().isEmpty()) {
         FFileManager->SetFolder(FromPath(document.LastDir));
     }
+}
+
+// At start without an opened file the panel shows the last file's folder; when that is gone,
+// as at the first start, the sample patterns beside the program.
+void TfrmMain::ShowStartFolder()
+{
+    if (IsExistingFile(FGlobals->Document.FileName)) {
+        ShowFileInManager();
+        return;
+    }
+    const QFileInfo last(FromPath(FConfig->Window.LastFile));
+    if (last.isAbsolute() && last.absoluteDir().exists())
+        FFileManager->SetFolder(last.absolutePath());
+    else if (QFileInfo(SamplePatternsFolder()).isDir())
+        FFileManager->SetFolder(SamplePatternsFolder());
 }
 
 void TfrmMain::dragEnterEvent(QDragEnterEvent* event)

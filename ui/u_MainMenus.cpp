@@ -196,6 +196,7 @@ void TfrmMain::CreateFileAndEditCommands()
     AddCommand("cmdFileOpen", tr("&Open pattern..."), [this] {
         FileOpenClick();
     })->setShortcut(QKeySequence("Ctrl+O"));
+    AddCommand("cmdFileOpenSample", tr("Open sa&mple pattern..."), [this] { OpenSampleClick(); });
     // "<" and ">" are read as characters, whatever keys make them.
     AddCommand("cmdFileOpenNext", tr("Open next &pattern  (>)"), [this] { OpenNextClick(true); });
     AddCommand("cmdFileOpenPrev", tr("Open previous pa&ttern  (<)"),
@@ -526,6 +527,7 @@ void TfrmMain::CreateMenus()
     add(file, {"cmdNew", "cmdRandom", "-", "cmdFileOpen", "cmdFileOpenNext", "cmdFileOpenPrev",
                "cmdClipboardOpen", "cmdFileInsert", "-", "cmdSave", "cmdSaveAs", "-", "cmdToBitmap",
                "cmdPatternDescription", "-", "cmdExit"});
+    file->insertAction(Command("cmdFileOpenNext"), Command("cmdFileOpenSample")); // below Open
 
     QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->setObjectName("mnuEdit");

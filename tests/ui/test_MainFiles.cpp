@@ -206,6 +206,40 @@ private slots:
         QCOMPARE(Started(Temp("garbage.ini"))->Globals().Document.Recent.Limit(), 15);
     }
 
+    void SamplePatternsShowAtTheFirstStartAndOneCommandAway()
+    {
+        QTemporaryDir program;
+        QVERIFY(QDir(program.path()).mkpath("Patterns/Life"));
+        const QString patterns = QDir::cleanPath(program.filePath("Patterns"));
+        const QString settings = Temp("samples.ini");
+        const auto start = [&] {
+            auto w = std::make_unique<TfrmMain>();
+            w->Start(program.path().toStdString() + "/", std::make_unique<TQtConfigStore>(settings),
+                     QString());
+            return w;
+        };
+        {
+            auto w = start();
+            QCOMPARE(w->findChild<TFileManager*>("pnlFileManager")->Folder(), patterns);
+            QString asked;
+            w->AskOpenFile = [&](const QString& folder) {
+                asked = folder;
+                return Data("rle/glider.rle");
+            };
+            w->Command("cmdFileOpenSample")->trigger();
+            QCOMPARE(asked, patterns);
+            QCOMPARE(w->Globals().Board.LiveCount(), 5);
+            const QList<QAction*> items = w->findChild<QMenu*>("mnuFile")->actions();
+            QCOMPARE(items.indexOf(w->Command("cmdFileOpenSample")),
+                     items.indexOf(w->Command("cmdFileOpen")) + 1);
+            w->Config().Window.ReloadLast = false;
+        }
+        // Once a file was opened, a start shows its folder.
+        const QString dataFolder =
+            QDir::cleanPath(QFileInfo(Data("rle/glider.rle")).absolutePath());
+        QCOMPARE(start()->findChild<TFileManager*>("pnlFileManager")->Folder(), dataFolder);
+    }
+
     void NativeFilesAreRegisteredForTheUser()
     {
         QTemporaryDir data;
