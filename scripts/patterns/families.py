@@ -123,8 +123,8 @@ def _weighted_life():
                 rows=["1"], board=(320, 320), palette="Fire024"),
         Pattern(g, "Career", g, rule(g, "Career"),
                 "Conway's Life with the cell above counting twice. The rule is no longer "
-                "symmetric, so a random field does not settle as Life does: its debris "
-                "drifts and grows upwards.",
+                "symmetric, so a random field does not settle as Life does. Its debris "
+                "spreads up and down much faster than sideways.",
                 cells=soup(60, 60, 35, 2718), board=(240, 180), wrap=True),
         Pattern(g, "Midges", g, rule(g, "Midges"),
                 "A random square under Midges, with weights 1 on the corners, 2 on the sides "
@@ -137,8 +137,8 @@ def _weighted_life():
                 cells=soup(40, 40, 40, 909), board=(240, 180), wrap=True),
         Pattern(g, "Pictures", g, rule(g, "Pictures"),
                 "A random square under Pictures, on the four orthogonal neighbours: it "
-                "freezes into a picture of short walls. Watch it settle within a few "
-                "generations.",
+                "grows at once into a picture of short walls. The picture never quite "
+                "freezes: a few walls keep flickering.",
                 cells=soup(80, 60, 40, 1234), board=(240, 180)),
     ]
 
@@ -154,8 +154,9 @@ def _vote_for_life():
                 cells=soup(200, 160, 50, 4679), board=(200, 160), wrap=True, speed=10),
         Pattern(g, "Majority vote", g, rule(g, "Vote"),
                 "Plain majority: a cell is alive when at least 5 of the 9 cells of its "
-                "block are alive. The random field freezes almost at once into blotches "
-                "with ragged edges.",
+                "block are alive. The random field freezes within a few generations into "
+                "blotches with ragged edges. It settles at generation 23 with 15892 "
+                "cells.",
                 cells=soup(200, 160, 50, 5678), board=(200, 160), wrap=True, speed=50),
         Pattern(g, "Fredkin replicator", g, rule(g, "Fredkin"),
                 "Fredkin's rule: a cell is alive when an odd number of the 9 cells of its "
@@ -173,7 +174,8 @@ def _vote_for_life():
                 cells=_disc_soup(45, 55, 4545), board=(200, 160)),
         Pattern(g, "Vote on a square", g, rule(g, "Vote"),
                 "A square with a noisy rim under the majority vote: the noise is voted "
-                "away. The square is left with slightly rounded corners.",
+                "away. The square is left with slightly rounded corners. It settles at "
+                "generation 9 with 2871 cells.",
                 cells=_noisy_square(60, 6, 60), board=(160, 160)),
     ]
 
@@ -194,7 +196,8 @@ def _rules_table():
                 board=(240, 160)),
         Pattern(g, "Car crash", g, rule(g, "Cars"),
                 "Two cars of the Cars table on a collision course. Watch what is left when "
-                "they meet head on.",
+                "they meet head on: the wreck flares up and burns out. It dies out at "
+                "generation 152.",
                 rows=["NLJHFDB" + "." * 40 + "BDFHJLN",
                       "....DBO" + "." * 40 + "OBD....",
                       "....DBO" + "." * 40 + "OBD....",
@@ -228,10 +231,6 @@ def _rules_table():
                 "burst. Their fragments inflate again until the board is full.",
                 cells=soup(20, 20, 30, 1616, states=(1, 2, 15)), board=(240, 180),
                 wrap=True, palette="Contrast024"),
-        Pattern(g, "Cheops", g, rule(g, "Cheops"),
-                "A small seed under the Cheops table grows into a stepped structure like a "
-                "pyramid seen from above. It never stops growing.",
-                rows=["AB", "BA"], legend=LETTERS, board=(240, 240), palette="Contrast024"),
     ]
 
 

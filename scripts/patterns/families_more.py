@@ -163,7 +163,8 @@ def _dave():
                 rows=_DAVE_SHIP, board=(200, 240), **kw),
         Pattern(g, "Dave rockets collide", g, "Dave",
                 "Two rockets of Dave on a collision course, one flying up and one flying "
-                "down. Watch what the crash leaves behind.",
+                "down. They annihilate each other without a trace. It dies out at "
+                "generation 17.",
                 rows=list(reversed(_DAVE_SHIP)) + ["..."] * 30 + _DAVE_SHIP,
                 board=(200, 240), **kw),
         Pattern(g, "Dave soup", g, "Dave",

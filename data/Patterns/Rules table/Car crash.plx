@@ -5,5 +5,6 @@
 #SPEED 20
 #WRAP 0
 #D Two cars of the Cars table on a collision course. Watch what is
-#D left when they meet head on.
+#D left when they meet head on: the wreck flares up and burns out.
+#D It dies out at generation 152.
 #L NLJHFDB40.BDFHJLN$4.DBO40.OBD$4.DBO40.OBD$NLJHFDB40.BDFHJLN

@@ -6,5 +6,6 @@
 #WRAP 0
 #PALETTE Rainbow008
 #D Two rockets of Dave on a collision course, one flying up and one
-#D flying down. Watch what the crash leaves behind.
+#D flying down. They annihilate each other without a trace. It dies
+#D out at generation 17.
 #L .B$.B$BAB$.A31$.A$BAB$.B$.B

@@ -6,7 +6,7 @@
 #WRAP 1
 #D Conway's Life with the cell above counting twice. The rule is no
 #D longer symmetric, so a random field does not settle as Life
-#D does: its debris drifts and grows upwards.
+#D does. Its debris spreads up and down much faster than sideways.
 #L 6A..A.4A..A.AA.A.AA4.A6.A.AA.3A..A.A7.A.A$A5.4A..AA.A6.4A.A3.AA3.A..A
 #L 5.AA..A5.A.A$A3.AA.A4.A.A..5A8.A4.AA5.A..3A..A5.AA$A3.A.A..AA4.A.AA12.
 #L A3.A3.AA3.3A.3A.A.A3.A$AA4.4A10.AA6.A..A.AA..5A..A3.AA3.A$5A8.A..AA3.A

@@ -5,8 +5,8 @@
 #SPEED 20
 #WRAP 0
 #D A random square under Pictures, on the four orthogonal
-#D neighbours: it freezes into a picture of short walls. Watch it
-#D settle within a few generations.
+#D neighbours: it grows at once into a picture of short walls. The
+#D picture never quite freezes: a few walls keep flickering.
 #L ..A.AA.A.A4.AA.A..A.A.AA.A.AA..A3.AA7.A..AA4.AA.A5.A.AA.A3.AA3.A$3.A..
 #L AA4.AA..AA..AA.A..A4.AA.A.A..5A..AA.A8.A5.A..A5.AA..A.A$.A6.AA.A3.AA5.
 #L A4.3A5.A.A..A..A5.A.AA3.A.A..AA.A..A4.A.A$.A..A7.A4.A..3A.A6.4A.AA.A.A
