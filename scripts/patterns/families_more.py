@@ -168,8 +168,8 @@ def _dave():
                 rows=list(reversed(_DAVE_SHIP)) + ["..."] * 30 + _DAVE_SHIP,
                 board=(200, 240), **kw),
         Pattern(g, "Dave soup", g, "Dave",
-                "A random square of both states under Dave: state-1 areas grow as diamonds "
-                "while the state-2 cells eat into them. Watch the texture they leave.",
+                "A random square of both states under Dave. It spreads over the board as "
+                "long diagonal lines of state 2 and small clusters that keep changing.",
                 cells=soup(40, 40, 40, 3, states=(1, 1, 2)), board=(240, 180), **kw),
         Pattern(g, "Dave line", g, "Dave",
                 "A line of 21 state-1 cells under Dave. It grows into a wide diamond.",

@@ -5,9 +5,9 @@
 #SPEED 20
 #WRAP 0
 #PALETTE Rainbow008
-#D A random square of both states under Dave: state-1 areas grow as
-#D diamonds while the state-2 cells eat into them. Watch the
-#D texture they leave.
+#D A random square of both states under Dave. It spreads over the
+#D board as long diagonal lines of state 2 and small clusters that
+#D keep changing.
 #L BB6.B4.BBA.BA.B4.B3.A.B..B4.A$5.A4.BAB.A.A..B.B3.A.ABA.AA.A..A.B$.BB.A
 #L .A.A.A..BA.BAA.AABAA.AA..BAA..BA.AB$3.AABABBA5.B..A7.A3.A4.AB.A$4B3.A
 #L 3.AB.A4.B3.B4.A.AA.B.ABAA$.A.A.A..A..A.B.A..AA..B.A5.A..B..AA$3A5.B..
