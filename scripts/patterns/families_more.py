@@ -169,7 +169,7 @@ def _dave():
                 board=(200, 240), **kw),
         Pattern(g, "Dave soup", g, "Dave",
                 "A random square of both states under Dave. It spreads over the board as "
-                "long diagonal lines of state 2 and small clusters that keep changing.",
+                "long diagonal lines of state 1 and small clusters that keep changing.",
                 cells=soup(40, 40, 40, 3, states=(1, 1, 2)), board=(240, 180), **kw),
         Pattern(g, "Dave line", g, "Dave",
                 "A line of 21 state-1 cells under Dave. It grows into a wide diamond.",

@@ -6,7 +6,7 @@
 #WRAP 0
 #PALETTE Rainbow008
 #D A random square of both states under Dave. It spreads over the
-#D board as long diagonal lines of state 2 and small clusters that
+#D board as long diagonal lines of state 1 and small clusters that
 #D keep changing.
 #L BB6.B4.BBA.BA.B4.B3.A.B..B4.A$5.A4.BAB.A.A..B.B3.A.ABA.AA.A..A.B$.BB.A
 #L .A.A.A..BA.BAA.AABAA.AA..BAA..BA.AB$3.AABABBA5.B..A7.A3.A4.AB.A$4B3.A
