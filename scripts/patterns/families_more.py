@@ -195,7 +195,7 @@ def _traffic():
         Pattern(g, "Traffic jams", g, standard,
                 "The same ring road with about half of the cells taken by cars. " + each +
                 " Jams form out of nothing and creep backwards against the traffic as "
-                "dark stripes, while the cars themselves move on.",
+                "solid bands, while the cars themselves move on.",
                 cells=soup(320, 1, 45, 45), board=(320, 200), wrap=True),
         Pattern(g, "A jam dissolves", g, standard,
                 "A block of 60 cars standing bumper to bumper on an empty ring road. "

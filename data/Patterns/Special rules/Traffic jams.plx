@@ -7,7 +7,7 @@
 #D The same ring road with about half of the cells taken by cars.
 #D Each row of the board is the road one generation later, so cars
 #D drive to the right and time runs downwards. Jams form out of
-#D nothing and creep backwards against the traffic as dark stripes,
+#D nothing and creep backwards against the traffic as solid bands,
 #D while the cars themselves move on.
 #L 3A.A4.A..3A.5A7.A.6A..A4.4A..A5.A.AA..A..A3.A.4A4.A6.A.A.A4.A.A.3A.3A
 #L 4.A..A4.A..3A..A.AA..AA.A4.AA..A3.AA..AA4.AA.A.A5.AA3.4A.4A.A3.A..AA.
