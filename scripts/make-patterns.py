@@ -22,6 +22,7 @@ import plx  # noqa: E402
 # One line per game module of scripts/patterns/.
 MODULES = [
     "life",
+    "families",
 ]
 
 
