@@ -575,7 +575,18 @@ void TBoardView::PaintCells(uint8_t state, std::span<const TCellChange> cells)
 {
     PaintUnderOverlays([&] {
         SelectColor(StateColor(state));
-        for (const TCellChange& c : cells) DrawCell(c.X, c.Y, false, state);
+        if (FSettings.CellSize != 1) {
+            for (const TCellChange& c : cells) DrawCell(c.X, c.Y, false, state);
+            return;
+        }
+        // A pixel a cell: the common case of a whole board in view, painted by the thousand.
+        const int64_t right = int64_t(FViewLeft) + FViewCols,
+                      bottom = int64_t(FViewTop) + FViewRows;
+        for (const TCellChange& c : cells)
+            if (c.X >= FViewLeft && c.X < right && c.Y >= FViewTop && c.Y < bottom) {
+                const int32_t px = c.X - FViewLeft, py = c.Y - FViewTop;
+                FCanvas->FillRect({px, py, px + 1, py + 1});
+            }
     });
 }
 
