@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <vector>
 
 namespace {
 
@@ -331,21 +330,11 @@ template <class TWanted>
 void TRandomFill::FillWhere(const TRandomSettings& settings, const TRect& bounds, TWanted wanted)
 {
     TBoard& board = FGlobals.Board;
-    if (bounds.IsEmpty()) return;
-    // Row by row through the board's row access: cell by cell, the largest board took
-    // seconds. The cells draw their random numbers in the same order as ever.
-    std::vector<uint8_t> row(size_t(board.Width()));
     TProgress progress(FGlobals.Host, bounds.Height() * bounds.Width(), kProgressCells);
     for (int32_t y = bounds.Top; y <= bounds.Bottom; ++y) {
-        board.ReadRow(y, row.data());
-        bool written = false;
         for (int32_t x = bounds.Left; x <= bounds.Right; ++x)
             if (wanted(x, y))
-                if (const auto state = RandomState(settings)) {
-                    row[size_t(x - board.MinX())] = *state;
-                    written = true;
-                }
-        if (written) board.WriteRow(y, row.data());
+                if (const auto state = RandomState(settings)) board.SetCell(x, y, *state);
         progress.Update((int64_t(y) - bounds.Top + 1) * bounds.Width());
     }
 }

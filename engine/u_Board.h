@@ -60,10 +60,6 @@ public:
     // Cells.
     void SetCell(int32_t x, int32_t y, uint8_t state);
     uint8_t GetCell(int32_t x, int32_t y) const;
-    // Whole rows, Width() cells from MinX() on; writing keeps every count as SetCell would.
-    // `y` must lie on the board.
-    void ReadRow(int32_t y, uint8_t* cells) const;
-    void WriteRow(int32_t y, const uint8_t* cells);
     // False when the person declined to clear a modified board.
     bool Clear(bool ask);
     void EmptyCells();
@@ -129,6 +125,8 @@ private:
     TBlockRule BlockRule(const TStepParams& params) const;
     bool StepBlocks(const TBlockRule& rule, bool skipQuiet, bool farReach, bool collect);
     bool StepRow(bool collect);
+    void ReadRow(int32_t y, uint8_t* cells) const;
+    void WriteRow(int32_t y, const uint8_t* cells);
     bool WriteBlocks(int32_t bx, const TBlockResult* results, int count, bool collect);
     // The painting lists: emptied, and told the painter's window when `collect`; then the
     // changes of a written block or row that the window shows. False when a list could not grow.

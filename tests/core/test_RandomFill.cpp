@@ -72,8 +72,8 @@ TEST_F(TRandomFillTest, DensityGovernsHowManyCellsMonoModeSets)
     EXPECT_LT(Board.LiveCount(), 550);
 }
 
-// The fill writes whole rows, yet each cell still takes the random numbers it took when cells
-// were set one by one, row after row: a seed gives the same board as it always did.
+// Each cell takes its random numbers in row order, one random state per wanted cell: a seed
+// gives the same board as it always did.
 TEST_F(TRandomFillTest, ASeedGivesTheCellsOfOneRandomStatePerCellInRowOrder)
 {
     Board.SetStatesCount(4);
