@@ -3,6 +3,7 @@
 #include "base/u_Folder.h"
 #include "base/u_Host.h"
 #include "base/u_LineFile.h"
+#include "base/u_Progress.h"
 #include "base/u_Text.h"
 #include "engine/u_Globals.h"
 #include "io/u_InOut.h"
@@ -20,6 +21,8 @@ constexpr std::string_view kSeedKey = "SeedFile";
 // Set files give at most this many characters to a value.
 constexpr size_t kNumberLength = 20;
 constexpr size_t kSeedNameLength = 80;
+// Fills of more cells than this show their progress.
+constexpr int64_t kProgressCells = 20'000'000;
 
 // The numeric fields by key, in the order a set file is written; the seed file comes last.
 struct TField {
@@ -327,10 +330,13 @@ template <class TWanted>
 void TRandomFill::FillWhere(const TRandomSettings& settings, const TRect& bounds, TWanted wanted)
 {
     TBoard& board = FGlobals.Board;
-    for (int32_t y = bounds.Top; y <= bounds.Bottom; ++y)
+    TProgress progress(FGlobals.Host, bounds.Height() * bounds.Width(), kProgressCells);
+    for (int32_t y = bounds.Top; y <= bounds.Bottom; ++y) {
         for (int32_t x = bounds.Left; x <= bounds.Right; ++x)
             if (wanted(x, y))
                 if (const auto state = RandomState(settings)) board.SetCell(x, y, *state);
+        progress.Update((int64_t(y) - bounds.Top + 1) * bounds.Width());
+    }
 }
 
 void TRandomFill::Seed(const std::string& name)

@@ -131,6 +131,11 @@ private:
     void ReadRow(int32_t y, uint8_t* cells) const;
     void WriteRow(int32_t y, const uint8_t* cells);
     bool WriteBlocks(int32_t bx, const TBlockResult* results, int count, bool collect);
+    // The painting lists: emptied, and told the painter's window when `collect`; then the
+    // changes of a written block or row that the window shows. False when a list could not grow.
+    void ResetPaintLists(bool collect);
+    bool ListBlockChanges(int32_t bx, const TBlockResult& r);
+    bool ListRowChanges(int32_t y, const uint8_t* row);
     void PaintChanges();
     void ReportStepMemoryFailure();
     void RecountStates() const;
@@ -172,10 +177,13 @@ private:
     bool FModified = false;
 
     // Step state: the results of two block columns, and of column 0 which a wrapped board
-    // reads again at its end; the changed cells by new state, for painting; what the last
+    // reads again at its end; the changes the painter shows; what the last
     // step ran with.
     std::unique_ptr<TBlockResult[]> FBlockResults;
     std::array<TChangeList, kMaxStates> FChanges;
+    TBlockList FChangedBlocks;
+    TRect FPaintBlocks;       // the blocks of the painter's window
+    bool FPaintByCell = true; // list changed cells, else changed blocks
     TBlockColumnStep FStepBlockColumn;
     // The row games' current row with ten cells of margin on each side, and their new row.
     std::vector<uint8_t> FRowCells;

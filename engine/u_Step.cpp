@@ -85,7 +85,7 @@ void TBoard::Step(bool draw)
 // Computes and writes the generation; false when the changed cells could not all be collected.
 bool TBoard::ComputeChanges(bool collect)
 {
-    for (TChangeList& list : FChanges) list.Reset();
+    ResetPaintLists(collect);
 
     if (FStepStamp == UINT32_MAX) {
         // Stamps restart; every block is then computed once more.
@@ -213,7 +213,7 @@ bool TBoard::StepBlocks(const TBlockRule& rule, bool skipQuiet, bool farReach, b
 }
 
 // Writes the computed blocks of column bx back, keeping every count. While `collect` holds,
-// the changed cells are also listed by new state; returns whether it still holds.
+// the changes the painter shows are also listed; returns whether it still holds.
 bool TBoard::WriteBlocks(int32_t bx, const TBlockResult* results, int count, bool collect)
 {
     if (count == 0) return collect;
@@ -226,12 +226,7 @@ bool TBoard::WriteBlocks(int32_t bx, const TBlockResult* results, int count, boo
         TBlob& blob = *FSlots[slot];
         const int32_t y0 = FMinY + r.Row * TBlob::kSize;
         FChangedCount += r.ChangedCount;
-        for (int i = 0; collect && i < TBlob::kSize; ++i)
-            for (unsigned rows = r.Changed[i]; collect && rows != 0; rows &= rows - 1) {
-                const int j = __builtin_ctz(rows);
-                const uint8_t state = r.Cells[i][j];
-                collect = FChanges[state].Append(x0 + i, y0 + j, state, FGlobals.Memory);
-            }
+        if (collect) collect = ListBlockChanges(bx, r);
         FLiveCount += r.LiveDelta;
         std::memcpy(blob.Cells, r.Cells, sizeof blob.Cells);
         blob.LiveCount = r.LiveCount;
@@ -241,16 +236,6 @@ bool TBoard::WriteBlocks(int32_t bx, const TBlockResult* results, int count, boo
             ExtendLiveBox(x0, y0, bx, r.Row, r.Born);
     }
     return collect;
-}
-
-// Paints the generation's changes: the emptied cells first, then each live state in order.
-void TBoard::PaintChanges()
-{
-    TStepPainter& painter = *FGlobals.Painter;
-    for (int state = 0; state < kMaxStates; ++state) {
-        const auto items = FChanges[state].Items();
-        if (!items.empty()) painter.PaintCells(uint8_t(state), items);
-    }
 }
 
 void TBoard::ReportStepMemoryFailure()

@@ -1,6 +1,11 @@
 #pragma once
-// Paints the cells a generation wrote, one state at a time; the board view implements it.
+// Paints what a generation wrote; the board view implements it. The painter says which cells
+// it shows, so that the step lists only their changes: on the largest board a generation
+// changes tens of millions of cells, of which a window shows a few thousand.
 
+#include "base/u_Geometry.h"
+
+#include <climits>
 #include <cstdint>
 #include <span>
 
@@ -10,9 +15,21 @@ struct TCellChange {
     uint8_t State;
 };
 
+// What the step lists of a generation's changes for its painter.
+struct TPaintRequest {
+    // The cells shown; changes elsewhere are not listed.
+    TRect Window{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+    // The changed cells by state; otherwise only the changed blocks (board block indices),
+    // for a painter that shows many cells in a pixel and repaints those pixels whole.
+    bool ByCell = true;
+};
+
 class TStepPainter {
 public:
     virtual ~TStepPainter() = default;
+    virtual TPaintRequest PaintRequest() const { return {}; }
     // `state` 0 paints the background; a live state paints with that state's colour.
     virtual void PaintCells(uint8_t state, std::span<const TCellChange> cells) = 0;
+    // The blocks with a changed cell, when the request asked for blocks.
+    virtual void PaintBlocks(std::span<const TPoint> blocks) { (void)blocks; }
 };

@@ -120,12 +120,7 @@ bool TBoard::StepRow(bool collect)
         break;
     }
 
-    // Every column is painted, changed or not, since the new row replaces what the row held.
-    bool collected = true;
-    for (int x = 0; collect && x < width; ++x) {
-        const uint8_t state = FNewRow[size_t(x)];
-        collected = collect = FChanges[state].Append(FMinX + x, target, state, FGlobals.Memory);
-    }
+    const bool collected = !collect || ListRowChanges(target, FNewRow.data());
     WriteRow(target, FNewRow.data());
     FChangedCount = 1;
     FCurrentRow1D = target;

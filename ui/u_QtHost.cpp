@@ -113,8 +113,11 @@ void TQtHost::Refresh(unsigned what)
 
 void TQtHost::ShowProgress(std::string_view text)
 {
-    if (auto* window = qobject_cast<QMainWindow*>(&FWindow))
+    // Painted at once: the long operations that show progress do not all let events run.
+    if (auto* window = qobject_cast<QMainWindow*>(&FWindow)) {
         window->statusBar()->showMessage(ToQString(text));
+        window->statusBar()->repaint();
+    }
 }
 
 void TQtHost::EndProgress()

@@ -550,7 +550,15 @@ void TBoardView::ColorizePattern(int n)
     });
 }
 
-void TBoardView::PaintCells(uint8_t state, std::span<const TCellChange> cells)
+TPaintRequest TBoardView::PaintRequest() const
+{
+    const TRect window{FViewLeft, FViewTop, Narrow(int64_t(FViewLeft) + FViewCols - 1),
+                       Narrow(int64_t(FViewTop) + FViewRows - 1)};
+    return {window, FSettings.CellSize >= 1};
+}
+
+template <class F>
+void TBoardView::PaintUnderOverlays(F&& paint)
 {
     // The overlays are exclusive-or pictures of what lies under them: they are lifted while
     // cells under them change, or lifting them later would bring back the old cells.
@@ -558,10 +566,103 @@ void TBoardView::PaintCells(uint8_t state, std::span<const TCellChange> cells)
     const bool mark = FMarkShown;
     selection.HideFloating();
     if (mark) XorMarkFrame();
-    SelectColor(StateColor(state));
-    for (const TCellChange& c : cells) DrawCell(c.X, c.Y, false, state);
+    paint();
     if (mark) XorMarkFrame();
     selection.ShowFloating();
+}
+
+void TBoardView::PaintCells(uint8_t state, std::span<const TCellChange> cells)
+{
+    PaintUnderOverlays([&] {
+        SelectColor(StateColor(state));
+        if (FSettings.CellSize != 1) {
+            for (const TCellChange& c : cells) DrawCell(c.X, c.Y, false, state);
+            return;
+        }
+        // A pixel a cell: the common case of a whole board in view, painted by the thousand.
+        const int64_t right = int64_t(FViewLeft) + FViewCols,
+                      bottom = int64_t(FViewTop) + FViewRows;
+        for (const TCellChange& c : cells)
+            if (c.X >= FViewLeft && c.X < right && c.Y >= FViewTop && c.Y < bottom) {
+                const int32_t px = c.X - FViewLeft, py = c.Y - FViewTop;
+                FCanvas->FillRect({px, py, px + 1, py + 1});
+            }
+    });
+}
+
+void TBoardView::PaintBlocks(std::span<const TPoint> blocks)
+{
+    if (FSettings.CellSize >= 1 || FViewCols <= 0 || FViewRows <= 0) return;
+    const int32_t k = -FSettings.CellSize;
+    const int32_t pixelCols = (FViewCols + k - 1) / k, pixelRows = (FViewRows + k - 1) / k;
+    FDirty.assign(size_t(pixelCols) * size_t(pixelRows), 0);
+    FDirtyPixels.clear();
+    const TBoard& board = FGlobals.Board;
+    const int64_t right = int64_t(FViewLeft) + FViewCols - 1;
+    const int64_t bottom = int64_t(FViewTop) + FViewRows - 1;
+    for (const TPoint& b : blocks) {
+        const int64_t x0 = int64_t(board.MinX()) + int64_t(b.X) * TBlob::kSize;
+        const int64_t y0 = int64_t(board.MinY()) + int64_t(b.Y) * TBlob::kSize;
+        const int64_t left = std::max<int64_t>(x0, FViewLeft);
+        const int64_t top = std::max<int64_t>(y0, FViewTop);
+        const int64_t last = std::min<int64_t>(x0 + TBlob::kSize - 1, right);
+        const int64_t lowest = std::min<int64_t>(y0 + TBlob::kSize - 1, bottom);
+        if (left > last || top > lowest) continue;
+        for (int64_t py = (top - FViewTop) / k; py <= (lowest - FViewTop) / k; ++py)
+            for (int64_t px = (left - FViewLeft) / k; px <= (last - FViewLeft) / k; ++px) {
+                uint8_t& dirty = FDirty[size_t(py) * size_t(pixelCols) + size_t(px)];
+                if (dirty) continue;
+                dirty = 1;
+                FDirtyPixels.push_back({int32_t(px), int32_t(py)});
+            }
+    }
+    PaintUnderOverlays([&] {
+        for (const TPoint& p : FDirtyPixels) {
+            SelectColor(StateColor(PixelState(p.X, p.Y)));
+            FCanvas->FillRect({p.X, p.Y, p.X + 1, p.Y + 1});
+        }
+    });
+}
+
+uint8_t TBoardView::PixelState(int32_t px, int32_t py) const
+{
+    const int32_t k = -FSettings.CellSize;
+    const int64_t x0 = int64_t(FViewLeft) + int64_t(px) * k;
+    const int64_t y0 = int64_t(FViewTop) + int64_t(py) * k;
+    const int64_t x1 = std::min<int64_t>(x0 + k - 1, int64_t(FViewLeft) + FViewCols - 1);
+    const int64_t y1 = std::min<int64_t>(y0 + k - 1, int64_t(FViewTop) + FViewRows - 1);
+    if (!FSettings.OptSubzoomRedraw) {
+        const int32_t count = FGlobals.Board.StatesCount();
+        const uint8_t top = uint8_t(std::max(count - 1, 1));
+        return TopStateIn({int32_t(x0), int32_t(y0), int32_t(x1), int32_t(y1)}, top);
+    }
+    // The one cell of the pixel on multiples of k, as PaintShape picks it.
+    const auto sample = [k](int64_t first) { return first + (k - (first % k + k) % k) % k; };
+    const int64_t x = sample(x0), y = sample(y0);
+    if (x > x1 || y > y1) return 0;
+    return FGlobals.Board.GetCell(int32_t(x), int32_t(y));
+}
+
+uint8_t TBoardView::TopStateIn(const TRect& cells, uint8_t top) const
+{
+    const TBoard& board = FGlobals.Board;
+    const TPoint first = board.CellToBlock(cells.Left, cells.Top);
+    const TPoint last = board.CellToBlock(cells.Right, cells.Bottom);
+    uint8_t best = 0;
+    for (int32_t bx = first.X; bx <= last.X; ++bx)
+        for (int32_t by = first.Y; by <= last.Y; ++by) {
+            const TBlob& blob = board.BlobAt(bx, by);
+            if (blob.LiveCount == 0) continue;
+            const int32_t x0 = board.MinX() + bx * TBlob::kSize;
+            const int32_t y0 = board.MinY() + by * TBlob::kSize;
+            const int i1 = std::min(cells.Right - x0, TBlob::kSize - 1);
+            const int j0 = std::max(cells.Top - y0, 0);
+            const int j1 = std::min(cells.Bottom - y0, TBlob::kSize - 1);
+            for (int i = std::max(cells.Left - x0, 0); i <= i1; ++i)
+                for (int j = j0; j <= j1; ++j) best = std::max(best, blob.Cells[i][j]);
+            if (best >= top) return best;
+        }
+    return best;
 }
 
 void TBoardView::XorCells(std::span<const TPoint> cells)

@@ -129,7 +129,11 @@ public:
     // Gives every live cell a random state 1..n and repaints it.
     void ColorizePattern(int n);
 
+    // The window of the last redraw; in sub-zoom the changed blocks, whose pixels are then
+    // painted whole from the board, as a redraw would paint them.
+    TPaintRequest PaintRequest() const override;
     void PaintCells(uint8_t state, std::span<const TCellChange> cells) override;
+    void PaintBlocks(std::span<const TPoint> blocks) override;
     void XorCells(std::span<const TPoint> cells) override;
     void ShowFrame(const TRect& rect, bool show) override { DrawMarkRect(rect, show); }
 
@@ -152,6 +156,13 @@ private:
     // Calls f(x, y, state) for every live cell of the collected blocks.
     template <class F>
     void ForEachCollectedCell(F&& f) const;
+    // In sub-zoom: the state whose colour a redraw leaves on pixel (px, py).
+    uint8_t PixelState(int32_t px, int32_t py) const;
+    // The highest state of the cells in the rectangle, looking no further once `top` is seen.
+    uint8_t TopStateIn(const TRect& cells, uint8_t top) const;
+    // Runs `paint` with the exclusive-or overlays lifted.
+    template <class F>
+    void PaintUnderOverlays(F&& paint);
     void XorMarkFrame();
     void HideMarkRect();
 
@@ -170,4 +181,7 @@ private:
     bool FMarkShown = false;
     TPixelRect FMarkRect;
     std::vector<TPoint> FBlocks;
+    // Sub-zoom painting: which pixels a generation touched, as flags and as a list.
+    std::vector<uint8_t> FDirty;
+    std::vector<TPoint> FDirtyPixels;
 };

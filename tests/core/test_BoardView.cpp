@@ -6,6 +6,7 @@
 #include <array>
 #include <climits>
 #include <memory>
+#include <random>
 #include <set>
 #include <tuple>
 #include <utility>
@@ -592,3 +593,44 @@ TEST_F(TBoardViewTest, RedrawOfTheLargestBoardPaintsOnlyTheWindow)
 }
 
 } // namespace
+
+// Only the changes inside the window are listed, and in sub-zoom the touched pixels are painted
+// whole from the board; either way a drawn run leaves what a full repaint would paint.
+TEST_F(TBoardViewTest, DrawnSoupsLeaveWhatARedrawPaintsAtEveryZoomAndAfterPans)
+{
+    G.Painter = &View;
+    Board.SetSize(2000, 400);
+    struct TCase {
+        int32_t Size;
+        bool Sampled;
+        int Game;
+        const char* Rule;
+    };
+    const TCase cases[] = {
+        {7, false, gmLife, "23/3"},           {1, false, gmLife, "23/3"},
+        {-2, false, gmLife, "23/3"},          {-16, false, gmLife, "23/3"},
+        {-4, true, gmLife, "23/3"},           {-2, false, gmGenerations, "345/2/4"},
+        {-8, false, gmGenerations, "345/2/4"}};
+    for (const TCase& c : cases) {
+        UseGame(c.Game, c.Rule);
+        Use(c.Size, false);
+        TViewSettings s = View.Settings();
+        s.OptSubzoomRedraw = c.Sampled;
+        View.ApplySettings(s);
+        Board.EmptyCells();
+        std::mt19937 random(uint32_t(c.Size + 100));
+        for (int32_t y = -150; y < 150; ++y)
+            for (int32_t x = -900; x < 900; ++x)
+                if (random() % 3 == 0) Board.SetCell(x, y, 1);
+        View.CenterOn(-700, -100, false);
+        View.Redraw();
+        for (const int pan : {0, int(pdRight), int(pdDown)}) {
+            if (pan != 0) View.Pan(pan, 10);
+            for (int i = 0; i < 4; ++i) Board.Step(true);
+            const auto painted = Canvas->Pixels;
+            View.Redraw();
+            EXPECT_EQ(Canvas->Pixels, painted) << c.Size << " " << c.Rule << " pan " << pan;
+        }
+    }
+    G.Painter = nullptr;
+}

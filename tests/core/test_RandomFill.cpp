@@ -72,6 +72,46 @@ TEST_F(TRandomFillTest, DensityGovernsHowManyCellsMonoModeSets)
     EXPECT_LT(Board.LiveCount(), 550);
 }
 
+// Each cell takes its random numbers in row order, one random state per wanted cell: a seed
+// gives the same board as it always did.
+TEST_F(TRandomFillTest, ASeedGivesTheCellsOfOneRandomStatePerCellInRowOrder)
+{
+    Board.SetStatesCount(4);
+    S rect = Solid(S::rsRectangle, S::rkArea);
+    rect.Mode = S::rmColor;
+    rect.FillUniform = false;
+    rect.Density = 37;
+    rect.AreaX1 = -60, rect.AreaY1 = -30, rect.AreaX2 = 45, rect.AreaY2 = 70;
+    S disc = Solid(S::rsCircle, S::rkArea);
+    disc.Mode = S::rmMono;
+    disc.Interior = false;
+    disc.Density = 50;
+    disc.CircleX = 7, disc.CircleY = -3, disc.CircleRadius = 60;
+    for (const S& s : {rect, disc}) {
+        G.Random.Seed(77);
+        Fill(s);
+        TGlobals other(Host);
+        other.Board.SetSize(200, 200);
+        other.Board.SetStatesCount(4);
+        other.Random.Seed(77);
+        TInOut otherInOut(other);
+        TRandomFill reference(other, otherInOut);
+        int mismatches = 0;
+        for (int32_t y = Board.MinY(); y <= Board.MaxY(); ++y)
+            for (int32_t x = Board.MinX(); x <= Board.MaxX(); ++x) {
+                const int64_t dx = x - 7, dy = y + 3;
+                const bool wanted = s.Shape == S::rsCircle ? dx * dx + dy * dy > 60 * 60
+                                                           : TRect{-60, -30, 45, 70}.Contains(x, y);
+                uint8_t expected = 0;
+                if (wanted)
+                    if (const auto state = reference.RandomState(s)) expected = *state;
+                mismatches += Board.GetCell(x, y) != expected;
+            }
+        EXPECT_EQ(mismatches, 0) << s.Shape;
+        EXPECT_EQ(Board.LiveCount(), CountIn(Board.Extents()));
+    }
+}
+
 TEST_F(TRandomFillTest, UniformColorGivesEveryCellAStateAboutOneInNOfThemZero)
 {
     Board.SetStatesCount(4);
