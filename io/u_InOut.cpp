@@ -28,7 +28,7 @@ std::string WithExtension(const std::string& fileName, const char* extension)
     return std::filesystem::path(fileName).replace_extension(extension).string();
 }
 
-void Warn(THost& host, const std::string& fileName, const char* what)
+void Warn(THost& host, const std::string& fileName, const std::string& what)
 {
     host.ShowMessage("File \n[" + fileName + "]\n" + what, "Warning", TMsgIcon::Warning,
                      TMsgButtons::Ok);
@@ -122,7 +122,12 @@ void TInOut::OpenPattern(const std::string& fileName, bool keepBoard)
         FGlobals.Document.TakeFileName(fileName);
         FGlobals.Document.Description = FPattern.Description;
     }
-    PlaceCells();
+    if (const size_t left = PlaceCells(); left > 0) {
+        Warn(FGlobals.Host, fileName,
+             " is larger than the board of " + std::to_string(board.Width()) + " x " +
+                 std::to_string(board.Height()) + " cells: " + std::to_string(left) + " of its " +
+                 std::to_string(FPattern.Cells.size()) + " cells were left out.");
+    }
     if (!keepBoard) {
         if (FGlobals.Undo.Settings().ResetOnNew) FGlobals.Undo.Clear();
         board.SetModified(false);
@@ -153,15 +158,26 @@ void TInOut::ApplySettings()
     ApplyNativeVersionAdjustment(p, board, FGlobals.Life.WLife);
 }
 
-void TInOut::PlaceCells()
+size_t TInOut::PlaceCells()
 {
     TBoard& board = FGlobals.Board;
     const TRect cells = FPattern.MinRectangle(board.Extents());
-    TPoint offset = CentringOffset(cells);
+    // 64 bits: the cells of a hostile file may span the whole int32 plane.
+    const TPoint centring = CentringOffset(cells);
+    const int64_t dx = centring.X;
     // One-dimensional games grow downwards from the top row.
-    if (FGlobals.Life.Dimension() == 1) offset.Y = board.MinY() - cells.Top;
-    for (const TLoadedCell& c : FPattern.Cells)
-        board.SetCell(int32_t(int64_t(c.X) + offset.X), int32_t(int64_t(c.Y) + offset.Y), c.State);
+    const int64_t dy =
+        FGlobals.Life.Dimension() == 1 ? int64_t(board.MinY()) - cells.Top : centring.Y;
+    size_t left = 0;
+    for (const TLoadedCell& c : FPattern.Cells) {
+        const int64_t x = c.X + dx;
+        const int64_t y = c.Y + dy;
+        if (x < board.MinX() || x > board.MaxX() || y < board.MinY() || y > board.MaxY())
+            ++left;
+        else
+            board.SetCell(int32_t(x), int32_t(y), c.State);
+    }
+    return left;
 }
 
 TSaveFormat TInOut::OptimalFormat(int32_t width) const

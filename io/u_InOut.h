@@ -46,8 +46,9 @@ public:
     // when it gave no cell), then putting it on the board.
     bool ReadPattern(const std::string& fileName, bool reportMissing, bool textLoaded);
     void OpenPattern(const std::string& fileName, bool keepBoard);
-    // Places the pattern's cells centred on the board, or from its top row in one dimension.
-    void PlaceCells();
+    // Places the pattern's cells centred on the board, or from its top row in one dimension;
+    // the number of cells that fell outside the board.
+    size_t PlaceCells();
 
     // Saves the board's live cells; `fileName` takes the extension the format implies. False
     // (after a message) when the file could not be written: the old file is then untouched.

@@ -5,7 +5,6 @@
 
 void TLoadedPattern::AddCell(int32_t x, int32_t y, uint8_t state)
 {
-    if (x < -kCoordLimit || x > kCoordLimit || y < -kCoordLimit || y > kCoordLimit) return;
     if (Cells.size() >= kMaxCells) return;
     Cells.push_back({x, y, state});
 }

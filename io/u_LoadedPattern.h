@@ -16,10 +16,8 @@ struct TLoadedCell {
 };
 
 struct TLoadedPattern {
-    // No board is wider or taller than these; cells read farther out than a pattern that could
-    // still fit are dropped, so a hostile file cannot make the list grow without bound.
-    static constexpr int32_t kCoordLimit = 200000;
-    // The largest board's area: more cells than that can never all be placed.
+    // The largest board's area: more cells than that can never all be placed. Cells may lie
+    // anywhere in the int32 plane; opening centres them and keeps those the board can hold.
     static constexpr size_t kMaxCells = size_t(100000) * 2500;
 
     std::vector<TLoadedCell> Cells;

@@ -1,11 +1,13 @@
 #include "io/u_Rle.h"
 
 #include "base/u_Text.h"
+#include "engine/u_Run.h"
 #include "io/u_LoadedPattern.h"
 #include "io/u_RunLength.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -52,6 +54,16 @@ int32_t LeadingNumber(std::string_view text)
     return SafeInt(text.substr(0, digits));
 }
 
+// Boards come in steps of this many cells; a grid between two steps gets the larger board, so
+// that none of its cells is cut off.
+constexpr int64_t kBoardStep = 20;
+
+int32_t BoardCovering(int32_t size)
+{
+    const int64_t covering = (int64_t(size) + kBoardStep - 1) / kBoardStep * kBoardStep;
+    return static_cast<int32_t>(std::min<int64_t>(covering, std::numeric_limits<int32_t>::max()));
+}
+
 // A bounded grid as other programs append it to the rule: a type letter, the width, ",", the
 // height, maybe more (shifts) that no board here has. Only a torus and a plane with both sizes
 // given map onto a board; other grids keep the defaults.
@@ -65,8 +77,8 @@ void ReadBoundedGrid(std::string_view grid, TLoadedPattern& pattern)
     const int32_t height = LeadingNumber(grid.substr(comma + 1));
     if (width <= 0 || height <= 0) return;
     pattern.Wrap = torus ? 1 : 0;
-    pattern.BoardWidth = width;
-    pattern.BoardHeight = height;
+    pattern.BoardWidth = BoardCovering(width);
+    pattern.BoardHeight = BoardCovering(height);
 }
 
 // The rule token of a header, which other programs may follow with "," and further fields or
@@ -77,6 +89,17 @@ void ReadRuleToken(std::string_view token, TLoadedPattern& pattern)
     const size_t colon = token.find(':');
     pattern.Rule = token.substr(0, colon);
     if (colon != std::string_view::npos) ReadBoundedGrid(token.substr(colon + 1), pattern);
+}
+
+// The run interval of the speed table nearest to frames per second `fps`: a frame every
+// 1000 / fps milliseconds. Without a positive number the speed is left alone.
+int32_t IntervalOfFps(int32_t fps)
+{
+    if (fps <= 0) return -1;
+    const double wanted = 1000.0 / fps;
+    return *std::min_element(
+        kSpeedTable.begin(), kSpeedTable.end(),
+        [wanted](int32_t a, int32_t b) { return std::abs(a - wanted) < std::abs(b - wanted); });
 }
 
 class TRleReader {
@@ -127,6 +150,12 @@ void TRleReader::ReadHeader(std::string_view line)
         int pos = static_cast<int>(at + key.size()) + 1;
         ReadRuleToken(ExtractField(line, pos, " ="), FPattern);
         break;
+    }
+    if (const size_t at = line.find("fps"); at != std::string_view::npos) {
+        int pos = static_cast<int>(at) + 4; // 1-based, just after the word
+        if (const int32_t interval = IntervalOfFps(LeadingNumber(ExtractField(line, pos, " =,")));
+            interval >= 0)
+            FPattern.Speed = interval;
     }
 }
 
@@ -191,11 +220,12 @@ void TRunCursor::NextRows(int64_t count, int64_t rowStart)
 
 void TRunCursor::AddRun(TLoadedPattern& pattern, int64_t count, uint8_t state)
 {
-    // Only the part of the run that AddCell would keep is visited.
-    const int64_t limit = TLoadedPattern::kCoordLimit;
-    if (FY >= -limit && FY <= limit) {
-        const int64_t last = std::min(FX + count - 1, limit);
-        for (int64_t x = std::max(FX, -limit); x <= last; ++x)
+    // Only the part of the run that has int32 coordinates is visited.
+    constexpr int64_t kLow = std::numeric_limits<int32_t>::min();
+    constexpr int64_t kHigh = std::numeric_limits<int32_t>::max();
+    if (FY >= kLow && FY <= kHigh) {
+        const int64_t last = std::min(FX + count - 1, kHigh);
+        for (int64_t x = std::max(FX, kLow); x <= last; ++x)
             pattern.AddCell(static_cast<int32_t>(x), static_cast<int32_t>(FY), state);
     }
     Advance(FX, count);

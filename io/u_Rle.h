@@ -49,7 +49,9 @@ private:
 std::string_view CommentText(std::string_view line);
 
 // True when a header line was seen or at least one cell was added. A bounded-grid suffix of the
-// rule (":T100,80" a torus, ":P100,80" a plane) is taken off the rule and sets wrap and board.
+// rule (":T100,80" a torus, ":P100,80" a plane) is taken off the rule and sets wrap and a board
+// that holds the whole grid. "fps = N" in the header sets the speed: the interval of the speed
+// table nearest to 1000 / N milliseconds.
 bool ReadRle(const std::vector<std::string>& lines, TLoadedPattern& pattern);
 
 // The lines of an RLE file for `rect`: header (with the rule unless it is "23/3"), run data

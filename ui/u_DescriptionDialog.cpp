@@ -26,12 +26,16 @@ QString JoinLines(const std::vector<std::string>& lines)
     return text.join('\n');
 }
 
-// Every line of the text, empty ones included; an empty text has no lines at all.
+// Every line of the text, empty ones included; an empty text has no lines at all. A line break
+// at the very end only ends the last line: it starts no empty one, so that saving and reopening
+// never grows the description.
 std::vector<std::string> SplitLines(const QString& text)
 {
     std::vector<std::string> lines;
     if (text.isEmpty()) return lines;
-    for (const QString& line : text.split('\n')) lines.push_back(line.toStdString());
+    QStringList pieces = text.split('\n');
+    if (pieces.back().isEmpty()) pieces.removeLast();
+    for (const QString& line : pieces) lines.push_back(line.toStdString());
     return lines;
 }
 

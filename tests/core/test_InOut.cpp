@@ -98,6 +98,43 @@ TEST_F(TInOutTest, BoardGrowsToFitAPatternWithoutASize)
     EXPECT_EQ(Board.Width(), 1000) << "never smaller than the board was";
 }
 
+// What a file carries beyond its cells: far placement, sizes past the largest board, grids
+// between board steps and the RLE frame rate.
+TEST_F(TInOutTest, FarOversizeAndGridPatternsOpenWithEveryCellThatFits)
+{
+    const struct {
+        const char *Name, *Text;
+        int32_t Live, Width, Height, Speed;
+        const char* Message; // the end of the warning, none when empty
+    } cases[] = {
+        // Re-centred: the three cells end up around (0, 0).
+        {"far.lif", "#Life 1.05\n#P 250000 10\n***\n", 3, 600, 600, -1, ""},
+        // 210 515 columns: the two end cells lie beyond the largest board's 100 000.
+        {"wide.rle", "x = 210515, y = 3\no100000b100000b10513bo$$o100000b5256bo!\n", 1, 100000, 600,
+         -1, " is larger than the board of 100000 x 600 cells: 3 of its 4 cells were left out."},
+        {"torus.rle", "x = 30, y = 21, rule = B3/S23:T30,21\no28bo20$o28bo!\n", 4, 40, 40, -1, ""},
+        {"fps.rle", "x = 1, y = 1, fps = 10\no!\n", 1, 600, 600, 100, ""},
+        {"fps60.rle", "x = 1, y = 1, rule = B3/S23, fps=60\no!\n", 1, 600, 600, 20, ""},
+    };
+    for (const auto& c : cases) {
+        Board.SetSize(300, 300);
+        G.Run.SetInterval(500);
+        Host.Messages.clear();
+        ASSERT_TRUE(InOut.OpenLifeFile(File(c.Name, c.Text), true, false, false)) << c.Name;
+        EXPECT_EQ(Board.LiveCount(), c.Live) << c.Name;
+        EXPECT_EQ(Board.Width(), c.Width) << c.Name;
+        EXPECT_EQ(Board.Height(), c.Height) << c.Name;
+        EXPECT_EQ(G.Run.Interval(), c.Speed < 0 ? 500 : c.Speed) << c.Name;
+        if (*c.Message) {
+            ASSERT_EQ(Host.Messages.size(), 1u) << c.Name;
+            EXPECT_TRUE(Host.Messages[0].Text.ends_with(c.Message)) << Host.Messages[0].Text;
+        } else {
+            EXPECT_TRUE(Host.Messages.empty()) << c.Name;
+        }
+    }
+    EXPECT_EQ(Board.MinRectangle().Width(), 1);
+}
+
 TEST_F(TInOutTest, CentresWithTruncatingDivision)
 {
     // Cells from x = 0 to 4: ox = -((0 + 4 + 1) / 2) = -2; the pattern's y spans 0..0: oy = 0.

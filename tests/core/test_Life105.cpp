@@ -119,11 +119,16 @@ TEST(Life105Read, HostileCountsAndOriginsStayBounded)
     ReadLife105({"#P 2147483647 -2147483648", "100000*", "#P -2147483648 0",
                  "100000*100000.100000*", "#P 99999999999 0", "*"},
                 pattern); // a number past the int32 range reads as 0
-    EXPECT_EQ(Describe(pattern.Cells), Describe({{0, 0, 1}}));
+    // Runs stop at the int32 edge; far but whole blocks are kept for opening to centre.
+    ASSERT_EQ(pattern.Cells.size(), 200002u);
+    EXPECT_EQ(Describe({pattern.Cells.front()}), Describe({{2147483647, -2147483648, 1}}));
+    EXPECT_EQ(Describe({pattern.Cells[100001]}), Describe({{-2147483648 + 200000, 0, 1}}));
+    EXPECT_EQ(Describe({pattern.Cells.back()}), Describe({{0, 0, 1}}));
 
     pattern.Reset();
-    ReadLife105({"#P 199999 -200000", "10*"}, pattern);
-    EXPECT_EQ(Describe(pattern.Cells), Describe({{199999, -200000, 1}, {200000, -200000, 1}}));
+    ReadLife105({"#P 250000 10", "3*"}, pattern);
+    EXPECT_EQ(Describe(pattern.Cells),
+              Describe({{250000, 10, 1}, {250001, 10, 1}, {250002, 10, 1}}));
 }
 
 TEST(Life105Write, HeaderAndRowsAsDocumented)

@@ -7,15 +7,13 @@
 namespace {
 constexpr int32_t kMin32 = std::numeric_limits<int32_t>::min();
 constexpr int32_t kMax32 = std::numeric_limits<int32_t>::max();
-constexpr int32_t kLimit = TLoadedPattern::kCoordLimit;
 } // namespace
 
-TEST(LoadedPattern, AddCellDropsCellsBeyondTheCoordinateLimit)
+// Where a pattern lies does not matter: opening centres it.
+TEST(LoadedPattern, AddCellKeepsCellsAnywhere)
 {
     TLoadedPattern pattern;
-    const TPoint kept[] = {{kLimit, 0}, {-kLimit, kLimit}, {0, -kLimit}};
-    const TPoint dropped[] = {{kLimit + 1, 0}, {-kLimit - 1, 0}, {0, kMin32}, {kMax32, kMax32}};
-    for (TPoint p : dropped) pattern.AddCell(p.X, p.Y, 1);
+    const TPoint kept[] = {{250000, 10}, {0, kMin32}, {kMax32, kMax32}};
     for (TPoint p : kept) pattern.AddCell(p.X, p.Y, 2);
     ASSERT_EQ(pattern.Cells.size(), std::size(kept));
     for (size_t i = 0; i < std::size(kept); ++i) {

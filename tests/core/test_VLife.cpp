@@ -69,11 +69,15 @@ TEST(VLifeRead, SuccessNeedsACell)
     EXPECT_TRUE(ReadVLife({"0,0"}, pattern));
 }
 
-TEST(VLifeRead, FarCoordinatesAreDropped)
+// Far cells are kept where they are (opening centres them); numbers past int32 read as 0.
+TEST(VLifeRead, FarCoordinatesAreKept)
 {
     const TLoadedPattern pattern = Read(
         {"2147483647,-2147483648", "-200001,0", "0,200001", "99999999999,5", "200000,-200000"});
-    EXPECT_EQ(SetOf(pattern), (TCellSet{{5, 0}, {-200000, 200000}}));
+    EXPECT_EQ(
+        SetOf(pattern),
+        (TCellSet{
+            {-2147483648, 2147483647}, {0, -200001}, {200001, 0}, {5, 0}, {-200000, 200000}}));
 }
 
 TEST(VLifeRoundTrip, RandomCellsComeBackInPlace)

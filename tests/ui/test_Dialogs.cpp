@@ -1,6 +1,7 @@
 #include "base/u_Caption.h"
 #include "base/u_Host.h"
 #include "engine/u_Globals.h"
+#include "io/u_InOut.h"
 #include "ui/u_AboutDialog.h"
 #include "ui/u_DescriptionDialog.h"
 #include "ui/u_UndoDialog.h"
@@ -9,6 +10,7 @@
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -195,6 +197,30 @@ private slots:
             Child<QPushButton>(dialog, "cmdOk")->click();
         }));
         QVERIFY(s.G.Document.Description.empty());
+    }
+
+    // A text ending in a line break gains no empty last line, so saving and reopening never
+    // grows the description.
+    void DescriptionSurvivesASaveAndReopenUnchanged()
+    {
+        TSetup s;
+        TInOut io(s.G);
+        QTemporaryDir folder;
+        std::string file = folder.path().toStdString() + "/noted.rle";
+        TfrmDescription dialog(nullptr);
+        for (int round = 0; round < 2; ++round) {
+            QVERIFY(Execute(dialog, s.G, [&] {
+                auto* memo = Child<QPlainTextEdit>(dialog, "Memo1");
+                if (round == 1) QCOMPARE(memo->toPlainText(), QString("first\n\nthird"));
+                memo->setPlainText("first\n\nthird\n"); // typed with Enter at the end
+                Child<QPushButton>(dialog, "cmdOk")->click();
+            }));
+            QCOMPARE(s.G.Document.Description, (TLines{"first", "", "third"}));
+            QVERIFY(io.SaveFile(file, TSaveFormat::Rle));
+            s.G.Document.Description.clear();
+            QVERIFY(io.OpenLifeFile(file, true, false, false));
+            QCOMPARE(s.G.Document.Description, (TLines{"first", "", "third"}));
+        }
     }
 
     void DescriptionCancelChangesNothing()

@@ -243,7 +243,7 @@ private slots:
     void NativeFilesAreRegisteredForTheUser()
     {
         QTemporaryDir data;
-        RegisterFileType("/opt/plexa/plexa", data.path());
+        RegisterFileTypes("/opt/plexa/plexa", data.path(), {".PLX"});
         QFile mime(data.filePath("mime/packages/plexa.xml"));
         QVERIFY(mime.open(QIODevice::ReadOnly));
         const QByteArray type = mime.readAll();
@@ -255,7 +255,7 @@ private slots:
         // A second start finds everything in place and writes nothing.
         const QDateTime written = QFileInfo(mime).lastModified();
         QTest::qWait(20);
-        RegisterFileType("/opt/plexa/plexa", data.path());
+        RegisterFileTypes("/opt/plexa/plexa", data.path(), {".PLX"});
         QCOMPARE(QFileInfo(mime).lastModified(), written);
     }
 
