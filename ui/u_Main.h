@@ -110,8 +110,7 @@ private:
 
     // Keeping the window current (u_Main.cpp). kShowEverything: every part of the window that
     // shows state; not the view actions that fit or centre it.
-    static constexpr unsigned kShowEverything =
-        ~0u & ~(rfFitView | rfPatternOpened | rfCenterView);
+    static constexpr unsigned kShowEverything = ~0u & ~(rfFitView | rfPatternOpened | rfCenterView);
     void HostRefresh(unsigned what);
     void ApplyRefresh(unsigned what);
     void FlushRefresh();

@@ -271,8 +271,7 @@ void TfrmMain::CreateFileAndEditCommands()
     FWhileActive.push_back({Command("cmdSelClear"), {QKeySequence(Qt::Key_Delete)}});
     FWhileActive.push_back({Command("cmdSelRotate90"), {QKeySequence(Qt::Key_Tab)}});
     // Written as Shift+Tab, the key the menu shows; Qt matches it to Backtab as well.
-    FWhileActive.push_back(
-        {Command("cmdSelRotate270"), {QKeySequence(Qt::SHIFT | Qt::Key_Tab)}});
+    FWhileActive.push_back({Command("cmdSelRotate270"), {QKeySequence(Qt::SHIFT | Qt::Key_Tab)}});
 }
 
 void TfrmMain::CreateViewCommands()

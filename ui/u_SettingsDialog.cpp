@@ -796,10 +796,10 @@ void TfrmSettings::UpdatePalette()
             host.ShowMessage("First mark the palette to be overwritten!", "Palette",
                              TMsgIcon::Information, TMsgButtons::Ok);
         else
-            answer = host.ShowMessage("Do you really want to overwrite the selected palette with "
-                                      "current colors?",
-                                      "Please confirm", TMsgIcon::Question,
-                                      TMsgButtons::YesNoDefaultNo);
+            answer =
+                host.ShowMessage("Do you really want to overwrite the selected palette with "
+                                 "current colors?",
+                                 "Please confirm", TMsgIcon::Question, TMsgButtons::YesNoDefaultNo);
     });
     if (answer != TMsgAnswer::Yes) return;
     FillColors();

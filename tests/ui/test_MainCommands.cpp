@@ -452,7 +452,8 @@ private slots:
         t.w.Config().Window.OpenAction = 0;
         view.SetViewOrigin(t.G().Board.MinX(), t.G().Board.MinY());
         const TPoint before{view.ViewLeft(), view.ViewTop()};
-        QVERIFY(t.w.InOut().OpenLifeFile(PLEXA_TEST_DATA_DIR "/rle/glider.rle", true, false, false));
+        QVERIFY(
+            t.w.InOut().OpenLifeFile(PLEXA_TEST_DATA_DIR "/rle/glider.rle", true, false, false));
         QCOMPARE((TPoint{view.ViewLeft(), view.ViewTop()}), before);
 
         // The shape command and its button show the shape in force, each its own picture.
