@@ -197,7 +197,7 @@ def _traffic():
                 " Jams form out of nothing and creep backwards against the traffic as "
                 "solid bands, while the cars themselves move on.",
                 cells=soup(320, 1, 45, 45), board=(320, 200), wrap=True),
-        Pattern(g, "A jam dissolves", g, standard,
+        Pattern(g, "Standing queue", g, standard,
                 "A block of 60 cars standing bumper to bumper on an empty ring road. "
                 + each + " The front cars leave one by one, so the jam dissolves from its "
                 "front while its back stays put: the block turns into a fan.",
@@ -208,12 +208,12 @@ def _traffic():
                 "traffic. " + each,
                 cells=soup(320, 1, 35, 8), board=(320, 200), wrap=True, states=8,
                 palette="Rainbow008"),
-        Pattern(g, "Deterministic traffic", g, "TRCA,0,0,1,1",
+        Pattern(g, "Always driving", g, "TRCA,0,0,1,1",
                 "Every car moves whenever the cell ahead is free, the deterministic traffic "
                 "rule. " + each + " Below half density every jam dissolves and the traffic "
                 "flows freely for ever; this road is at 40 percent.",
                 cells=soup(320, 1, 40, 40), board=(320, 200), wrap=True),
-        Pattern(g, "Dense deterministic traffic", g, "TRCA,0,0,1,1",
+        Pattern(g, "Always driving, crowded", g, "TRCA,0,0,1,1",
                 "The deterministic traffic rule above half density: " + each + " The jams "
                 "can never dissolve; they settle into waves that run backwards at the "
                 "speed of the cars.",
