@@ -5,10 +5,8 @@
 
 void ListRules(THost& host, const std::string& programFolder, std::ostream& out)
 {
-    // The same order the main window fills it in: built-in, user rule libraries, user rules.
     TRuleLibrary library(host);
-    library.AddUserDllEntries(programFolder);
-    library.ReadUserRules(programFolder);
+    library.AddProgramEntries(programFolder);
     for (int game = 1; game <= kGameCount; ++game) {
         const std::string gameName = TLife::GameName(game);
         for (int i = 0; i < library.EntryCount(game); ++i) {

@@ -594,3 +594,9 @@ std::vector<TRuleMenuItem> RuleMenuItems(const TRuleLibrary& library, int game,
     }
     return items;
 }
+
+void TRuleLibrary::AddProgramEntries(const std::string& programFolder)
+{
+    AddUserDllEntries(programFolder);
+    ReadUserRules(programFolder);
+}

@@ -46,6 +46,9 @@ public:
     // Writes every user entry. The new file is complete before it replaces the old one, which
     // is kept as ".BAK"; a failure is reported, gives false, and leaves both files as they were.
     bool WriteUserRules(const std::string& programFolder) const;
+    // The library as the program offers it from the start: the built-in entries, then one
+    // entry per user rule library, then the user rules.
+    void AddProgramEntries(const std::string& programFolder);
 
 private:
     void AddBuiltInEntries();

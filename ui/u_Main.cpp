@@ -137,8 +137,7 @@ void TfrmMain::Start(const std::string& programFolder, std::unique_ptr<TConfigSt
     TGlobals& g = *FGlobals;
     g.ProgramFolder = programFolder;
     g.Document.LastDir = programFolder;
-    g.Life.Library.AddUserDllEntries(g.ProgramFolder);
-    g.Life.Library.ReadUserRules(g.ProgramFolder);
+    g.Life.Library.AddProgramEntries(g.ProgramFolder);
     FStore = std::move(store);
     if (FStore) ApplySettings();
 
