@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-multimedia-dev
+    libpng-dev libgif-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
     xvfb xauth imagemagick
