@@ -11,7 +11,8 @@ TBoard::TBoard(TGlobals& globals)
     : FGlobals(globals), FSlots(std::make_unique<TBlob*[]>(kSlotCount)),
       FSlotStamps(std::make_unique<uint32_t[]>(kSlotCount)),
       FSlotEdges(std::make_unique<uint16_t[]>(kSlotCount)),
-      FBlockResults(std::make_unique<TBlockResult[]>(3 * size_t(kSlotsY)))
+      FBlockResults(std::make_unique<TBlockResult[]>(3 * size_t(kSlotsY))),
+      FStale(std::make_unique<uint8_t[]>(kSlotCount))
 {
     SetStepIsa(BestStepIsa());
     std::fill_n(FSlots.get(), kSlotCount, &FVoid);
@@ -33,6 +34,8 @@ void TBoard::SetSize(int32_t width, int32_t height)
 {
     if (width == FWidth && height == FHeight) return;
 
+    // Every cell is emptied below; what the bits still owed the blocks is void.
+    DropStaleBlocks();
     width = std::max(std::min(width, kMaxWidth), kMinSize);
     height = std::max(std::min(height, kMaxHeight), kMinSize);
     width -= width % 20;
@@ -46,6 +49,7 @@ void TBoard::SetSize(int32_t width, int32_t height)
     FMaxY = height / 2 - 1;
     FBXMax = width / TBlob::kSize - 1;
     FBYMax = height / TBlob::kSize - 1;
+    FBits.Resize(width, height);
 
     bool allocated = true;
     for (int32_t bx = -1; bx <= FBXMax + 1 && allocated; ++bx)
@@ -59,6 +63,7 @@ void TBoard::SetSize(int32_t width, int32_t height)
             }
             slot = blob;
         }
+    FBlocksComplete = allocated;
     if (!allocated)
         FGlobals.Host.ShowMessage("Memory low!", "Board initialization error", TMsgIcon::Error,
                                   TMsgButtons::Ok);
@@ -102,8 +107,14 @@ void TBoard::SetCell(int32_t x, int32_t y, uint8_t state)
     TBlob* blob = FSlots[slot];
     // Blocks that could not be allocated read as empty and take no cells.
     if (blob != &FVoid) {
+        if (FStale[slot] == kStale) MaterializeBlock(slot);
         const uint8_t old = blob->Cells[i][j];
         if (state != old) {
+            if (FBits.Valid) {
+                if ((state != 0) != (old != 0))
+                    FBits.Set(x - FMinX, y - FMinY, state != 0);
+                FBits.High |= state > 1;
+            }
             blob->Cells[i][j] = state;
             FSlotStamps[slot] = FStepStamp;
             FSlotEdges[slot] = beAll;
@@ -128,7 +139,7 @@ uint8_t TBoard::GetCell(int32_t x, int32_t y) const
 {
     if (!IsOnBoard(x, y)) return 0;
     const int32_t rx = x - FMinX, ry = y - FMinY;
-    const TBlob& blob = *FSlots[SlotIndex(rx / TBlob::kSize, ry / TBlob::kSize)];
+    const TBlob& blob = BlobAt(rx / TBlob::kSize, ry / TBlob::kSize);
     return blob.LiveCount == 0 ? 0 : blob.Cells[rx % TBlob::kSize][ry % TBlob::kSize];
 }
 
@@ -158,6 +169,8 @@ bool TBoard::Clear(bool ask, TClearView view)
 
 void TBoard::EmptyCells()
 {
+    DropStaleBlocks();
+    FBits.Valid = false;
     // Every allocated block, the ring and blocks beyond a shrunk board included.
     for (const auto& blob : FBlobs)
         if (blob->LiveCount != 0) {

@@ -3,9 +3,11 @@
 // in a fixed table with a ring of always-empty blocks around the board.
 
 #include "base/u_Geometry.h"
+#include "engine/u_BitMirror.h"
 #include "engine/u_Blob.h"
 #include "engine/u_BlockStep.h"
 #include "engine/u_ChangeList.h"
+#include "engine/u_StepBit.h"
 #include "engine/u_StepParams.h"
 #include "rules/u_Rules.h"
 
@@ -72,7 +74,12 @@ public:
     TPoint CellToBlock(int32_t x, int32_t y) const;
     const TLiveBox& LiveBox() const { return FBox; }
     // The block at block indices bx = -1..BXMax()+1, by = -1..BYMax()+1 (the ring included).
-    const TBlob& BlobAt(int32_t bx, int32_t by) const { return *FSlots[SlotIndex(bx, by)]; }
+    const TBlob& BlobAt(int32_t bx, int32_t by) const
+    {
+        const int slot = SlotIndex(bx, by);
+        if (FStale[slot] == kStale) MaterializeBlock(slot);
+        return *FSlots[slot];
+    }
 
     // Counts and bookkeeping.
     int32_t LiveCount() const { return FLiveCount; }
@@ -138,6 +145,20 @@ private:
     bool ListRowChanges(int32_t y, const uint8_t* row);
     void PaintChanges();
     void ReportStepMemoryFailure();
+    // The two-state games on the bit mirror (u_StepBit.cpp).
+    bool BitStepFits(const TStepParams& params);
+    bool RebuildBits();
+    bool StepBits(const TStepParams& params, bool collect);
+    bool TileStirred(const uint16_t* fresh, int w, int t) const;
+    unsigned SummariseTile(int w, int t, const uint64_t* old, const uint64_t* next,
+                           const TBitTileChanges& changes, bool& collect);
+    bool ListBitChanges(int32_t bx, int32_t by, const uint64_t* old, const uint64_t* next);
+    // Writes a block that the bits changed from them; the cells are read through the board
+    // only, so this is done when they are first read.
+    void MaterializeBlock(int slot) const;
+    // Writes every such block and lets the bits go, for the steps that work on the blocks.
+    void LeaveBits();
+    void DropStaleBlocks();
     void RecountStates() const;
 
     TGlobals& FGlobals;
@@ -190,6 +211,19 @@ private:
     std::vector<uint8_t> FNewRow;
     TStepIsa FStepIsa;
     uint32_t FStepStamp = 0;
+    // The bit mirror; by slot, whether the block is yet to be written from it (or was, since
+    // the slot was listed), and the list of those slots.
+    TBitMirror FBits;
+    enum : uint8_t { kUnlisted, kStale, kWritten };
+    TBitStripeStep FStepBitStripe;
+    std::unique_ptr<uint8_t[]> FStale;
+    std::unique_ptr<int32_t[]> FStaleList;
+    size_t FStaleCount = 0, FStaleCapacity = 0;
+    std::vector<int32_t> FBitTiles;
+    std::vector<TBitTileChanges> FBitChanges;
+    TStepParams FLastBitParams;
+    bool FLastBitParamsValid = false;
+    bool FBlocksComplete = false; // every block of the board could be allocated
     TStepParams FLastParams;
     bool FLastParamsValid = false;
 };

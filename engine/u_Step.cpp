@@ -51,12 +51,15 @@ void TBoard::SetStepIsa(TStepIsa isa)
     switch (FStepIsa) {
     case TStepIsa::Sse2:
         FStepBlockColumn = simd_sse2::StepBlockColumn;
+        FStepBitStripe = simd_sse2::StepBitStripe;
         break;
     case TStepIsa::Avx2:
         FStepBlockColumn = simd_avx2::StepBlockColumn;
+        FStepBitStripe = simd_avx2::StepBitStripe;
         break;
     case TStepIsa::Avx512:
         FStepBlockColumn = simd_avx512::StepBlockColumn;
+        FStepBitStripe = simd_avx512::StepBitStripe;
         break;
     }
 }
@@ -97,6 +100,13 @@ bool TBoard::ComputeChanges(bool collect)
 
     const TLife& life = FGlobals.Life;
     const uint8_t game = life.Game();
+    if (game >= gmLife && game <= gmVoteForLife) {
+        const TStepParams params = TStepParams::Of(*this, life);
+        if (BitStepFits(params)) return StepBits(params, collect);
+    }
+    // The steps below work on the blocks: those the bits changed are written first, and the
+    // bits are rebuilt when next wanted.
+    LeaveBits();
     if (game == gm1DTotalistic || game == gmSpecial ||
         (game == gmUserDll && life.Dimension() == 1)) {
         FLastParamsValid = false;

@@ -1,0 +1,100 @@
+#pragma once
+// The board's cells a bit each, for the two-state games' step. The board is cut into stripes
+// of 60 rows; a stripe holds one 64-bit word per column, bit b being the stripe's row b. Sixty
+// rows are six block rows, so a block column is ten bits of one word. Stripes are cut across
+// into tiles of 40 columns, the unit in which the step passes over quiet regions.
+
+#include "base/u_Memory.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+// What of a tile changed in the latest generation; its neighbours read its facing edges.
+enum TTileEdge : uint16_t {
+    teAny = 1 << 0,
+    teLeft = 1 << 1,    // first column
+    teRight = 1 << 2,   // last column
+    teTop = 1 << 3,     // first row
+    teBottom = 1 << 4,  // last row
+    teTopLeft = 1 << 5, // the corner cells
+    teTopRight = 1 << 6,
+    teBottomLeft = 1 << 7,
+    teBottomRight = 1 << 8,
+    teAll = (1 << 9) - 1,
+};
+
+class TBitMirror {
+public:
+    static constexpr int kRows = 60;     // rows of a stripe
+    static constexpr int kBlockRows = 6; // block rows of a stripe
+    static constexpr int kTileColumns = 40;
+    // Words before column 0 and after the last column: the ghost columns at -1 and Width, which
+    // hold the facing columns on a torus and 0 on the plane, and room for the widest vectors
+    // to run past the last column.
+    static constexpr int kPad = 8;
+
+    // Sets the geometry for a board of width x height cells (multiples of 20) and forgets the
+    // cells; storage is taken at the next Allocate.
+    void Resize(int32_t width, int32_t height);
+    // False when the memory could not be had.
+    bool Allocate(TMemoryGate& gate);
+
+    int32_t Width() const { return FWidth; }
+    int Stripes() const { return FStripes; }
+    int Tiles() const { return FTiles; } // per stripe
+    int Rows(int stripe) const { return stripe < FStripes - 1 ? kRows : FLastRows; }
+
+    // Column 0 of a stripe; columns -1 .. Width + kPad - 2 may be read.
+    uint64_t* Stripe(int stripe) { return FWords.get() + size_t(stripe) * FStride + kPad; }
+    const uint64_t* Stripe(int stripe) const
+    {
+        return FWords.get() + size_t(stripe) * FStride + kPad;
+    }
+    // Scratch stripes of the same shape for the step: the new contents of stripes being
+    // computed, and one always 0 for the rows beyond the plane's edges.
+    uint64_t* Scratch(int k) { return FScratch.get() + size_t(k) * FStride + kPad; }
+    const uint64_t* ZeroStripe() const
+    {
+        return FScratch.get() + size_t(kScratch - 1) * FStride + kPad;
+    }
+    static constexpr int kScratch = 4; // three for new contents, the last one the zero stripe
+
+    // The ghost columns, from the facing columns on a torus, else 0.
+    void RefreshGhosts(bool wrap);
+
+    // Bits of cell (column, row) board-relative (0-based).
+    void Set(int32_t column, int32_t row, bool alive);
+    // The ten bits of column `column` of block row `blockRow`.
+    unsigned BlockColumn(int32_t column, int32_t blockRow) const
+    {
+        const uint64_t word = Stripe(blockRow / kBlockRows)[column];
+        return unsigned(word >> (10 * (blockRow % kBlockRows))) & 0x3FF;
+    }
+    // Every cell 0.
+    void Zero();
+
+    // What changed in every tile: read by the step (Fresh), written by it (Next), swapped after.
+    uint16_t* Fresh() { return FFresh.get(); }
+    uint16_t* Next() { return FNext.get(); }
+    void SwapEdges() { FFresh.swap(FNext); }
+    void MarkChanged(int32_t column, int32_t row)
+    {
+        FFresh[size_t(row / kRows) * FTiles + column / kTileColumns] = teAll;
+    }
+
+    // The bits hold the board's cells (else they must be rebuilt before use); High: a cell may
+    // hold a state above 1, which the bits do not tell.
+    bool Valid = false;
+    bool High = false;
+    // Every tile is to be computed at the next step.
+    bool Stirred = true;
+
+private:
+    int32_t FWidth = 0, FHeight = 0;
+    int FStripes = 0, FTiles = 0, FLastRows = 0;
+    size_t FStride = 0;
+    size_t FAllocatedWords = 0, FScratchStride = 0, FAllocatedTiles = 0;
+    std::unique_ptr<uint64_t[]> FWords, FScratch;
+    std::unique_ptr<uint16_t[]> FFresh, FNext;
+};

@@ -1,0 +1,293 @@
+// The two-state games a bit per cell. The board keeps a bit mirror of its cells; a generation
+// is computed on the mirror alone, tile by tile, passing over the tiles whose neighbourhood did
+// not change. The blocks of the changed cells are written from the mirror only when someone
+// reads them, so a generation that nobody looks at costs its bits and its counts.
+
+#include "engine/u_Board.h"
+#include "engine/u_Globals.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace {
+
+// New states by sum: bit s of `cell0` for a dead cell, of `cell1` for a live one.
+TBitRule RuleOfSums(uint16_t cell0, uint16_t cell1, bool readsCell)
+{
+    TBitRule rule{};
+    rule.ReadsCell = readsCell;
+    const uint16_t sums[2] = {cell0, cell1};
+    for (int c = 0; c < 2; ++c)
+        for (int leaf = 0; leaf < 5; ++leaf) {
+            const int sum = leaf < 4 ? 2 * leaf : 8;
+            rule.Leaves[c][leaf] =
+                uint8_t(((sums[c] >> sum) & 1) | ((sums[c] >> (sum + 1)) & 1) << 1);
+        }
+    return rule;
+}
+
+// The bytes 0 or 1 of eight bits, bit 0 in the first byte.
+constexpr std::array<uint64_t, 256> kByteOfBit = [] {
+    std::array<uint64_t, 256> table{};
+    for (unsigned bits = 0; bits < 256; ++bits)
+        for (int k = 0; k < 8; ++k)
+            if (bits >> k & 1) table[bits] |= uint64_t(1) << (8 * k);
+    return table;
+}();
+
+} // namespace
+
+TBitRule TBitRule::Life(uint16_t survival, uint16_t birth)
+{
+    // The sum counts the live cell itself.
+    return RuleOfSums(birth, uint16_t(survival << 1), true);
+}
+
+TBitRule TBitRule::Vote(uint16_t survival)
+{
+    return RuleOfSums(survival, survival, false);
+}
+
+bool TBoard::BitStepFits(const TStepParams& params)
+{
+    // Rules that bear cells from nothing would fill the blocks that the byte step passes over.
+    const bool twoStates = ((params.Game == gmLife || params.Game == gmGenerations) &&
+                            params.StatesCount == 2 && (params.Birth & 1) == 0) ||
+                           (params.Game == gmVoteForLife && (params.Survival & 1) == 0);
+    if (!twoStates || !FBlocksComplete || FWidth == 0) return false;
+    if (!FBits.Valid && !RebuildBits()) return false;
+    return !FBits.High;
+}
+
+bool TBoard::RebuildBits()
+{
+    if (!FBits.Allocate(FGlobals.Memory)) return false;
+    const size_t blocks = size_t(FBXMax + 1) * size_t(FBYMax + 1);
+    if (blocks > FStaleCapacity) {
+        if (!FGlobals.Memory.Allow()) return false;
+        FStaleList.reset(new (std::nothrow) int32_t[blocks]);
+        FStaleCapacity = FStaleList ? blocks : 0;
+        if (!FStaleList) return false;
+    }
+    FBitTiles.resize(4 * size_t(FBits.Tiles()));
+    FBitChanges.resize(size_t(FBits.Tiles()));
+    FBits.Zero();
+    bool high = false;
+    for (int32_t bx = FBox.MinBX; bx <= FBox.MaxBX; ++bx)
+        for (int32_t by = FBox.MinBY; by <= FBox.MaxBY; ++by) {
+            const TBlob& blob = *FSlots[SlotIndex(bx, by)];
+            if (blob.LiveCount == 0) continue;
+            const int stripe = by / TBitMirror::kBlockRows;
+            const int shift = 10 * (by % TBitMirror::kBlockRows);
+            for (int i = 0; i < TBlob::kSize; ++i) {
+                uint64_t bits = 0;
+                for (int j = 0; j < TBlob::kSize; ++j) {
+                    const uint8_t cell = blob.Cells[i][j];
+                    bits |= uint64_t(cell != 0) << j;
+                    high |= cell > 1;
+                }
+                FBits.Stripe(stripe)[bx * TBlob::kSize + i] |= bits << shift;
+            }
+        }
+    FBits.Valid = true;
+    FBits.High = high;
+    FBits.Stirred = true;
+    return true;
+}
+
+void TBoard::MaterializeBlock(int slot) const
+{
+    const int32_t bx = slot / kSlotsY - 1, by = slot % kSlotsY - 1;
+    TBlob& blob = *FSlots[slot];
+    int live = 0;
+    for (int i = 0; i < TBlob::kSize; ++i) {
+        const unsigned bits = FBits.BlockColumn(bx * TBlob::kSize + i, by);
+        const uint64_t low = kByteOfBit[bits & 0xFF], high = kByteOfBit[bits >> 8];
+        std::memcpy(blob.Cells[i], &low, 8);
+        std::memcpy(blob.Cells[i] + 8, &high, 2);
+        live += __builtin_popcount(bits);
+    }
+    blob.LiveCount = uint8_t(live);
+    FStale[slot] = kWritten;
+}
+
+void TBoard::LeaveBits()
+{
+    for (size_t k = 0; k < FStaleCount; ++k)
+        if (FStale[FStaleList[k]] == kStale) MaterializeBlock(FStaleList[k]);
+    DropStaleBlocks();
+    FBits.Valid = false;
+}
+
+void TBoard::DropStaleBlocks()
+{
+    for (size_t k = 0; k < FStaleCount; ++k) FStale[FStaleList[k]] = kUnlisted;
+    FStaleCount = 0;
+}
+
+// Whether tile (w, t) may change: it changed, or a neighbouring tile changed next to it.
+bool TBoard::TileStirred(const uint16_t* fresh, int w, int t) const
+{
+    const int stripes = FBits.Stripes(), tiles = FBits.Tiles();
+    const auto at = [&](int ws, int ts) -> unsigned {
+        if (ws < 0 || ws >= stripes) {
+            if (!FWrap) return 0;
+            ws = (ws + stripes) % stripes;
+        }
+        if (ts < 0 || ts >= tiles) {
+            if (!FWrap) return 0;
+            ts = (ts + tiles) % tiles;
+        }
+        return fresh[ws * tiles + ts];
+    };
+    return (at(w, t) | (at(w, t - 1) & teRight) | (at(w, t + 1) & teLeft) |
+            (at(w - 1, t) & teBottom) | (at(w + 1, t) & teTop) |
+            (at(w - 1, t - 1) & teBottomRight) | (at(w - 1, t + 1) & teBottomLeft) |
+            (at(w + 1, t - 1) & teTopRight) | (at(w + 1, t + 1) & teTopLeft)) != 0;
+}
+
+// Counts the changes of tile t of stripe w, marks the blocks they touch and lists them for
+// the painter; returns the tile's TTileEdge bits.
+unsigned TBoard::SummariseTile(int w, int t, const uint64_t* old, const uint64_t* next,
+                               const TBitTileChanges& changes, bool& collect)
+{
+    if (changes.Changed == 0) return 0;
+    const int32_t x0 = t * TBitMirror::kTileColumns;
+    const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, FWidth);
+    FChangedCount += changes.Changed;
+    FLiveCount += 2 * changes.Born - changes.Changed;
+    const int32_t row0 = w * TBitMirror::kRows;
+    if (changes.BornRows != 0) {
+        const int32_t y0 = row0 + __builtin_ctzll(changes.BornRows);
+        const int32_t y1 = row0 + 63 - __builtin_clzll(changes.BornRows);
+        // Births inside the live-cell box cannot widen it, and soon most of them are.
+        const bool inBox = FMinX + x0 >= FBox.MinX && FMinX + x1 - 1 <= FBox.MaxX &&
+                           FMinY + y0 >= FBox.MinY && FMinY + y1 <= FBox.MaxY;
+        if (!inBox) {
+            int32_t first = x0, last = x1 - 1;
+            while ((next[first] & ~old[first]) == 0) ++first;
+            while ((next[last] & ~old[last]) == 0) --last;
+            ExtendLiveBox(FMinX + first, FMinY + y0, first / TBlob::kSize, y0 / TBlob::kSize);
+            ExtendLiveBox(FMinX + last, FMinY + y1, last / TBlob::kSize, y1 / TBlob::kSize);
+        }
+    }
+    for (int32_t bx = x0 / TBlob::kSize; bx < x1 / TBlob::kSize; ++bx) {
+        uint64_t rows = 0;
+        for (int32_t x = bx * TBlob::kSize; x < (bx + 1) * TBlob::kSize; ++x)
+            rows |= old[x] ^ next[x];
+        for (int k = 0; rows != 0; ++k, rows >>= 10) {
+            if ((rows & 0x3FF) == 0) continue;
+            const int32_t by = w * TBitMirror::kBlockRows + k;
+            const int slot = SlotIndex(bx, by);
+            if (FStale[slot] == kUnlisted) FStaleList[FStaleCount++] = slot;
+            FStale[slot] = kStale;
+            if (collect) collect = ListBitChanges(bx, by, old, next);
+        }
+    }
+    const unsigned top = 1, bottom = unsigned(FBits.Rows(w) - 1);
+    const uint64_t rows = changes.Rows;
+    const uint64_t first = old[x0] ^ next[x0], last = old[x1 - 1] ^ next[x1 - 1];
+    return teAny | (first ? teLeft : 0) | (last ? teRight : 0) | (rows & top ? teTop : 0) |
+           ((rows >> bottom) & 1 ? teBottom : 0) | (first & top ? teTopLeft : 0) |
+           (last & top ? teTopRight : 0) | ((first >> bottom) & 1 ? teBottomLeft : 0) |
+           ((last >> bottom) & 1 ? teBottomRight : 0);
+}
+
+bool TBoard::ListBitChanges(int32_t bx, int32_t by, const uint64_t* old, const uint64_t* next)
+{
+    if (!FPaintBlocks.Contains(bx, by)) return true;
+    if (!FPaintByCell) return FChangedBlocks.Append({bx, by}, FGlobals.Memory);
+    const int shift = 10 * (by % TBitMirror::kBlockRows);
+    const int32_t x0 = bx * TBlob::kSize, y0 = FMinY + by * TBlob::kSize;
+    for (int i = 0; i < TBlob::kSize; ++i) {
+        const uint64_t now = next[x0 + i] >> shift;
+        for (unsigned rows = unsigned((old[x0 + i] >> shift) ^ now) & 0x3FF; rows != 0;
+             rows &= rows - 1) {
+            const int j = __builtin_ctz(rows);
+            const uint8_t state = uint8_t((now >> j) & 1);
+            if (!FChanges[state].Append({FMinX + x0 + i, y0 + j, state}, FGlobals.Memory))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool TBoard::StepBits(const TStepParams& params, bool collect)
+{
+    TBitMirror& m = FBits;
+    const bool everyTile = m.Stirred || !(FLastBitParamsValid && FLastBitParams == params);
+    m.Stirred = false;
+    FLastBitParams = params;
+    FLastBitParamsValid = true;
+    // The byte step's record of quiet blocks does not know these changes.
+    FLastParamsValid = false;
+
+    const TBitRule rule = params.Game == gmVoteForLife
+                              ? TBitRule::Vote(params.Survival)
+                              : TBitRule::Life(params.Survival, params.Birth);
+    m.RefreshGhosts(FWrap);
+    const int stripes = m.Stripes(), tiles = m.Tiles();
+    const uint16_t* fresh = m.Fresh();
+    uint16_t* nextEdges = m.Next();
+    int32_t* computed = FBitTiles.data();
+    // The changed tiles of the new stripes not yet written back: stripe 0 waits until the
+    // last stripe has read it, the others until the stripe below has.
+    int32_t* changedTiles[3] = {computed + tiles, computed + 2 * tiles, computed + 3 * tiles};
+    int changedCounts[3] = {};
+    const auto commit = [&](int w, int scratch) {
+        const uint64_t* from = m.Scratch(scratch);
+        uint64_t* to = m.Stripe(w);
+        for (int k = 0; k < changedCounts[scratch]; ++k) {
+            const int32_t x0 = changedTiles[scratch][k] * TBitMirror::kTileColumns;
+            const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, FWidth);
+            std::copy(from + x0, from + x1, to + x0);
+        }
+        changedCounts[scratch] = 0;
+    };
+
+    bool collecting = collect;
+    for (int w = 0; w < stripes; ++w) {
+        const int scratch = w == 0 ? 2 : w & 1;
+        TBitStripeJob job{};
+        job.Mid = m.Stripe(w);
+        job.Out = m.Scratch(scratch);
+        job.Width = FWidth;
+        job.TopBit = m.Rows(w) - 1;
+        job.RowMask = (uint64_t(1) << m.Rows(w)) - 1;
+        if (w > 0) {
+            job.Above = m.Stripe(w - 1);
+            job.AboveBit = TBitMirror::kRows - 1;
+        } else {
+            job.Above = FWrap ? m.Stripe(stripes - 1) : m.ZeroStripe();
+            job.AboveBit = FWrap ? m.Rows(stripes - 1) - 1 : 0;
+        }
+        job.Below = w + 1 < stripes ? m.Stripe(w + 1) : FWrap ? m.Stripe(0) : m.ZeroStripe();
+        int count = 0;
+        for (int t = 0; t < tiles; ++t)
+            if (everyTile || TileStirred(fresh, w, t)) computed[count++] = t;
+        job.Tiles = computed;
+        job.TileCount = count;
+        job.Changes = FBitChanges.data();
+        if (count > 0) FStepBitStripe(rule, job);
+
+        std::fill_n(nextEdges + size_t(w) * tiles, tiles, uint16_t(0));
+        for (int k = 0; k < count; ++k) {
+            const int t = computed[k];
+            const unsigned edges =
+                SummariseTile(w, t, job.Mid, job.Out, job.Changes[k], collecting);
+            nextEdges[size_t(w) * tiles + t] = uint16_t(edges);
+            if (edges != 0) changedTiles[scratch][changedCounts[scratch]++] = t;
+        }
+        if (w >= 2) commit(w - 1, (w - 1) & 1);
+    }
+    if (stripes >= 2) commit(stripes - 1, (stripes - 1) & 1);
+    commit(0, 2);
+    m.SwapEdges();
+
+    // Only states 0 and 1 are on the board.
+    FStateCounts.fill(0);
+    FStateCounts[1] = FLiveCount;
+    FStateCountsStale = false;
+    return collecting || !collect;
+}

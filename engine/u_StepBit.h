@@ -1,0 +1,55 @@
+#pragma once
+// How the two-state games meet the bit mirror (u_BitMirror.h): the step computes the new words
+// of a stripe's tiles from the stripe and the rows next to it, a full adder summing the 3x3
+// neighbourhood of 64 cells at once. Built once for every instruction set the step may run on.
+
+#include <cstdint>
+
+// The rule as the kernels read it: the new state by the cell (0 or 1) and the number of live
+// cells of its 3x3 neighbourhood, itself included (0..9). The sum's bits s3 s2 s1 select a leaf
+// (0..3 for s3 = 0, by s2 s1; 4 for s3 = 1), and the leaf's code gives the new state by s0:
+// bit 0 for s0 = 0, bit 1 for s0 = 1.
+struct TBitRule {
+    uint8_t Leaves[2][5];
+    bool ReadsCell; // the new state depends on the cell and not only on the sum
+
+    // Life (and Generations with two states): born on B, surviving on S, by the neighbours.
+    static TBitRule Life(uint16_t survival, uint16_t birth);
+    // Vote for Life: alive when the sum is in S.
+    static TBitRule Vote(uint16_t survival);
+};
+
+// What changed in a computed tile: the rows of any change and of any birth, and the counts.
+struct TBitTileChanges {
+    uint64_t Rows;
+    uint64_t BornRows;
+    int32_t Changed;
+    int32_t Born;
+};
+
+struct TBitStripeJob {
+    // Column 0 of the stripe and of the stripes above and below; the ghost columns -1 and
+    // Width are set.
+    const uint64_t* Above;
+    const uint64_t* Mid;
+    const uint64_t* Below;
+    uint64_t* Out;    // the new words, at the same columns
+    int AboveBit;     // the bit of Above that is the row above row 0
+    int TopBit;       // the stripe's last row, below which Below's row 0 lies
+    uint64_t RowMask; // the stripe's rows
+    int32_t Width;
+    const int32_t* Tiles; // the tiles to compute, TBitMirror::kTileColumns columns each
+    int TileCount;
+    TBitTileChanges* Changes; // by computed tile
+};
+
+using TBitStripeStep = void (*)(const TBitRule&, const TBitStripeJob&);
+namespace simd_sse2 {
+void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job);
+}
+namespace simd_avx2 {
+void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job);
+}
+namespace simd_avx512 {
+void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job);
+}

@@ -1,0 +1,2 @@
+// The two-state kernel built for AVX2.
+#include "engine/u_StepBitKernel.h"

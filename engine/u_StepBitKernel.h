@@ -1,0 +1,152 @@
+#pragma once
+// The two-state games a bit per cell: each vector holds the words of neighbouring columns, so
+// one instruction serves 64 cells per word. Included only by the units that build it for one
+// instruction set each, in that set's namespace (see u_Simd.h).
+
+#include "engine/u_BitMirror.h"
+#include "engine/u_Simd.h"
+#include "engine/u_StepBit.h"
+
+#include <algorithm>
+
+namespace PLEXA_SIMD_NS {
+namespace {
+
+constexpr int kWords = kLanes / 8; // columns per vector
+typedef uint64_t TWords __attribute__((vector_size(kLanes)));
+
+PLEXA_INLINE TWords LoadWords(const uint64_t* p)
+{
+    TWords v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+PLEXA_INLINE TWords Majority(TWords a, TWords b, TWords c)
+{
+    return (a & b) | (c & (a | b));
+}
+
+PLEXA_INLINE TWords Select(TWords s, TWords ifSet, TWords ifClear)
+{
+    return (s & ifSet) | (~s & ifClear);
+}
+
+// The set bits of every byte.
+PLEXA_INLINE TWords ByteCounts(TWords x)
+{
+    const TWords m1 = TWords{} + 0x5555555555555555u, m2 = TWords{} + 0x3333333333333333u,
+                 m4 = TWords{} + 0x0F0F0F0F0F0F0F0Fu;
+    x = x - ((x >> 1) & m1);
+    x = (x & m2) + ((x >> 2) & m2);
+    return (x + (x >> 4)) & m4;
+}
+
+PLEXA_INLINE int SumBytes(TWords x)
+{
+    uint8_t bytes[kLanes];
+    std::memcpy(bytes, &x, sizeof x);
+    int sum = 0;
+    for (uint8_t b : bytes) sum += b;
+    return sum;
+}
+
+PLEXA_INLINE uint64_t OrWords(TWords x)
+{
+    uint64_t all = 0;
+    for (int k = 0; k < kWords; ++k) all |= x[k];
+    return all;
+}
+
+// What a tile's vectors changed, summed up as they are computed. A tile's vectors are at most
+// 40 / kWords per lane, so no byte of a count passes 8 * 40 / kWords <= 160.
+struct TTileSums {
+    TWords Rows{}, BornRows{}, Changed{}, Born{};
+
+    PLEXA_INLINE void Add(TWords old, TWords next)
+    {
+        const TWords d = old ^ next, b = next & d;
+        Rows |= d;
+        BornRows |= b;
+        Changed += ByteCounts(d);
+        Born += ByteCounts(b);
+    }
+    PLEXA_INLINE TBitTileChanges Total() const
+    {
+        return {OrWords(Rows), OrWords(BornRows), SumBytes(Changed), SumBytes(Born)};
+    }
+};
+
+template <bool ReadsCell>
+PLEXA_INLINE void StepWords(const TBitRule& rule, const TBitStripeJob& job, int32_t x,
+                            TTileSums& sums)
+{
+    const TWords cL = LoadWords(job.Mid + x - 1), cC = LoadWords(job.Mid + x),
+                 cR = LoadWords(job.Mid + x + 1);
+    // Each column's cell with its left and right neighbours, as two bits ...
+    const TWords m0 = cL ^ cC ^ cR, m1 = Majority(cL, cC, cR);
+    // ... and the same for the rows beyond the stripe's edges, of which one bit counts.
+    const TWords aL = LoadWords(job.Above + x - 1), aC = LoadWords(job.Above + x),
+                 aR = LoadWords(job.Above + x + 1);
+    const TWords bL = LoadWords(job.Below + x - 1), bC = LoadWords(job.Below + x),
+                 bR = LoadWords(job.Below + x + 1);
+    const TWords one = TWords{} + 1;
+    const TWords a0 = ((aL ^ aC ^ aR) >> job.AboveBit) & one;
+    const TWords a1 = (Majority(aL, aC, aR) >> job.AboveBit) & one;
+    const TWords b0 = ((bL ^ bC ^ bR) & one) << job.TopBit;
+    const TWords b1 = (Majority(bL, bC, bR) & one) << job.TopBit;
+    // The row sums above and below each row.
+    const TWords u0 = (m0 << 1) | a0, u1 = (m1 << 1) | a1;
+    const TWords d0 = (m0 >> 1) | b0, d1 = (m1 >> 1) | b1;
+    // Three two-bit sums make the 3x3 sum, 0..9, in four bits.
+    const TWords s0 = u0 ^ m0 ^ d0, k0 = Majority(u0, m0, d0);
+    const TWords t = u1 ^ m1 ^ d1, h = Majority(u1, m1, d1);
+    const TWords s1 = t ^ k0, k1 = t & k0;
+    const TWords s2 = h ^ k1, s3 = h & k1;
+    // The rule's leaves by s0, then down the tree by s1, s2, s3 and the cell.
+    const TWords leaf[4] = {TWords{}, ~s0, s0, ~TWords{}};
+    const auto tree = [&](const uint8_t* leaves) {
+        const TWords low = Select(s1, leaf[leaves[1]], leaf[leaves[0]]);
+        const TWords high = Select(s1, leaf[leaves[3]], leaf[leaves[2]]);
+        return Select(s3, leaf[leaves[4]], Select(s2, high, low));
+    };
+    TWords next = tree(rule.Leaves[0]);
+    if constexpr (ReadsCell) next = Select(cC, tree(rule.Leaves[1]), next);
+    next &= TWords{} + job.RowMask;
+    std::memcpy(job.Out + x, &next, sizeof next);
+    sums.Add(cC, next);
+}
+
+template <bool ReadsCell>
+void StepTiles(const TBitRule& rule, const TBitStripeJob& job)
+{
+    for (int k = 0; k < job.TileCount; ++k) {
+        const int32_t x0 = job.Tiles[k] * TBitMirror::kTileColumns;
+        const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, job.Width);
+        TTileSums sums;
+        int32_t x = x0;
+        for (; x + kWords <= x1; x += kWords) StepWords<ReadsCell>(rule, job, x, sums);
+        if (x < x1) {
+            // The last tile's last vector runs past the board; what it finds there is not
+            // counted.
+            TTileSums tail;
+            StepWords<ReadsCell>(rule, job, x, tail);
+            TWords old = LoadWords(job.Mid + x), next = LoadWords(job.Out + x);
+            for (int k = x1 - x; k < kWords; ++k) old[k] = next[k] = 0;
+            sums.Add(old, next);
+        }
+        job.Changes[k] = sums.Total();
+    }
+}
+
+} // namespace
+
+void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job)
+{
+    if (rule.ReadsCell)
+        StepTiles<true>(rule, job);
+    else
+        StepTiles<false>(rule, job);
+}
+
+} // namespace PLEXA_SIMD_NS
