@@ -11,8 +11,7 @@ TBoard::TBoard(TGlobals& globals)
     : FGlobals(globals), FSlots(std::make_unique<TBlob*[]>(kSlotCount)),
       FSlotStamps(std::make_unique<uint32_t[]>(kSlotCount)),
       FSlotEdges(std::make_unique<uint16_t[]>(kSlotCount)),
-      FBlockResults(std::make_unique<TBlockResult[]>(3 * size_t(kSlotsY))),
-      FStale(std::make_unique<uint8_t[]>(kSlotCount))
+      FBlockResults(std::make_unique<TBlockResult[]>(3 * size_t(kSlotsY)))
 {
     SetStepIsa(BestStepIsa());
     std::fill_n(FSlots.get(), kSlotCount, &FVoid);
@@ -107,12 +106,11 @@ void TBoard::SetCell(int32_t x, int32_t y, uint8_t state)
     TBlob* blob = FSlots[slot];
     // Blocks that could not be allocated read as empty and take no cells.
     if (blob != &FVoid) {
-        if (FStale[slot] == kStale) MaterializeBlock(slot);
+        if (FStaleCount != 0) MaterializeIfStale(bx, by);
         const uint8_t old = blob->Cells[i][j];
         if (state != old) {
             if (FBits.Valid) {
-                if ((state != 0) != (old != 0))
-                    FBits.Set(x - FMinX, y - FMinY, state != 0);
+                if ((state != 0) != (old != 0)) FBits.Set(x - FMinX, y - FMinY, state != 0);
                 FBits.High |= state > 1;
             }
             blob->Cells[i][j] = state;

@@ -76,9 +76,8 @@ public:
     // The block at block indices bx = -1..BXMax()+1, by = -1..BYMax()+1 (the ring included).
     const TBlob& BlobAt(int32_t bx, int32_t by) const
     {
-        const int slot = SlotIndex(bx, by);
-        if (FStale[slot] == kStale) MaterializeBlock(slot);
-        return *FSlots[slot];
+        if (FStaleCount != 0) MaterializeIfStale(bx, by);
+        return *FSlots[SlotIndex(bx, by)];
     }
 
     // Counts and bookkeeping.
@@ -149,13 +148,14 @@ private:
     bool BitStepFits(const TStepParams& params);
     bool RebuildBits();
     bool StepBits(const TStepParams& params, bool collect);
-    bool TileStirred(const uint16_t* fresh, int w, int t) const;
+    int StirredTiles(const uint16_t* fresh, int w, int32_t* tiles) const;
     unsigned SummariseTile(int w, int t, const uint64_t* old, const uint64_t* next,
                            const TBitTileChanges& changes, bool& collect);
     bool ListBitChanges(int32_t bx, int32_t by, const uint64_t* old, const uint64_t* next);
     // Writes a block that the bits changed from them; the cells are read through the board
     // only, so this is done when they are first read.
-    void MaterializeBlock(int slot) const;
+    void MaterializeIfStale(int32_t bx, int32_t by) const;
+    void MaterializeBlock(int32_t bx, int32_t by) const;
     // Writes every such block and lets the bits go, for the steps that work on the blocks.
     void LeaveBits();
     void DropStaleBlocks();
@@ -211,12 +211,13 @@ private:
     std::vector<uint8_t> FNewRow;
     TStepIsa FStepIsa;
     uint32_t FStepStamp = 0;
-    // The bit mirror; by slot, whether the block is yet to be written from it (or was, since
-    // the slot was listed), and the list of those slots.
+    // The bit mirror; by tile, the blocks yet to be written from it (bit 4 * row + column of
+    // the tile's blocks, kListed once the tile is in the list), and the list of those tiles.
     TBitMirror FBits;
-    enum : uint8_t { kUnlisted, kStale, kWritten };
+    static constexpr uint32_t kListed = 1u << 31;
+    static constexpr int kTileBlocks = TBitMirror::kTileColumns / TBlob::kSize;
     TBitStripeStep FStepBitStripe;
-    std::unique_ptr<uint8_t[]> FStale;
+    std::unique_ptr<uint32_t[]> FStale;
     std::unique_ptr<int32_t[]> FStaleList;
     size_t FStaleCount = 0, FStaleCapacity = 0;
     std::vector<int32_t> FBitTiles;

@@ -12,11 +12,10 @@
 
 namespace {
 
-// New states by sum: bit s of `cell0` for a dead cell, of `cell1` for a live one.
-TBitRule RuleOfSums(uint16_t cell0, uint16_t cell1, bool readsCell)
+// New states by neighbour count: bit n of `cell0` for a dead cell, of `cell1` for a live one.
+TBitRule RuleOfCounts(uint16_t cell0, uint16_t cell1)
 {
     TBitRule rule{};
-    rule.ReadsCell = readsCell;
     const uint16_t sums[2] = {cell0, cell1};
     for (int c = 0; c < 2; ++c)
         for (int leaf = 0; leaf < 5; ++leaf) {
@@ -40,13 +39,15 @@ constexpr std::array<uint64_t, 256> kByteOfBit = [] {
 
 TBitRule TBitRule::Life(uint16_t survival, uint16_t birth)
 {
-    // The sum counts the live cell itself.
-    return RuleOfSums(birth, uint16_t(survival << 1), true);
+    TBitRule rule = RuleOfCounts(birth, survival);
+    rule.Conway = (survival & 0x1FF) == 0b1100 && (birth & 0x1FF) == 0b1000;
+    return rule;
 }
 
 TBitRule TBitRule::Vote(uint16_t survival)
 {
-    return RuleOfSums(survival, survival, false);
+    // The vote counts the cell itself.
+    return RuleOfCounts(survival, uint16_t(survival >> 1));
 }
 
 bool TBoard::BitStepFits(const TStepParams& params)
@@ -63,12 +64,13 @@ bool TBoard::BitStepFits(const TStepParams& params)
 bool TBoard::RebuildBits()
 {
     if (!FBits.Allocate(FGlobals.Memory)) return false;
-    const size_t blocks = size_t(FBXMax + 1) * size_t(FBYMax + 1);
-    if (blocks > FStaleCapacity) {
+    const size_t tiles = size_t(FBits.Stripes()) * size_t(FBits.Tiles());
+    if (tiles > FStaleCapacity) {
         if (!FGlobals.Memory.Allow()) return false;
-        FStaleList.reset(new (std::nothrow) int32_t[blocks]);
-        FStaleCapacity = FStaleList ? blocks : 0;
-        if (!FStaleList) return false;
+        FStale.reset(new (std::nothrow) uint32_t[tiles]());
+        FStaleList.reset(new (std::nothrow) int32_t[tiles]);
+        FStaleCapacity = FStale && FStaleList ? tiles : 0;
+        if (FStaleCapacity == 0) return false;
     }
     FBitTiles.resize(4 * size_t(FBits.Tiles()));
     FBitChanges.resize(size_t(FBits.Tiles()));
@@ -96,10 +98,18 @@ bool TBoard::RebuildBits()
     return true;
 }
 
-void TBoard::MaterializeBlock(int slot) const
+void TBoard::MaterializeIfStale(int32_t bx, int32_t by) const
 {
-    const int32_t bx = slot / kSlotsY - 1, by = slot % kSlotsY - 1;
-    TBlob& blob = *FSlots[slot];
+    if (unsigned(bx) > unsigned(FBXMax) || unsigned(by) > unsigned(FBYMax)) return;
+    const int stripe = by / TBitMirror::kBlockRows, row = by % TBitMirror::kBlockRows;
+    const int tile = bx / kTileBlocks, column = bx % kTileBlocks;
+    if (FStale[size_t(stripe) * FBits.Tiles() + tile] >> (kTileBlocks * row + column) & 1)
+        MaterializeBlock(bx, by);
+}
+
+void TBoard::MaterializeBlock(int32_t bx, int32_t by) const
+{
+    TBlob& blob = *FSlots[SlotIndex(bx, by)];
     int live = 0;
     for (int i = 0; i < TBlob::kSize; ++i) {
         const unsigned bits = FBits.BlockColumn(bx * TBlob::kSize + i, by);
@@ -109,42 +119,61 @@ void TBoard::MaterializeBlock(int slot) const
         live += __builtin_popcount(bits);
     }
     blob.LiveCount = uint8_t(live);
-    FStale[slot] = kWritten;
+    const int stripe = by / TBitMirror::kBlockRows, row = by % TBitMirror::kBlockRows;
+    FStale[size_t(stripe) * FBits.Tiles() + bx / kTileBlocks] &=
+        ~(1u << (kTileBlocks * row + bx % kTileBlocks));
 }
 
 void TBoard::LeaveBits()
 {
-    for (size_t k = 0; k < FStaleCount; ++k)
-        if (FStale[FStaleList[k]] == kStale) MaterializeBlock(FStaleList[k]);
+    const int tiles = FBits.Tiles();
+    for (size_t k = 0; k < FStaleCount; ++k) {
+        const int32_t index = FStaleList[k];
+        for (uint32_t blocks = FStale[index] & ~kListed; blocks != 0; blocks &= blocks - 1) {
+            const int bit = __builtin_ctz(blocks);
+            MaterializeBlock(index % tiles * kTileBlocks + bit % kTileBlocks,
+                             index / tiles * TBitMirror::kBlockRows + bit / kTileBlocks);
+        }
+    }
     DropStaleBlocks();
     FBits.Valid = false;
 }
 
 void TBoard::DropStaleBlocks()
 {
-    for (size_t k = 0; k < FStaleCount; ++k) FStale[FStaleList[k]] = kUnlisted;
+    for (size_t k = 0; k < FStaleCount; ++k) FStale[FStaleList[k]] = 0;
     FStaleCount = 0;
 }
 
-// Whether tile (w, t) may change: it changed, or a neighbouring tile changed next to it.
-bool TBoard::TileStirred(const uint16_t* fresh, int w, int t) const
+// The tiles of stripe w that may change: those that changed, or whose neighbours changed next
+// to them. Returns how many were put in `tiles`.
+int TBoard::StirredTiles(const uint16_t* fresh, int w, int32_t* tiles) const
 {
-    const int stripes = FBits.Stripes(), tiles = FBits.Tiles();
-    const auto at = [&](int ws, int ts) -> unsigned {
+    const int stripes = FBits.Stripes(), count = FBits.Tiles();
+    const auto row = [&](int ws) -> const uint16_t* {
         if (ws < 0 || ws >= stripes) {
-            if (!FWrap) return 0;
+            if (!FWrap) return nullptr;
             ws = (ws + stripes) % stripes;
         }
-        if (ts < 0 || ts >= tiles) {
-            if (!FWrap) return 0;
-            ts = (ts + tiles) % tiles;
-        }
-        return fresh[ws * tiles + ts];
+        return fresh + size_t(ws) * count;
     };
-    return (at(w, t) | (at(w, t - 1) & teRight) | (at(w, t + 1) & teLeft) |
-            (at(w - 1, t) & teBottom) | (at(w + 1, t) & teTop) |
-            (at(w - 1, t - 1) & teBottomRight) | (at(w - 1, t + 1) & teBottomLeft) |
-            (at(w + 1, t - 1) & teTopRight) | (at(w + 1, t + 1) & teTopLeft)) != 0;
+    const uint16_t *up = row(w - 1), *mid = row(w), *down = row(w + 1);
+    const auto at = [&](const uint16_t* r, int t) -> unsigned {
+        if (r == nullptr) return 0;
+        if (t < 0) return FWrap ? r[count - 1] : 0;
+        if (t >= count) return FWrap ? r[0] : 0;
+        return r[t];
+    };
+    int n = 0;
+    for (int t = 0; t < count; ++t) {
+        const unsigned stirred = at(mid, t) | (at(mid, t - 1) & teRight) |
+                                 (at(mid, t + 1) & teLeft) | (at(up, t) & teBottom) |
+                                 (at(down, t) & teTop) | (at(up, t - 1) & teBottomRight) |
+                                 (at(up, t + 1) & teBottomLeft) | (at(down, t - 1) & teTopRight) |
+                                 (at(down, t + 1) & teTopLeft);
+        if (stirred != 0) tiles[n++] = t;
+    }
+    return n;
 }
 
 // Counts the changes of tile t of stripe w, marks the blocks they touch and lists them for
@@ -172,18 +201,20 @@ unsigned TBoard::SummariseTile(int w, int t, const uint64_t* old, const uint64_t
             ExtendLiveBox(FMinX + last, FMinY + y1, last / TBlob::kSize, y1 / TBlob::kSize);
         }
     }
-    for (int32_t bx = x0 / TBlob::kSize; bx < x1 / TBlob::kSize; ++bx) {
-        uint64_t rows = 0;
-        for (int32_t x = bx * TBlob::kSize; x < (bx + 1) * TBlob::kSize; ++x)
-            rows |= old[x] ^ next[x];
-        for (int k = 0; rows != 0; ++k, rows >>= 10) {
-            if ((rows & 0x3FF) == 0) continue;
-            const int32_t by = w * TBitMirror::kBlockRows + k;
-            const int slot = SlotIndex(bx, by);
-            if (FStale[slot] == kUnlisted) FStaleList[FStaleCount++] = slot;
-            FStale[slot] = kStale;
-            if (collect) collect = ListBitChanges(bx, by, old, next);
-        }
+    // Every block of the tile is written when read: writing one that did not change costs
+    // less than finding out here.
+    const int columns = (x1 - x0) / TBlob::kSize, rowsOfBlocks = FBits.Rows(w) / TBlob::kSize;
+    uint32_t& stale = FStale[size_t(w) * FBits.Tiles() + t];
+    if (stale == 0) FStaleList[FStaleCount++] = w * FBits.Tiles() + t;
+    for (int k = 0; k < rowsOfBlocks; ++k) stale |= ((1u << columns) - 1) << (kTileBlocks * k);
+    stale |= kListed;
+    if (collect) {
+        const int32_t bx0 = x0 / TBlob::kSize, by0 = w * TBitMirror::kBlockRows;
+        for (int32_t bx = std::max(bx0, FPaintBlocks.Left);
+             bx <= std::min(bx0 + columns - 1, FPaintBlocks.Right) && collect; ++bx)
+            for (int32_t by = std::max(by0, FPaintBlocks.Top);
+                 by <= std::min(by0 + rowsOfBlocks - 1, FPaintBlocks.Bottom) && collect; ++by)
+                collect = ListBitChanges(bx, by, old, next);
     }
     const unsigned top = 1, bottom = unsigned(FBits.Rows(w) - 1);
     const uint64_t rows = changes.Rows;
@@ -196,10 +227,14 @@ unsigned TBoard::SummariseTile(int w, int t, const uint64_t* old, const uint64_t
 
 bool TBoard::ListBitChanges(int32_t bx, int32_t by, const uint64_t* old, const uint64_t* next)
 {
-    if (!FPaintBlocks.Contains(bx, by)) return true;
-    if (!FPaintByCell) return FChangedBlocks.Append({bx, by}, FGlobals.Memory);
     const int shift = 10 * (by % TBitMirror::kBlockRows);
     const int32_t x0 = bx * TBlob::kSize, y0 = FMinY + by * TBlob::kSize;
+    if (!FPaintByCell) {
+        uint64_t changed = 0;
+        for (int i = 0; i < TBlob::kSize; ++i) changed |= old[x0 + i] ^ next[x0 + i];
+        if (((changed >> shift) & 0x3FF) == 0) return true;
+        return FChangedBlocks.Append({bx, by}, FGlobals.Memory);
+    }
     for (int i = 0; i < TBlob::kSize; ++i) {
         const uint64_t now = next[x0 + i] >> shift;
         for (unsigned rows = unsigned((old[x0 + i] >> shift) ^ now) & 0x3FF; rows != 0;
@@ -263,9 +298,11 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
             job.AboveBit = FWrap ? m.Rows(stripes - 1) - 1 : 0;
         }
         job.Below = w + 1 < stripes ? m.Stripe(w + 1) : FWrap ? m.Stripe(0) : m.ZeroStripe();
-        int count = 0;
-        for (int t = 0; t < tiles; ++t)
-            if (everyTile || TileStirred(fresh, w, t)) computed[count++] = t;
+        int count = tiles;
+        if (everyTile)
+            for (int t = 0; t < tiles; ++t) computed[t] = t;
+        else
+            count = StirredTiles(fresh, w, computed);
         job.Tiles = computed;
         job.TileCount = count;
         job.Changes = FBitChanges.data();

@@ -5,13 +5,13 @@
 
 #include <cstdint>
 
-// The rule as the kernels read it: the new state by the cell (0 or 1) and the number of live
-// cells of its 3x3 neighbourhood, itself included (0..9). The sum's bits s3 s2 s1 select a leaf
-// (0..3 for s3 = 0, by s2 s1; 4 for s3 = 1), and the leaf's code gives the new state by s0:
-// bit 0 for s0 = 0, bit 1 for s0 = 1.
+// The rule as the kernels read it: the new state by the cell (0 or 1) and the number of its
+// live neighbours (0..8). The count's bits n3 n2 n1 select a leaf (0..3 for n3 = 0, by n2 n1;
+// 4 for n3 = 1), and the leaf's code gives the new state by n0: bit 0 for n0 = 0, bit 1 for
+// n0 = 1.
 struct TBitRule {
     uint8_t Leaves[2][5];
-    bool ReadsCell; // the new state depends on the cell and not only on the sum
+    bool Conway; // "23/3", the rule most run, in a few instructions
 
     // Life (and Generations with two states): born on B, surviving on S, by the neighbours.
     static TBitRule Life(uint16_t survival, uint16_t birth);

@@ -77,14 +77,16 @@ struct TTileSums {
     }
 };
 
-template <bool ReadsCell>
+template <bool Conway>
 PLEXA_INLINE void StepWords(const TBitRule& rule, const TBitStripeJob& job, int32_t x,
                             TTileSums& sums)
 {
     const TWords cL = LoadWords(job.Mid + x - 1), cC = LoadWords(job.Mid + x),
                  cR = LoadWords(job.Mid + x + 1);
-    // Each column's cell with its left and right neighbours, as two bits ...
+    // Each column's cell with its left and right neighbours, as two bits, for the rows above
+    // and below; the neighbours alone for the cell's own row ...
     const TWords m0 = cL ^ cC ^ cR, m1 = Majority(cL, cC, cR);
+    const TWords e0 = cL ^ cR, e1 = cL & cR;
     // ... and the same for the rows beyond the stripe's edges, of which one bit counts.
     const TWords aL = LoadWords(job.Above + x - 1), aC = LoadWords(job.Above + x),
                  aR = LoadWords(job.Above + x + 1);
@@ -98,26 +100,31 @@ PLEXA_INLINE void StepWords(const TBitRule& rule, const TBitStripeJob& job, int3
     // The row sums above and below each row.
     const TWords u0 = (m0 << 1) | a0, u1 = (m1 << 1) | a1;
     const TWords d0 = (m0 >> 1) | b0, d1 = (m1 >> 1) | b1;
-    // Three two-bit sums make the 3x3 sum, 0..9, in four bits.
-    const TWords s0 = u0 ^ m0 ^ d0, k0 = Majority(u0, m0, d0);
-    const TWords t = u1 ^ m1 ^ d1, h = Majority(u1, m1, d1);
-    const TWords s1 = t ^ k0, k1 = t & k0;
-    const TWords s2 = h ^ k1, s3 = h & k1;
-    // The rule's leaves by s0, then down the tree by s1, s2, s3 and the cell.
-    const TWords leaf[4] = {TWords{}, ~s0, s0, ~TWords{}};
-    const auto tree = [&](const uint8_t* leaves) {
-        const TWords low = Select(s1, leaf[leaves[1]], leaf[leaves[0]]);
-        const TWords high = Select(s1, leaf[leaves[3]], leaf[leaves[2]]);
-        return Select(s3, leaf[leaves[4]], Select(s2, high, low));
-    };
-    TWords next = tree(rule.Leaves[0]);
-    if constexpr (ReadsCell) next = Select(cC, tree(rule.Leaves[1]), next);
+    // Three two-bit sums make the neighbour count, 0..8, in four bits.
+    const TWords n0 = u0 ^ e0 ^ d0, k0 = Majority(u0, e0, d0);
+    const TWords t = u1 ^ e1 ^ d1, h = Majority(u1, e1, d1);
+    const TWords n1 = t ^ k0, k1 = t & k0;
+    const TWords n2 = h ^ k1, n3 = h & k1;
+    TWords next;
+    if constexpr (Conway) {
+        // Three neighbours, or two and the cell.
+        next = n1 & (n0 | cC) & ~(n2 | n3);
+    } else {
+        // The rule's leaves by n0, then down the tree by n1, n2, n3 and the cell.
+        const TWords leaf[4] = {TWords{}, ~n0, n0, ~TWords{}};
+        const auto tree = [&](const uint8_t* leaves) {
+            const TWords low = Select(n1, leaf[leaves[1]], leaf[leaves[0]]);
+            const TWords high = Select(n1, leaf[leaves[3]], leaf[leaves[2]]);
+            return Select(n3, leaf[leaves[4]], Select(n2, high, low));
+        };
+        next = Select(cC, tree(rule.Leaves[1]), tree(rule.Leaves[0]));
+    }
     next &= TWords{} + job.RowMask;
     std::memcpy(job.Out + x, &next, sizeof next);
     sums.Add(cC, next);
 }
 
-template <bool ReadsCell>
+template <bool Conway>
 void StepTiles(const TBitRule& rule, const TBitStripeJob& job)
 {
     for (int k = 0; k < job.TileCount; ++k) {
@@ -125,14 +132,14 @@ void StepTiles(const TBitRule& rule, const TBitStripeJob& job)
         const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, job.Width);
         TTileSums sums;
         int32_t x = x0;
-        for (; x + kWords <= x1; x += kWords) StepWords<ReadsCell>(rule, job, x, sums);
+        for (; x + kWords <= x1; x += kWords) StepWords<Conway>(rule, job, x, sums);
         if (x < x1) {
             // The last tile's last vector runs past the board; what it finds there is not
             // counted.
             TTileSums tail;
-            StepWords<ReadsCell>(rule, job, x, tail);
+            StepWords<Conway>(rule, job, x, tail);
             TWords old = LoadWords(job.Mid + x), next = LoadWords(job.Out + x);
-            for (int k = x1 - x; k < kWords; ++k) old[k] = next[k] = 0;
+            for (int lane = x1 - x; lane < kWords; ++lane) old[lane] = next[lane] = 0;
             sums.Add(old, next);
         }
         job.Changes[k] = sums.Total();
@@ -143,7 +150,7 @@ void StepTiles(const TBitRule& rule, const TBitStripeJob& job)
 
 void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job)
 {
-    if (rule.ReadsCell)
+    if (rule.Conway)
         StepTiles<true>(rule, job);
     else
         StepTiles<false>(rule, job);
