@@ -321,3 +321,103 @@ INSTANTIATE_TEST_SUITE_P(
         std::erase(name, ' ');
         return name;
     });
+
+// The two-state games a bit per cell, on boards whose edges cut through the bits' words and
+// tiles: soups over the whole board, a cell of a higher state that sends a generation through
+// the blocks and back, edits in regions gone quiet, and the live-cell box kept by births.
+struct TBitSoupCase {
+    uint8_t Game;
+    const char* Rule;
+    int Width, Height;
+};
+
+void PrintTo(const TBitSoupCase& sc, std::ostream* os)
+{
+    *os << TLife::GameName(sc.Game) << " \"" << sc.Rule << "\" on " << sc.Width << "x" << sc.Height;
+}
+
+class TBitSoupTest : public TBoardTest, public testing::WithParamInterface<TBitSoupCase> {};
+
+TEST_P(TBitSoupTest, MatchesTheReferenceGenerationOnEveryEdge)
+{
+    const TBitSoupCase& sc = GetParam();
+    const int w = sc.Width, h = sc.Height;
+    using TIsa = TBoard::TStepIsa;
+    for (TIsa isa : {TIsa::Sse2, TIsa::Avx2, TIsa::Avx512})
+        for (bool wrap : {false, true}) {
+            if (isa > TBoard::BestStepIsa()) continue;
+            SCOPED_TRACE(testing::Message() << "wrap " << wrap << ", instruction set " << int(isa));
+            std::mt19937 rng(99);
+            Board.SetStepIsa(isa);
+            Board.SetSize(w, h);
+            Board.Clear(false);
+            Board.SetWrap(wrap);
+            UseGame(sc.Game, sc.Rule);
+            Board.SetStatesCount(2);
+            TReferenceGrid grid{w, h, std::vector<uint8_t>(size_t(w) * h)};
+            TRect box{w, h, -1, -1};
+            auto put = [&](int x, int y, uint8_t s) {
+                grid.Cells[size_t(y) * w + x] = s;
+                Board.SetCell(Board.MinX() + x, Board.MinY() + y, s);
+                if (s != 0)
+                    box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x),
+                           std::max(box.Bottom, y)};
+            };
+            // Dense in the corners and along the edges, sparse inside, so that some tiles
+            // go quiet.
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    const bool edge = x < 12 || y < 12 || x >= w - 12 || y >= h - 12;
+                    if (rng() % (edge ? 2 : 9) == 0) put(x, y, 1);
+                }
+            const TReferenceRule rule{sc.Game, Board.SurvivalSet(), Board.BirthSet(), 2};
+            // The widest board is as dense as the reference can afford.
+            const int gens = w * h > 100000 ? 4 : 14;
+            for (int gen = 0; gen < gens; ++gen) {
+                if (gen == gens / 3) put(w / 2, h / 2, 2);
+                if (gen == 2 * gens / 3) put(int(rng() % w), int(rng() % h), 1);
+                const TReferenceGrid next = ReferenceStep(grid, wrap, rule);
+                int changed = 0, live = 0;
+                for (int y = 0; y < h; ++y)
+                    for (int x = 0; x < w; ++x) {
+                        const uint8_t was = grid.Cells[size_t(y) * w + x],
+                                      now = next.Cells[size_t(y) * w + x];
+                        changed += was != now;
+                        live += now != 0;
+                        if (was == 0 && now != 0)
+                            box = {std::min(box.Left, x), std::min(box.Top, y),
+                                   std::max(box.Right, x), std::max(box.Bottom, y)};
+                    }
+                grid = next;
+                Board.Step(false);
+                ASSERT_EQ(Board.ChangedCount(), changed) << "generation " << gen;
+                ASSERT_EQ(Board.LiveCount(), live) << "generation " << gen;
+                ASSERT_EQ(Board.StateCount(1) + Board.StateCount(2), live);
+                const TLiveBox& b = Board.LiveBox();
+                ASSERT_EQ(TRect(b.MinX, b.MinY, b.MaxX, b.MaxY),
+                          TRect(Board.MinX() + box.Left, Board.MinY() + box.Top,
+                                Board.MinX() + box.Right, Board.MinY() + box.Bottom))
+                    << "generation " << gen;
+                for (int y = 0; y < h; ++y)
+                    for (int x = 0; x < w; ++x)
+                        ASSERT_EQ(Board.GetCell(Board.MinX() + x, Board.MinY() + y),
+                                  grid.Cells[size_t(y) * w + x])
+                            << "generation " << gen << " at " << x << "," << y;
+            }
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(TwoStates, TBitSoupTest,
+                         testing::Values(TBitSoupCase{gmLife, "23/3", 20, 20},
+                                         TBitSoupCase{gmLife, "23/3", 100000, 20},
+                                         TBitSoupCase{gmLife, "23/3", 20, 2500},
+                                         TBitSoupCase{gmLife, "1357/1357", 180, 140},
+                                         TBitSoupCase{gmVoteForLife, "46789", 20, 20},
+                                         TBitSoupCase{gmVoteForLife, "46789", 20, 2500},
+                                         TBitSoupCase{gmGenerations, "345/2/2", 20, 2500}),
+                         [](const testing::TestParamInfo<TBitSoupCase>& info) {
+                             std::string name = TLife::GameName(info.param.Game) + "_" +
+                                                std::to_string(info.index);
+                             std::erase(name, ' ');
+                             return name;
+                         });
