@@ -40,14 +40,16 @@ constexpr std::array<uint64_t, 256> kByteOfBit = [] {
 TBitRule TBitRule::Life(uint16_t survival, uint16_t birth)
 {
     TBitRule rule = RuleOfCounts(birth, survival);
-    rule.Conway = (survival & 0x1FF) == 0b1100 && (birth & 0x1FF) == 0b1000;
+    const bool conway = (survival & 0x1FF) == 0b1100 && (birth & 0x1FF) == 0b1000;
+    rule.Form = conway ? TForm::Conway : TForm::Counts;
     return rule;
 }
 
 TBitRule TBitRule::Vote(uint16_t survival)
 {
-    // The vote counts the cell itself.
-    return RuleOfCounts(survival, uint16_t(survival >> 1));
+    TBitRule rule = RuleOfCounts(survival, survival);
+    rule.Form = TForm::Sums;
+    return rule;
 }
 
 bool TBoard::BitStepFits(const TStepParams& params)

@@ -5,13 +5,17 @@
 
 #include <cstdint>
 
-// The rule as the kernels read it: the new state by the cell (0 or 1) and the number of its
-// live neighbours (0..8). The count's bits n3 n2 n1 select a leaf (0..3 for n3 = 0, by n2 n1;
+// The rule as the kernels read it: the new state by the cell (0 or 1) and a count of live
+// cells around it (0..9). The count's bits n3 n2 n1 select a leaf (0..3 for n3 = 0, by n2 n1;
 // 4 for n3 = 1), and the leaf's code gives the new state by n0: bit 0 for n0 = 0, bit 1 for
 // n0 = 1.
 struct TBitRule {
+    // How the new state is found: "23/3", the rule most run, in a few instructions; by the
+    // leaves of the cell's state and its neighbour count; by the leaves of state 0 and the
+    // count of the 3x3 neighbourhood, the cell included (0..9), which is all a vote reads.
+    enum class TForm : uint8_t { Conway, Counts, Sums };
+    TForm Form;
     uint8_t Leaves[2][5];
-    bool Conway; // "23/3", the rule most run, in a few instructions
 
     // Life (and Generations with two states): born on B, surviving on S, by the neighbours.
     static TBitRule Life(uint16_t survival, uint16_t birth);

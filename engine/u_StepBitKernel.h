@@ -77,16 +77,19 @@ struct TTileSums {
     }
 };
 
-template <bool Conway>
+using TForm = TBitRule::TForm;
+
+template <TForm Form>
 PLEXA_INLINE void StepWords(const TBitRule& rule, const TBitStripeJob& job, int32_t x,
                             TTileSums& sums)
 {
     const TWords cL = LoadWords(job.Mid + x - 1), cC = LoadWords(job.Mid + x),
                  cR = LoadWords(job.Mid + x + 1);
     // Each column's cell with its left and right neighbours, as two bits, for the rows above
-    // and below; the neighbours alone for the cell's own row ...
+    // and below; for the cell's own row the neighbours alone, unless the cell counts too ...
     const TWords m0 = cL ^ cC ^ cR, m1 = Majority(cL, cC, cR);
-    const TWords e0 = cL ^ cR, e1 = cL & cR;
+    const TWords e0 = Form == TForm::Sums ? m0 : cL ^ cR;
+    const TWords e1 = Form == TForm::Sums ? m1 : cL & cR;
     // ... and the same for the rows beyond the stripe's edges, of which one bit counts.
     const TWords aL = LoadWords(job.Above + x - 1), aC = LoadWords(job.Above + x),
                  aR = LoadWords(job.Above + x + 1);
@@ -100,13 +103,13 @@ PLEXA_INLINE void StepWords(const TBitRule& rule, const TBitStripeJob& job, int3
     // The row sums above and below each row.
     const TWords u0 = (m0 << 1) | a0, u1 = (m1 << 1) | a1;
     const TWords d0 = (m0 >> 1) | b0, d1 = (m1 >> 1) | b1;
-    // Three two-bit sums make the neighbour count, 0..8, in four bits.
+    // Three two-bit sums make the count, 0..9, in four bits.
     const TWords n0 = u0 ^ e0 ^ d0, k0 = Majority(u0, e0, d0);
     const TWords t = u1 ^ e1 ^ d1, h = Majority(u1, e1, d1);
     const TWords n1 = t ^ k0, k1 = t & k0;
     const TWords n2 = h ^ k1, n3 = h & k1;
     TWords next;
-    if constexpr (Conway) {
+    if constexpr (Form == TForm::Conway) {
         // Three neighbours, or two and the cell.
         next = n1 & (n0 | cC) & ~(n2 | n3);
     } else {
@@ -117,14 +120,15 @@ PLEXA_INLINE void StepWords(const TBitRule& rule, const TBitStripeJob& job, int3
             const TWords high = Select(n1, leaf[leaves[3]], leaf[leaves[2]]);
             return Select(n3, leaf[leaves[4]], Select(n2, high, low));
         };
-        next = Select(cC, tree(rule.Leaves[1]), tree(rule.Leaves[0]));
+        next = tree(rule.Leaves[0]);
+        if constexpr (Form == TForm::Counts) next = Select(cC, tree(rule.Leaves[1]), next);
     }
     next &= TWords{} + job.RowMask;
     std::memcpy(job.Out + x, &next, sizeof next);
     sums.Add(cC, next);
 }
 
-template <bool Conway>
+template <TForm Form>
 void StepTiles(const TBitRule& rule, const TBitStripeJob& job)
 {
     for (int k = 0; k < job.TileCount; ++k) {
@@ -132,12 +136,12 @@ void StepTiles(const TBitRule& rule, const TBitStripeJob& job)
         const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, job.Width);
         TTileSums sums;
         int32_t x = x0;
-        for (; x + kWords <= x1; x += kWords) StepWords<Conway>(rule, job, x, sums);
+        for (; x + kWords <= x1; x += kWords) StepWords<Form>(rule, job, x, sums);
         if (x < x1) {
             // The last tile's last vector runs past the board; what it finds there is not
             // counted.
             TTileSums tail;
-            StepWords<Conway>(rule, job, x, tail);
+            StepWords<Form>(rule, job, x, tail);
             TWords old = LoadWords(job.Mid + x), next = LoadWords(job.Out + x);
             for (int lane = x1 - x; lane < kWords; ++lane) old[lane] = next[lane] = 0;
             sums.Add(old, next);
@@ -150,10 +154,14 @@ void StepTiles(const TBitRule& rule, const TBitStripeJob& job)
 
 void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job)
 {
-    if (rule.Conway)
-        StepTiles<true>(rule, job);
-    else
-        StepTiles<false>(rule, job);
+    switch (rule.Form) {
+    case TForm::Conway:
+        return StepTiles<TForm::Conway>(rule, job);
+    case TForm::Counts:
+        return StepTiles<TForm::Counts>(rule, job);
+    case TForm::Sums:
+        return StepTiles<TForm::Sums>(rule, job);
+    }
 }
 
 } // namespace PLEXA_SIMD_NS
