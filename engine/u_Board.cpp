@@ -105,6 +105,7 @@ void TBoard::SetCell(int32_t x, int32_t y, uint8_t state)
         const uint8_t old = blob->Cells[i][j];
         if (state != old) {
             blob->Cells[i][j] = state;
+            ++FEditCount;
             FSlotStamps[slot] = FStepStamp;
             FSlotEdges[slot] = beAll;
             if (!FStateCountsStale) {
@@ -150,6 +151,8 @@ bool TBoard::Clear(bool ask, TClearView view)
     FGlobals.Selection.SwitchOff();
     FGlobals.Document.Description.clear();
     ResetLiveBox();
+    FGlobals.History.Clear();
+    FGlobals.Period.Reset();
     FModified = false;
     FGlobals.Host.Refresh(rfCaption | rfStatusBar | rfBoard |
                           (view == TClearView::Center ? rfCenterView : 0u));
@@ -165,6 +168,7 @@ void TBoard::EmptyCells()
             blob->LiveCount = 0;
         }
     FLiveCount = 0;
+    ++FEditCount;
     FGlobals.Selection.ClearFloating();
     FLastParamsValid = false; // the next step looks at every block again
     FStateCounts.fill(0);

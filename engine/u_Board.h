@@ -78,6 +78,11 @@ public:
     int32_t LiveCount() const { return FLiveCount; }
     int32_t StateCount(int state) const;
     int32_t ChangedCount() const { return FChangedCount; }
+    // The blocks the last generation wrote, and what it ran with (two-dimensional games).
+    int32_t WrittenBlockCount() const { return FWrittenBlockCount; }
+    const TStepParams& LastStepParams() const { return FLastParams; }
+    // Grows whenever cells change outside a generation.
+    uint64_t EditCount() const { return FEditCount; }
     int32_t MaxPopulation() const { return FMaxPopulation; }
     int32_t MaxPopulationCycle() const { return FMaxPopulationCycle; }
     void UpdateMaximum();
@@ -158,6 +163,8 @@ private:
     int32_t FMinX = 0, FMinY = 0, FMaxX = -1, FMaxY = -1;
     int32_t FLiveCount = 0;
     int32_t FChangedCount = 0;
+    int32_t FWrittenBlockCount = 0;
+    uint64_t FEditCount = 0;
     uint16_t FSurvival = 0, FBirth = 0;
     std::string FLifeRuleText;
     int32_t FMaxPopulation = 0;

@@ -63,7 +63,11 @@ void TBoard::SetStepIsa(TStepIsa isa)
 
 void TBoard::Step(bool draw)
 {
+    // Every generation, of the window and of plexa-cli, passes here.
+    FGlobals.History.Track(FCycle, FLiveCount);
+    FGlobals.Period.BeforeStep(*this, FGlobals.Life);
     FChangedCount = 0;
+    FWrittenBlockCount = 0;
     // Painting needs the changed cells by state; without it the blocks are written as wholes.
     const bool collect = draw && FGlobals.Painter != nullptr;
     const bool collected = ComputeChanges(collect);
@@ -80,6 +84,8 @@ void TBoard::Step(bool draw)
         FGlobals.Host.Refresh(rfBoard);
     }
     UpdateMaximum();
+    if (FChangedCount > 0) FGlobals.History.Add(FCycle, FLiveCount, FChangedCount);
+    FGlobals.Period.AfterStep(*this);
 }
 
 // Computes and writes the generation; false when the changed cells could not all be collected.
@@ -218,6 +224,8 @@ bool TBoard::WriteBlocks(int32_t bx, const TBlockResult* results, int count, boo
 {
     if (count == 0) return collect;
     FStateCountsStale = true;
+    FWrittenBlockCount += count;
+    TPeriodDetector& period = FGlobals.Period;
     const int32_t x0 = FMinX + bx * TBlob::kSize;
     // Births inside the live-cell box cannot widen it, and soon most of them are.
     const bool columnInBox = x0 >= FBox.MinX && x0 + TBlob::kSize - 1 <= FBox.MaxX;
@@ -227,6 +235,7 @@ bool TBoard::WriteBlocks(int32_t bx, const TBlockResult* results, int count, boo
         const int32_t y0 = FMinY + r.Row * TBlob::kSize;
         FChangedCount += r.ChangedCount;
         if (collect) collect = ListBlockChanges(bx, r);
+        if (period.Watching()) period.BlockWritten(bx, r.Row, blob, r);
         FLiveCount += r.LiveDelta;
         std::memcpy(blob.Cells, r.Cells, sizeof blob.Cells);
         blob.LiveCount = r.LiveCount;
