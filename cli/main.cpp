@@ -78,7 +78,11 @@ int Run(const TCliOptions& o, const std::string& programFolder)
     g.Random.Seed(o.Seed); // the games that draw random numbers repeat with the seed
 
     const auto start = std::chrono::steady_clock::now();
-    for (int64_t gen = 0; gen < o.Generations; ++gen) board.Step(false);
+    int64_t computed = 0;
+    while (computed < o.Generations && !(o.StopPeriodic && g.Period.Current().Found())) {
+        board.Step(false);
+        ++computed;
+    }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
@@ -87,10 +91,22 @@ int Run(const TCliOptions& o, const std::string& programFolder)
         return 1;
     }
 
+    // Cycle 0 is in the history even when nothing was computed.
+    g.History.Track(board.Cycle(), board.LiveCount());
+    if (!o.HistoryFile.empty() && !WriteLineFile(o.HistoryFile, g.History.CsvLines())) {
+        std::cerr << "plexa-cli: cannot write " << o.HistoryFile << "\n";
+        return 1;
+    }
+
     const TRect box = board.MinRectangle();
-    std::printf("cycle=%d population=%d box=%d,%d,%d,%d seconds=%.6f gens_per_second=%.1f\n",
+    std::printf("cycle=%d population=%d box=%d,%d,%d,%d seconds=%.6f gens_per_second=%.1f",
                 board.Cycle(), board.LiveCount(), box.Left, box.Top, box.Right, box.Bottom, seconds,
-                seconds > 0 ? double(o.Generations) / seconds : 0.0);
+                seconds > 0 ? double(computed) / seconds : 0.0);
+    if (const TPeriod& p = g.Period.Current(); p.Found()) {
+        std::printf(" period=%d since=%d", p.Period, p.Since);
+        if (p.Moves()) std::printf(" moving=%d,%d", p.Dx, p.Dy);
+    }
+    std::printf("\n");
     return 0;
 }
 

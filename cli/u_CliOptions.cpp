@@ -50,6 +50,8 @@ const char* CliUsage()
            "  --out FILE           write the result to FILE\n"
            "  --format F           its format: optimal, rle (default), life105, life106, plx,\n"
            "                       vlf\n"
+           "  --history FILE       write the population history (CSV) to FILE\n"
+           "  --stop-periodic      stop once the board repeats for one full period\n"
            "  --quiet              no warnings on standard error\n"
            "  --list-rules         print the rule library (game, name, kind, rule) and exit\n"
            "  --help               this text\n";
@@ -73,6 +75,8 @@ std::optional<TCliOptions> ParseCliOptions(const std::vector<std::string>& args,
         };
         if (arg == "--wrap") {
             o.Wrap = true;
+        } else if (arg == "--stop-periodic") {
+            o.StopPeriodic = true;
         } else if (arg == "--quiet") {
             o.Quiet = true;
         } else if (arg == "--list-rules") {
@@ -81,7 +85,7 @@ std::optional<TCliOptions> ParseCliOptions(const std::vector<std::string>& args,
             o.Help = true;
         } else if (arg == "--game" || arg == "--rule" || arg == "--size" || arg == "--states" ||
                    arg == "--random" || arg == "--seed" || arg == "--generations" ||
-                   arg == "--out" || arg == "--format") {
+                   arg == "--out" || arg == "--format" || arg == "--history") {
             const std::string* v = value();
             if (!v) return std::nullopt;
             if (arg == "--game") {
@@ -111,6 +115,8 @@ std::optional<TCliOptions> ParseCliOptions(const std::vector<std::string>& args,
                 const auto format = FormatByName(*v);
                 if (!format) return bad(*v);
                 o.Format = *format;
+            } else if (arg == "--history") {
+                o.HistoryFile = *v;
             } else {
                 o.OutFile = *v;
             }

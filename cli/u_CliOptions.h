@@ -23,6 +23,8 @@ struct TCliOptions {
     bool Quiet = false;
     bool Help = false;
     bool ListRules = false;
+    std::string HistoryFile;   // the population history as CSV
+    bool StopPeriodic = false; // stop once a period has held one full period
 };
 
 // Parses argv[1..]; on a usage error returns nullopt and sets `error` to a one-line reason.

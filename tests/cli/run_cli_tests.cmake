@@ -20,6 +20,22 @@ run_cli(0 out ${DATA}/cli/blinker.rle --generations 1)
 expect_match("${out}" "^cycle=1 population=3 box=0,-1,0,1 seconds=[0-9.]+ gens_per_second=[0-9.]+\n$"
              "blinker")
 
+# A period found ends the closing line; a moving one says how far it moves.
+run_cli(0 out ${DATA}/cli/blinker.rle --generations 10)
+expect_match("${out}" "^cycle=10 population=3 box=-1,0,1,0 seconds=[0-9.]+ gens_per_second=[0-9.]+ period=2 since=0\n$"
+             "blinker's period")
+run_cli(0 out ${DATA}/cli/glider.rle --generations 40)
+expect_match("${out}" " period=4 since=0 moving=1,1\n$" "glider's period")
+# Stopping once the period has held, with the history of every generation from cycle 0.
+run_cli(0 out ${DATA}/cli/blinker.rle --generations 100 --stop-periodic --history ${OUT}/blinker.csv)
+expect_match("${out}" "^cycle=2 .* period=2 since=0\n$" "stop when periodic")
+file(READ ${OUT}/blinker.csv history HEX)
+string(HEX "cycle,population,changed\r\n0,3,0\r\n1,3,4\r\n2,3,4\r\n" expected)
+if(NOT history STREQUAL expected)
+    message(FATAL_ERROR "blinker history: ${history}, expected ${expected}")
+endif()
+run_cli(1 out ${DATA}/cli/blinker.rle --history ${OUT}/no/such/folder/h.csv)
+
 # A glider read with its rule, run and written back, reads again as the same glider.
 run_cli(0 out ${DATA}/cli/glider.rle --generations 4 --out ${OUT}/glider4.rle)
 expect_match("${out}" "population=5 " "glider")
