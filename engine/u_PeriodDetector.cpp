@@ -44,7 +44,7 @@ uint64_t Power(uint64_t base, uint64_t e)
 
 // Kept cells, for the exact comparison on a hash hit: small boards keep those of every state
 // within this budget; larger ones are compared one period after the hit instead.
-constexpr int64_t kKeptCells = 4096;
+constexpr int64_t kKeptCells = 2048;
 constexpr size_t kKeptBytes = size_t(8) << 20;
 // Beyond this many live cells a hit is not confirmed (and no period reported).
 constexpr int64_t kPendingCells = int64_t(1) << 22;
@@ -187,20 +187,25 @@ void TPeriodDetector::BlockWritten(int32_t bx, int32_t by, const TBlob& old,
         StopWatching(true);
         return;
     }
-    if (old.LiveCount != 0) {
-        const TSums s = BlockSums(old.Cells, bx, by);
-        FSums.Hash = SubMod(FSums.Hash, s.Hash);
-        FSums.Count -= s.Count;
-        FSums.SumX -= s.SumX;
-        FSums.SumY -= s.SumY;
-    }
-    if (written.LiveCount != 0) {
-        const TSums s = BlockSums(written.Cells, bx, by);
-        FSums.Hash = AddMod(FSums.Hash, s.Hash);
-        FSums.Count += s.Count;
-        FSums.SumX += s.SumX;
-        FSums.SumY += s.SumY;
-    }
+    // Only the cells that changed: the step marks them by column as bits of rows.
+    unsigned __int128 added = 0, removed = 0;
+    int64_t count = 0, sumI = 0, sumJ = 0;
+    for (int i = 0; i < TBlob::kSize; ++i)
+        for (unsigned rows = written.Changed[i]; rows != 0; rows &= rows - 1) {
+            const int j = __builtin_ctz(rows);
+            const uint8_t before = old.Cells[i][j], after = written.Cells[i][j];
+            added += (unsigned __int128)FWeights[i][j] * after;
+            removed += (unsigned __int128)FWeights[i][j] * before;
+            const int life = (after != 0) - (before != 0);
+            count += life;
+            sumI += life * i;
+            sumJ += life * j;
+        }
+    const uint64_t at = MulMod(FBlockA[size_t(bx)], FBlockB[size_t(by)]);
+    FSums.Hash = SubMod(AddMod(FSums.Hash, MulMod(Reduce(added), at)), MulMod(Reduce(removed), at));
+    FSums.Count += count;
+    FSums.SumX += count * bx * TBlob::kSize + sumI;
+    FSums.SumY += count * by * TBlob::kSize + sumJ;
 }
 
 void TPeriodDetector::AfterStep(const TBoard& board)
@@ -253,7 +258,8 @@ void TPeriodDetector::Push(const TBoard& board)
     FCellBytes -= s.Cells.size() * sizeof(uint64_t);
     s.Cycle = board.Cycle();
     s.Sums = FSums;
-    s.HasCells = FSums.Count <= kKeptCells;
+    // While a period holds, only its hashes are compared.
+    s.HasCells = !FFound.Found() && FSums.Count <= kKeptCells;
     if (s.HasCells) {
         s.Cells = CellKeys(board);
         FCellBytes += s.Cells.size() * sizeof(uint64_t);
