@@ -157,6 +157,7 @@ void TRunControl::RunN(const TRunN& request)
     // Copies: `request` may be the stored one, which events may change.
     const int32_t count = RunNCount(request, FGlobals.Board.Cycle());
     const int32_t redrawEvery = request.RedrawEvery;
+    const bool stopPeriodic = request.StopPeriodic;
     SetRunning(true);
     FGlobals.Undo.AddEvent(TUndoEvent::RunN);
     FGlobals.Host.ProcessEvents();
@@ -169,7 +170,9 @@ void TRunControl::RunN(const TRunN& request)
         } else {
             board.Step(true);
         }
-        if (++i % kRunNTurn == 0) {
+        ++i;
+        if (stopPeriodic && FGlobals.Period.Current().Found()) break;
+        if (i % kRunNTurn == 0) {
             const bool changed = board.ChangedCount() > 0;
             FGlobals.Host.Refresh(rfStatusBar);
             FGlobals.Host.ProcessEvents();

@@ -17,7 +17,8 @@ struct TRunN {
     int32_t RunMode = rmFor;
     int32_t ForCycles = 20;
     int32_t UpToCycle = 1000;
-    int32_t RedrawEvery = 50; // redraw the whole board every so many generations
+    int32_t RedrawEvery = 50;  // redraw the whole board every so many generations
+    bool StopPeriodic = false; // stop once the board has repeated for one full period
 };
 
 // The intervals offered by the speed menus, in milliseconds.

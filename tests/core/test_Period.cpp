@@ -87,6 +87,20 @@ TEST_F(TBoardTest, PeriodNeedsTheSameCellsAndIsLostByAnEdit)
     EXPECT_EQ(G.Period.Current(), (TPeriod{2, 4, 0, 0}));
 }
 
+TEST_F(TBoardTest, RunNStopsWhenPeriodicOnlyWhenAsked)
+{
+    for (const bool stop : {true, false}) {
+        Board.Clear(false);
+        Draw(Board, 0, 0, {"OOO"});
+        TRunN request;
+        request.ForCycles = 30;
+        request.RedrawEvery = 5;
+        request.StopPeriodic = stop;
+        G.Run.RunN(request);
+        EXPECT_EQ(Board.Cycle(), stop ? 2 : 30);
+    }
+}
+
 TEST_F(TBoardTest, RandomSpecialRulesNeverRepeat)
 {
     UseGame(gmSpecial, "TRCA,0,0,1,1");
