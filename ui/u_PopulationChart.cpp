@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 #include <vector>
 
@@ -99,7 +100,10 @@ void TPopulationChart::paintEvent(QPaintEvent*)
         c.High = c.Used ? std::max(c.High, e.Population) : e.Population;
         c.Used = true;
     }
-    painter.setPen(QPen(FLine, 1));
+    // A line that would vanish in the background takes the text colour.
+    const QColor text = FBackground.lightness() < 128 ? Qt::white : Qt::black;
+    const bool visible = std::abs(FLine.lightness() - FBackground.lightness()) >= 48;
+    painter.setPen(QPen(visible ? FLine : text, 1));
     QPoint last;
     bool hasLast = false;
     for (size_t k = 0; k < columns.size(); ++k) {
@@ -115,7 +119,6 @@ void TPopulationChart::paintEvent(QPaintEvent*)
 
     // The marks, with their values beside them.
     painter.setRenderHint(QPainter::Antialiasing);
-    const QColor text = FBackground.lightness() < 128 ? Qt::white : Qt::black;
     auto mark = [&](int32_t cycle, int32_t value, const QColor& color, const QString& label,
                     bool above) {
         const QPoint at(x(cycle), y(value));

@@ -130,6 +130,8 @@ private slots:
     void PopulationChartPeriodAndSavedHistoryAfterARun()
     {
         TSetup s;
+        s.G.Palette.Colors.SetColor(piBackground, 0x000000u);
+        s.G.Palette.Colors.SetColor(piState1, 0x00FF00u);
         s.Put({{0, 0}, {1, 0}, {2, 0}}, 1);
         for (int i = 0; i < 10; ++i) s.G.Board.Step(false);
         TfrmStatistics window(s.G, nullptr);
@@ -142,7 +144,7 @@ private slots:
         QCOMPARE(chart->ShownLastCycle(), 10);
         QCOMPARE(chart->ShownMaximum(), 3);
         // Drawn in the colour of state 1.
-        const QColor line = TQtCanvas::ToQColor(s.G.Palette.Colors.StateColor(1));
+        const QColor line(0, 255, 0);
         int linePixels = 0;
         for (int y = 0; y < whole.height(); ++y)
             for (int x = 0; x < whole.width(); ++x)
