@@ -48,7 +48,11 @@ constexpr int64_t kKeptCells = 2048;
 constexpr size_t kKeptBytes = size_t(8) << 20;
 // Beyond this many live cells a hit is not confirmed (and no period reported).
 constexpr int64_t kPendingCells = int64_t(1) << 22;
-constexpr int32_t kMaxCalmNeeded = 4096;
+constexpr int32_t kMaxCalmNeeded = 256;
+// Looking at the whole board again after an edit is put off, like after a busy generation,
+// when the live cells spread over more blocks than this: drawing into a large running pattern
+// must not cost a pass over it every generation.
+constexpr int64_t kPromptRehashBlocks = 65536;
 
 bool Eligible(const TLife& life)
 {
@@ -167,7 +171,11 @@ void TPeriodDetector::BeforeStep(const TBoard& board, const TLife& life)
         return;
     }
     // Cells drawn (or a rule changed) between generations start a new run.
-    if (FInSync && board.EditCount() != FEdits) StopWatching(false);
+    if (FInSync && board.EditCount() != FEdits) {
+        const TLiveBox& box = board.LiveBox();
+        const int64_t blocks = int64_t(box.MaxBX - box.MinBX + 1) * (box.MaxBY - box.MinBY + 1);
+        StopWatching(blocks > kPromptRehashBlocks);
+    }
     if (!FInSync) {
         FWatching = false;
         if (FCalm < FCalmNeeded) return;
