@@ -287,31 +287,77 @@ PLEXA_INLINE int Bounded(uint8_t state)
 }
 
 // Rules table: the next state by the cell's state and the number of firing cells around it.
+// The counts are summed on whole vectors; the table is read by byte shuffles, one per count,
+// where the instruction set has them, and cell by cell otherwise.
 class TTableKernel {
 public:
     static constexpr bool kSkipsEmpty = true;
-    explicit TTableKernel(const TBlockRule& rule) : FRule(rule) {}
-    PLEXA_INLINE void Compute(const TBlob* const[3][3], const TV* window, const TV*, TV* next) const
+    explicit TTableKernel(const TBlockRule& rule)
+        : FRule(rule), FFiringMask(Splat(rule.FiringMask)),
+          FMaxCount((rule.Moore ? 8 : 4) + (rule.Centre ? 1 : 0))
     {
-        const TWindowBytes w(window);
-        TBlockBytes out;
-        const auto fires = [this](uint8_t state) { return (state & FRule.FiringMask) == 1; };
-        for (int i = 0; i < TBlob::kSize; ++i)
-            for (int j = 0; j < TBlob::kSize; ++j) {
-                const uint8_t c = w(i + 1, j + 1);
-                int k = fires(w(i + 1, j)) + fires(w(i, j + 1)) + fires(w(i + 2, j + 1)) +
-                        fires(w(i + 1, j + 2));
-                if (FRule.Moore)
-                    k += fires(w(i, j)) + fires(w(i + 2, j)) + fires(w(i, j + 2)) +
-                         fires(w(i + 2, j + 2));
-                if (FRule.Centre) k += fires(c);
-                out(i, j) = FRule.Table[Bounded(c)][k];
+#if defined(__AVX2__)
+        // States 16..24 get tables of their own only when one of their entries is not 0.
+        FHighStates = false;
+        for (int state = 16; state < kCellStates; ++state)
+            for (int k = 0; k <= FMaxCount; ++k) FHighStates |= rule.Table[state][k] != 0;
+        for (int k = 0; k <= FMaxCount; ++k)
+            for (int lane = 0; lane < kLanes; ++lane) {
+                const int state = lane % 16;
+                FLow[k][lane] = rule.Table[state][k];
+                FHigh[k][lane] = rule.Table[Bounded(uint8_t(16 + state))][k];
             }
-        out.LoadInto(next);
+#endif
+    }
+    PLEXA_INLINE void Compute(const TBlob* const[3][3], const TV* window, const TV* old,
+                              TV* next) const
+    {
+        TV fires[kWindowVectors];
+        PLEXA_UNROLL
+        for (int v = 0; v < kWindowVectors; ++v)
+            fires[v] = Mask((window[v] & FFiringMask) == One()) & One();
+        PLEXA_UNROLL
+        for (int v = 0; v < kBlockVectors; ++v) {
+            const TV left = fires[v], middle = Next1(fires, v), right = Next2(fires, v);
+            TV k = LanesDown<1>(left) + middle + LanesDown<2>(middle) + LanesDown<1>(right);
+            if (FRule.Moore)
+                k += left + LanesDown<2>(left) + right + LanesDown<2>(right);
+            if (FRule.Centre) k += LanesDown<1>(middle);
+            next[v] = Lookup(MinU8(old[v], Splat(kCellStates - 1)), k, v);
+        }
     }
 
 private:
+    // Table[state][count] in every lane; states are at most kCellStates - 1.
+    PLEXA_INLINE TV Lookup(TV states, TV counts, int v) const
+    {
+#if defined(__AVX2__)
+        (void)v;
+        const TV low = Mask(states < Splat(16));
+        TV r{};
+        for (int k = 0; k <= FMaxCount; ++k) {
+            TV value = Shuffle(FLow[k], states);
+            if (FHighStates) value = (low & value) | (~low & Shuffle(FHigh[k], states));
+            r |= Mask(counts == Splat(uint8_t(k))) & value;
+        }
+        return FHighStates ? r : r & low;
+#else
+        alignas(64) uint8_t s[kLanes], k[kLanes], out[kLanes] = {};
+        Store(s, states);
+        Store(k, counts);
+        for (int lane = 0; lane < 16 * Columns(v); ++lane)
+            if (lane % 16 < TBlob::kSize) out[lane] = FRule.Table[s[lane]][k[lane]];
+        return Load(out);
+#endif
+    }
+
     const TBlockRule& FRule;
+    TV FFiringMask;
+    int FMaxCount;
+#if defined(__AVX2__)
+    TV FLow[10], FHigh[10]; // by count: the entries of states 0..15 and of 16..24
+    bool FHighStates;
+#endif
 };
 
 // User rules: the library's CARule for every cell, i and j being the cell's place in its block.
