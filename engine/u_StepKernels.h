@@ -320,8 +320,7 @@ public:
         for (int v = 0; v < kBlockVectors; ++v) {
             const TV left = fires[v], middle = Next1(fires, v), right = Next2(fires, v);
             TV k = LanesDown<1>(left) + middle + LanesDown<2>(middle) + LanesDown<1>(right);
-            if (FRule.Moore)
-                k += left + LanesDown<2>(left) + right + LanesDown<2>(right);
+            if (FRule.Moore) k += left + LanesDown<2>(left) + right + LanesDown<2>(right);
             if (FRule.Centre) k += LanesDown<1>(middle);
             next[v] = Lookup(MinU8(old[v], Splat(kCellStates - 1)), k, v);
         }
@@ -445,8 +444,9 @@ private:
     }
 
     // Ranges 2..10 reach up to ten cells into the neighbouring blocks (the Moore neighbourhood
-    // is swept by TCyclicSweep instead): the 30x30 cells of the nine blocks are copied once, and each successor state gets running counts along the
-    // rows, so that a cell's count takes one subtraction per row of its neighbourhood.
+    // is swept by TCyclicSweep instead): the 30x30 cells of the nine blocks are copied once, and
+    // each successor state gets running counts along the rows, so that a cell's count takes one
+    // subtraction per row of its neighbourhood.
     void ComputeFar(const TBlob* const nb[3][3], TBlockBytes& out) const
     {
         constexpr int kSide = 3 * TBlob::kSize;
@@ -663,7 +663,10 @@ public:
 private:
     static constexpr int kMaxRange = 10;
 
-    static int32_t FloorDiv(int32_t y) { return (y >= 0 ? y : y - TBlob::kSize + 1) / TBlob::kSize; }
+    static int32_t FloorDiv(int32_t y)
+    {
+        return (y >= 0 ? y : y - TBlob::kSize + 1) / TBlob::kSize;
+    }
 
     // The counts of every state in the windows of the middle block's cells in row y.
     void CountRow(int32_t y, uint8_t (&counts)[kCellStates][TBlob::kSize]) const
@@ -674,7 +677,9 @@ private:
                     &right = *FJob.Slots[2][index];
         // Cells -range..S-1+range of the row; states beyond the table's share one count.
         uint8_t cells[S + 2 * kMaxRange];
-        const auto bounded = [](uint8_t state) { return state < kCellStates ? state : kCellStates; };
+        const auto bounded = [](uint8_t state) {
+            return state < kCellStates ? state : kCellStates;
+        };
         for (int d = 0; d < FRange; ++d) {
             cells[d] = bounded(left.Cells[S - FRange + d][j]);
             cells[FRange + S + d] = bounded(right.Cells[d][j]);
