@@ -291,6 +291,61 @@ TEST_F(TRowTest, TotalisticBirthBesideOneCellWritesTheNextRow)
     EXPECT_EQ(Board.Cycle(), 25) << "every generation counts, even one that repeats a row";
 }
 
+// Random rows of every state against a plain count of each cell's window, narrow and wide,
+// wrapped and not, with and without the centre, aging, history and the widest range.
+TEST_F(TRowTest, TotalisticRowsMatchTheReference)
+{
+    const std::pair<const char*, int> rules[] = {{"R2,M1,S2,S3,B1,B3", 2},
+                                                 {"R3,M0,S1,S4,S5,B2,B5", 5},
+                                                 {"R1,C4,M1,S1,S2,B1,B2", 4},
+                                                 {"R10,M1,S5,S10,S21,B7,B11", 3}};
+    std::mt19937 rng(5);
+    for (int width : {20, 100000})
+        for (const auto& [text, states] : rules)
+            for (bool wrap : {false, true}) {
+                SCOPED_TRACE(testing::Message() << text << " on " << width << " wrap " << wrap);
+                Board.SetSize(width, 20);
+                Board.Clear(false);
+                Board.SetWrap(wrap);
+                UseGame(gm1DTotalistic, text);
+                Board.SetStatesCount(states);
+                const TRules1DTo& rule = G.Life.OneD;
+                const int last = Board.StatesCount() - 1, range = std::clamp(rule.Range, 1, 10);
+                std::vector<uint8_t> row(static_cast<size_t>(width));
+                for (int x = 0; x < width; ++x) {
+                    row[size_t(x)] = rng() % 2 ? uint8_t(1 + rng() % last) : 0;
+                    Board.SetCell(Board.MinX() + x, Board.MinY(), row[size_t(x)]);
+                }
+                const auto counted = [&rule](int s) { return rule.History ? s == 1 : s != 0; };
+                for (int gen = 1; gen <= 3; ++gen) {
+                    std::vector<uint8_t> next(row.size());
+                    for (int x = 0; x < width; ++x) {
+                        const int c = row[size_t(x)];
+                        int k = rule.Centre && counted(c);
+                        for (int d = -range; d <= range; ++d) {
+                            const int at = wrap ? ((x + d) % width + width) % width : x + d;
+                            if (d != 0 && at >= 0 && at < width) k += counted(row[size_t(at)]);
+                        }
+                        next[size_t(x)] = uint8_t(
+                            c == 0          ? rule.Birth[size_t(k)]
+                            : !rule.History ? (rule.Survival[size_t(k)] ? std::min(c + 1, last) : 0)
+                            : c == 1        ? (rule.Survival[size_t(k)] ? 1
+                                               : last > 1               ? 2
+                                                                        : 0)
+                                            : (c < last ? c + 1 : 0));
+                    }
+                    row = next;
+                    Board.Step(false);
+                    const int32_t y = Board.MinY() + gen;
+                    for (int x = 0; x < width; ++x)
+                        if (Board.GetCell(Board.MinX() + x, y) != row[size_t(x)]) {
+                            ASSERT_EQ(Board.GetCell(Board.MinX() + x, y), row[size_t(x)])
+                                << "generation " << gen << " at " << x;
+                        }
+                }
+            }
+}
+
 TEST_F(TRowTest, RowsWrapFromTheBottomToTheTop)
 {
     Board.SetSize(20, 20);
