@@ -137,11 +137,12 @@ bool TBoard::StepRow(bool collect)
 // some blocks ahead of block bx hides the wait for them.
 void TBoard::FetchAhead(int32_t bx, int32_t by, int32_t j) const
 {
-    constexpr int kAhead = 8;
+    constexpr int kAhead = 16;
     if (bx + 2 * kAhead <= FBXMax) __builtin_prefetch(&FSlots[SlotIndex(bx + 2 * kAhead, by)]);
     if (bx + kAhead > FBXMax) return;
-    const uint8_t* column = &FSlots[SlotIndex(bx + kAhead, by)]->Cells[0][j];
-    __builtin_prefetch(column);
+    const TBlob& blob = *FSlots[SlotIndex(bx + kAhead, by)];
+    __builtin_prefetch(&blob.Cells[0][j]);
+    __builtin_prefetch(&blob.LiveCount);
 }
 
 void TBoard::ReadRow(int32_t y, uint8_t* cells) const
