@@ -133,6 +133,7 @@ private:
     TBlockRule BlockRule(const TStepParams& params) const;
     bool StepBlocks(const TBlockRule& rule, bool skipQuiet, bool farReach, bool collect);
     bool StepRow(bool collect);
+    void FetchAhead(int32_t bx, int32_t by, int32_t j) const;
     void ReadRow(int32_t y, uint8_t* cells) const;
     void WriteRow(int32_t y, const uint8_t* cells);
     bool WriteBlocks(int32_t bx, const TBlockResult* results, int count, bool collect);

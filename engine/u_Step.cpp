@@ -6,6 +6,7 @@
 #include "engine/u_StepParams.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <span>
 #include <utility>
@@ -35,6 +36,34 @@ TStepParams TStepParams::Of(const TBoard& board, const TLife& life)
     if (p.Game == gmCyclic) p.Cyclic = life.Cycl;
     return p;
 }
+
+namespace {
+
+// Whether the outcome of every Weighted Life pattern depends on the number of counted
+// neighbours alone, the cell itself aside; if so, gives the counts that bear and keep cells.
+// Births are read where the cell is not counted (it is empty), survival where it is.
+bool CountsOnly(const std::array<uint8_t, 512>& outcome, uint16_t& birth, uint16_t& survival)
+{
+    constexpr unsigned kSelf = 1u << 4;
+    birth = survival = 0;
+    uint32_t seen = 0; // the counts met so far: bits 0..8 empty cells, 9..17 counted ones
+    for (unsigned pattern = 0; pattern < outcome.size(); ++pattern) {
+        const int k = std::popcount(pattern & ~kSelf);
+        const bool self = pattern & kSelf;
+        const bool holds = self ? outcome[pattern] & 2 : outcome[pattern] & 1;
+        uint16_t& set = self ? survival : birth;
+        const uint32_t bit = 1u << (k + (self ? 9 : 0));
+        if (!(seen & bit)) {
+            seen |= bit;
+            if (holds) set = uint16_t(set | 1u << k);
+        } else if (bool(set & (1u << k)) != holds) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
 
 TBoard::TStepIsa TBoard::BestStepIsa()
 {
@@ -139,6 +168,11 @@ TBlockRule TBoard::BlockRule(const TStepParams& params) const
         rule.Birth = params.Birth;
         break;
     case gmWeightedLife:
+        if (CountsOnly(params.WeightedOutcome, rule.Birth, rule.Survival)) {
+            // The same outcomes as the Life or Generations rule of those counts.
+            rule.Kernel = params.WeightedHistory ? TBlockKernel::Generations : TBlockKernel::Life;
+            break;
+        }
         rule.Kernel = TBlockKernel::Weighted;
         rule.History = params.WeightedHistory;
         rule.Outcome = params.WeightedOutcome.data();
