@@ -4,6 +4,7 @@
 #include "base/u_Host.h"
 #include "base/u_LineFile.h"
 #include "cli/u_CliOptions.h"
+#include "cli/u_CliPictures.h"
 #include "cli/u_CliRules.h"
 #include "engine/u_Globals.h"
 #include "io/u_InOut.h"
@@ -61,6 +62,8 @@ int Run(const TCliOptions& o, const std::string& programFolder)
     TBoard& board = g.Board;
     board.SetSize(kDefaultWidth, kDefaultHeight);
 
+    // The program's default colours, unless the pattern names a palette.
+    g.Palette.Colors = TCPalette::Defaults(32);
     TInOut io(g);
     if (!o.PatternFile.empty() && !io.ReadPattern(o.PatternFile, true, false)) return 1;
     // The command line overrides what the file carries.
@@ -77,8 +80,12 @@ int Run(const TCliOptions& o, const std::string& programFolder)
     if (o.RandomPercent) FillAtRandom(board, *o.RandomPercent, o.Seed);
     g.Random.Seed(o.Seed); // the games that draw random numbers repeat with the seed
 
+    TCliRecording recording(g, o);
     const auto start = std::chrono::steady_clock::now();
-    for (int64_t gen = 0; gen < o.Generations; ++gen) board.Step(false);
+    for (int64_t gen = 0; gen < o.Generations; ++gen) {
+        board.Step(false);
+        recording.Generation();
+    }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
@@ -86,6 +93,7 @@ int Run(const TCliOptions& o, const std::string& programFolder)
         std::cerr << "plexa-cli: cannot write " << o.OutFile << "\n";
         return 1;
     }
+    if (!recording.Finish() | !WriteFinalPicture(g, o)) return 1;
 
     const TRect box = board.MinRectangle();
     std::printf("cycle=%d population=%d box=%d,%d,%d,%d seconds=%.6f gens_per_second=%.1f\n",
