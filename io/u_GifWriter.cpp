@@ -127,23 +127,28 @@ void TGifWriter::Fail(const std::string& why)
 bool TGifWriter::AddFrame(const TIndexImage& frame, TPoint origin)
 {
     if (FStopped) return false;
+    const std::string stopped = "The recording " + FPath + " stopped after " +
+                                std::to_string(FFrames) + (FFrames == 1 ? " frame" : " frames");
     const bool fits = frame.Width > 0 && frame.Height > 0 && frame.Width <= kMaxSide &&
                       frame.Height <= kMaxSide &&
                       (FFrames == 0 || Covers(frame, origin, FLast, FLastOrigin));
+    // The file is opened with the first frame, so that a place it cannot go shows at once.
+    if (!OpenFrames()) {
+        Fail("The recording " + FPath + " could not be written.");
+        return false;
+    }
     try {
         if (fits && FFrames == 0) {
             FFirst = frame;
             FFirstOrigin = origin;
-        } else if (!fits || !OpenFrames() || !WriteDifference(frame, origin)) {
-            Fail("The recording " + FPath + " stopped after " + std::to_string(FFrames) +
-                 " frames: the next frame would not fit in memory or on disk.");
+        } else if (!fits || !WriteDifference(frame, origin)) {
+            Fail(stopped + ": the next frame would not fit in memory or on disk.");
             return false;
         }
         FLast = frame;
         FLastOrigin = origin;
     } catch (const std::bad_alloc&) {
-        Fail("The recording " + FPath + " stopped after " + std::to_string(FFrames) +
-             " frames: the next frame would not fit in memory.");
+        Fail(stopped + ": the next frame would not fit in memory.");
         return false;
     }
     ++FFrames;
