@@ -93,7 +93,8 @@ int Run(const TCliOptions& o, const std::string& programFolder)
         std::cerr << "plexa-cli: cannot write " << o.OutFile << "\n";
         return 1;
     }
-    if (!recording.Finish() | !WriteFinalPicture(g, o)) return 1;
+    const bool recorded = recording.Finish();
+    if (!WriteFinalPicture(g, o) || !recorded) return 1;
 
     const TRect box = board.MinRectangle();
     std::printf("cycle=%d population=%d box=%d,%d,%d,%d seconds=%.6f gens_per_second=%.1f\n",
