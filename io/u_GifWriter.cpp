@@ -142,7 +142,8 @@ bool TGifWriter::AddFrame(const TIndexImage& frame, TPoint origin)
             FFirst = frame;
             FFirstOrigin = origin;
         } else if (!fits || !WriteDifference(frame, origin)) {
-            Fail(stopped + ": the next frame would not fit in memory or on disk.");
+            Fail(FFrames == 0 ? "The recording " + FPath + " cannot start: its frames are too big."
+                              : stopped + ": the next frame would not fit in memory or on disk.");
             return false;
         }
         FLast = frame;
@@ -167,38 +168,51 @@ bool TGifWriter::OpenFrames()
     return true;
 }
 
+const uint8_t* TGifWriter::BeforeRow(const TIndexImage& frame, TPoint origin, int32_t y,
+                                     std::vector<uint8_t>& buffer) const
+{
+    const int32_t ly = origin.Y + y - FLastOrigin.Y, dx = FLastOrigin.X - origin.X;
+    const uint8_t* last = ly >= 0 && ly < FLast.Height
+                              ? FLast.Pixels.data() + size_t(ly) * size_t(FLast.Width)
+                              : nullptr;
+    // Mostly the frame has the last one's area.
+    if (last && dx == 0 && FLast.Width == frame.Width) return last;
+    buffer.resize(size_t(frame.Width));
+    for (int32_t x = 0; x < frame.Width; ++x) {
+        const int32_t lx = x - dx;
+        buffer[size_t(x)] =
+            last && lx >= 0 && lx < FLast.Width ? last[lx] : Blank(origin.X + x, origin.Y + y);
+    }
+    return buffer.data();
+}
+
 bool TGifWriter::WriteDifference(const TIndexImage& frame, TPoint origin)
 {
-    // What the canvas shows under the new frame: the last frame, and background around it.
-    auto before = [&](int32_t x, int32_t y) -> uint8_t {
-        const int32_t lx = origin.X + x - FLastOrigin.X, ly = origin.Y + y - FLastOrigin.Y;
-        if (lx < 0 || ly < 0 || lx >= FLast.Width || ly >= FLast.Height)
-            return Blank(origin.X + x, origin.Y + y);
-        return FLast.Pixels[size_t(ly) * size_t(FLast.Width) + size_t(lx)];
-    };
-    auto at = [&](int32_t x, int32_t y) {
-        return frame.Pixels[size_t(y) * size_t(frame.Width) + size_t(x)];
-    };
+    // What the canvas shows under the new frame: the last frame, and the blank canvas around it.
+    std::vector<uint8_t> buffer;
+    auto row = [&](int32_t y) { return frame.Pixels.data() + size_t(y) * size_t(frame.Width); };
     TBounds changed{frame.Width, frame.Height, -1, -1};
-    for (int32_t y = 0; y < frame.Height; ++y)
-        for (int32_t x = 0; x < frame.Width; ++x)
-            if (at(x, y) != before(x, y)) {
-                changed.Left = std::min(changed.Left, x);
-                changed.Top = std::min(changed.Top, y);
-                changed.Right = std::max(changed.Right, x);
-                changed.Bottom = std::max(changed.Bottom, y);
-            }
+    for (int32_t y = 0; y < frame.Height; ++y) {
+        const uint8_t* now = row(y);
+        const uint8_t* before = BeforeRow(frame, origin, y, buffer);
+        int32_t first = 0, last = frame.Width - 1;
+        while (first < frame.Width && now[first] == before[first]) ++first;
+        if (first == frame.Width) continue;
+        while (now[last] == before[last]) --last;
+        changed = {std::min(changed.Left, first), std::min(changed.Top, y),
+                   std::max(changed.Right, last), y};
+    }
     // An unchanged frame still takes its time: one transparent pixel.
     if (changed.Right < 0) changed = {0, 0, 0, 0};
     const int32_t width = changed.Right - changed.Left + 1;
     const int32_t height = changed.Bottom - changed.Top + 1;
     std::vector<GifPixelType> pixels(size_t(width) * size_t(height));
-    for (int32_t y = 0; y < height; ++y)
-        for (int32_t x = 0; x < width; ++x) {
-            const uint8_t now = at(changed.Left + x, changed.Top + y);
-            pixels[size_t(y) * size_t(width) + size_t(x)] =
-                now == before(changed.Left + x, changed.Top + y) ? kUnusedIndex : now;
-        }
+    for (int32_t y = 0; y < height; ++y) {
+        const uint8_t* now = row(changed.Top + y) + changed.Left;
+        const uint8_t* before = BeforeRow(frame, origin, changed.Top + y, buffer) + changed.Left;
+        GifPixelType* out = pixels.data() + size_t(y) * size_t(width);
+        for (int32_t x = 0; x < width; ++x) out[x] = now[x] == before[x] ? kUnusedIndex : now[x];
+    }
 
     GifFileType* gif = FFramesFile->Gif;
     if (!PutFrameControl(gif, FDelayCs, kUnusedIndex)) return false;

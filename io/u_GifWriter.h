@@ -53,6 +53,9 @@ private:
     };
 
     bool OpenFrames();
+    // Row `y` of what the canvas shows under `frame` at `origin` before it is drawn.
+    const uint8_t* BeforeRow(const TIndexImage& frame, TPoint origin, int32_t y,
+                             std::vector<uint8_t>& buffer) const;
     bool WriteDifference(const TIndexImage& frame, TPoint origin);
     bool WriteFile(const std::string& temp);
     void Fail(const std::string& why);
