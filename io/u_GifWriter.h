@@ -2,9 +2,10 @@
 // Animated GIF files of indexed frames. Each frame after the first keeps only what changed: it
 // is cropped to the changed rectangle, and unchanged pixels in it are transparent. Frames may
 // grow (each one covers the one before); the canvas is the last frame's area, and the first
-// frame is padded to it (with Blank) when the file is finished. The frames go to a
-// temporary file as they come, so memory holds two frames whatever the length; the finished
-// file replaces the named one by a rename, and a file that cannot be finished leaves nothing.
+// frame is padded to it (with Blank) when the file is finished. The frames go to a temporary
+// file as they come, so memory holds the first and the last frame whatever the length; the
+// finished file replaces the named one by a rename, and one that cannot be finished leaves
+// nothing.
 
 #include "base/u_Geometry.h"
 #include "view/u_BoardImage.h"
