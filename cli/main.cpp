@@ -4,6 +4,7 @@
 #include "base/u_Host.h"
 #include "base/u_LineFile.h"
 #include "cli/u_CliOptions.h"
+#include "cli/u_CliPictures.h"
 #include "cli/u_CliRules.h"
 #include "engine/u_Globals.h"
 #include "io/u_InOut.h"
@@ -61,6 +62,8 @@ int Run(const TCliOptions& o, const std::string& programFolder)
     TBoard& board = g.Board;
     board.SetSize(kDefaultWidth, kDefaultHeight);
 
+    // The program's default colours, unless the pattern names a palette.
+    g.Palette.Colors = TCPalette::Defaults(32);
     TInOut io(g);
     if (!o.PatternFile.empty() && !io.ReadPattern(o.PatternFile, true, false)) return 1;
     // The command line overrides what the file carries.
@@ -77,11 +80,13 @@ int Run(const TCliOptions& o, const std::string& programFolder)
     if (o.RandomPercent) FillAtRandom(board, *o.RandomPercent, o.Seed);
     g.Random.Seed(o.Seed); // the games that draw random numbers repeat with the seed
 
+    TCliRecording recording(g, o);
     const auto start = std::chrono::steady_clock::now();
     int64_t computed = 0;
     while (computed < o.Generations && !(o.StopPeriodic && g.Period.Current().Found())) {
         board.Step(false);
         ++computed;
+        recording.Generation();
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -90,6 +95,8 @@ int Run(const TCliOptions& o, const std::string& programFolder)
         std::cerr << "plexa-cli: cannot write " << o.OutFile << "\n";
         return 1;
     }
+    const bool recorded = recording.Finish();
+    if (!WriteFinalPicture(g, o) || !recorded) return 1;
 
     // Cycle 0 is in the history even when nothing was computed.
     g.History.Track(board.Cycle(), board.LiveCount());

@@ -2,8 +2,10 @@
 
 #include "rules/u_Life.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -52,6 +54,11 @@ const char* CliUsage()
            "                       vlf\n"
            "  --history FILE       write the population history (CSV) to FILE\n"
            "  --stop-periodic      stop once the board repeats for one full period\n"
+           "  --png FILE           write a PNG picture of the final live cells\n"
+           "  --gif FILE           record the run as an animated GIF, cycle 0 first\n"
+           "  --every K            a frame every K generations (default 1)\n"
+           "  --frames N           at most N frames (default 300, at most 10000)\n"
+           "  --cell-size S        pixels a cell in pictures and recordings, 1..21 (default 1)\n"
            "  --quiet              no warnings on standard error\n"
            "  --list-rules         print the rule library (game, name, kind, rule) and exit\n"
            "  --help               this text\n";
@@ -85,7 +92,9 @@ std::optional<TCliOptions> ParseCliOptions(const std::vector<std::string>& args,
             o.Help = true;
         } else if (arg == "--game" || arg == "--rule" || arg == "--size" || arg == "--states" ||
                    arg == "--random" || arg == "--seed" || arg == "--generations" ||
-                   arg == "--out" || arg == "--format" || arg == "--history") {
+                   arg == "--out" || arg == "--format" || arg == "--history" || arg == "--png" ||
+                   arg == "--gif" || arg == "--cell-size" || arg == "--every" ||
+                   arg == "--frames") {
             const std::string* v = value();
             if (!v) return std::nullopt;
             if (arg == "--game") {
@@ -117,6 +126,18 @@ std::optional<TCliOptions> ParseCliOptions(const std::vector<std::string>& args,
                 o.Format = *format;
             } else if (arg == "--history") {
                 o.HistoryFile = *v;
+            } else if (arg == "--png") {
+                o.PngFile = *v;
+            } else if (arg == "--gif") {
+                o.GifFile = *v;
+            } else if (arg == "--cell-size" || arg == "--every" || arg == "--frames") {
+                // Out of range is clamped, as everywhere; only text that is no number is refused.
+                int64_t n;
+                if (!ParseNumber(*v, n)) return bad(*v);
+                const int32_t clamped = int32_t(std::clamp<int64_t>(n, 0, INT32_MAX));
+                (arg == "--cell-size" ? o.CellSize
+                 : arg == "--every"   ? o.Every
+                                      : o.Frames) = clamped;
             } else {
                 o.OutFile = *v;
             }

@@ -2,6 +2,7 @@
 // The command line of plexa-cli.
 
 #include "io/u_InOut.h"
+#include "view/u_Recorder.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,6 +21,10 @@ struct TCliOptions {
     int64_t Generations = 0;
     std::string OutFile;
     TSaveFormat Format = TSaveFormat::Rle;
+    std::string PngFile, GifFile;
+    int32_t CellSize = 1; // of pictures and recordings, clamped to 1..21
+    int32_t Every = 1;    // a frame every so many generations
+    int32_t Frames = kDefaultRecordFrames;
     bool Quiet = false;
     bool Help = false;
     bool ListRules = false;

@@ -99,6 +99,7 @@ void TRunControl::RunOnce()
     FGlobals.Undo.AddEvent(TUndoEvent::RunOnce);
     FGlobals.Host.ProcessEvents();
     FGlobals.Board.Step(true);
+    Notify(TRunEvent::Generation);
     SetRunning(false);
 }
 
@@ -130,6 +131,7 @@ void TRunControl::ToggleRun()
             FGlobals.Host.WaitForEvents(static_cast<int32_t>(wait));
         }
     }
+    Notify(TRunEvent::RunEnded);
     FGlobals.Host.PlaySound(kEndOfRunSound);
 }
 
@@ -137,6 +139,7 @@ void TRunControl::ContinuousGeneration(int32_t now, int32_t& snap)
 {
     TBoard& board = FGlobals.Board;
     board.Step(true);
+    Notify(TRunEvent::Generation);
     const bool changed = board.ChangedCount() > 0;
     FGlobals.Host.Refresh(rfStatusBar);
     if (FGlobals.Life.AutoFit) FGlobals.Host.Refresh(rfFitView);
@@ -170,6 +173,7 @@ void TRunControl::RunN(const TRunN& request)
         } else {
             board.Step(true);
         }
+        Notify(TRunEvent::Generation);
         ++i;
         if (stopPeriodic && FGlobals.Period.Current().Found()) break;
         if (i % kRunNTurn == 0) {
@@ -180,6 +184,7 @@ void TRunControl::RunN(const TRunN& request)
         }
     }
     SetRunning(false);
+    Notify(TRunEvent::RunEnded);
     FGlobals.Host.PlaySound(kEndOfRunSound);
     FGlobals.Host.Refresh(rfBoard);
 }
