@@ -5,6 +5,7 @@
 #include "base/u_LineFile.h"
 #include "cli/u_CliOptions.h"
 #include "cli/u_CliRules.h"
+#include "edit/u_RandomFill.h"
 #include "engine/u_Globals.h"
 #include "io/u_InOut.h"
 
@@ -12,7 +13,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <random>
 
 namespace {
 
@@ -33,15 +33,6 @@ public:
 private:
     bool FQuiet;
 };
-
-void FillAtRandom(TBoard& board, double percent, uint64_t seed)
-{
-    std::mt19937_64 rng(seed);
-    const double chance = percent / 100.0;
-    for (int32_t x = board.MinX(); x <= board.MaxX(); ++x)
-        for (int32_t y = board.MinY(); y <= board.MaxY(); ++y)
-            if (double(rng() >> 11) * 0x1.0p-53 < chance) board.SetCell(x, y, 1);
-}
 
 // The folder of this executable, ending in '/': the data folders sit beside it.
 std::string ProgramFolder(const char* argv0)
@@ -74,7 +65,7 @@ int Run(const TCliOptions& o, const std::string& programFolder)
     if (o.Wrap) pattern.Wrap = 1;
     io.OpenPattern(o.PatternFile.empty() ? kNonameFile : o.PatternFile, false);
     if (o.States) board.SetStatesCount(*o.States);
-    if (o.RandomPercent) FillAtRandom(board, *o.RandomPercent, o.Seed);
+    if (o.RandomPercent) TRandomFill(g, io).FillSoup(*o.RandomPercent, 1, o.Seed);
     g.Random.Seed(o.Seed); // the games that draw random numbers repeat with the seed
 
     const auto start = std::chrono::steady_clock::now();
