@@ -31,19 +31,31 @@ std::optional<std::vector<std::string>> ReadLineFile(const std::string& path)
     return SplitLines(text.str());
 }
 
-bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines,
+bool TLineSink::Flush()
+{
+    if (FFile && !FText.empty()) {
+        FFailed |= std::fwrite(FText.data(), 1, FText.size(), FFile) != FText.size();
+        FText.clear();
+    }
+    return !FFailed;
+}
+
+bool WriteLineFile(const std::string& path, const std::function<void(TLineSink&)>& write,
                    const std::function<void()>& beforeReplacing)
 {
     const std::string temp = path + ".tmp";
+    std::FILE* file = std::fopen(temp.c_str(), "wb");
+    if (!file) return false;
+    bool written;
     {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        for (const std::string& line : lines) out << line << "\r\n";
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            return false;
-        }
+        TLineSink sink(file);
+        write(sink);
+        written = sink.Flush();
+    }
+    written = std::fclose(file) == 0 && written;
+    if (!written) {
+        std::remove(temp.c_str());
+        return false;
     }
     if (beforeReplacing) beforeReplacing();
     if (std::rename(temp.c_str(), path.c_str()) != 0) {
@@ -51,4 +63,15 @@ bool WriteLineFile(const std::string& path, const std::vector<std::string>& line
         return false;
     }
     return true;
+}
+
+bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines,
+                   const std::function<void()>& beforeReplacing)
+{
+    return WriteLineFile(
+        path,
+        [&lines](TLineSink& sink) {
+            for (const std::string& line : lines) sink.Line(line);
+        },
+        beforeReplacing);
 }

@@ -2,7 +2,6 @@
 // benchmarks, over the same core as the desktop program.
 
 #include "base/u_Host.h"
-#include "base/u_LineFile.h"
 #include "cli/u_CliOptions.h"
 #include "cli/u_CliRules.h"
 #include "edit/u_RandomFill.h"
@@ -73,7 +72,7 @@ int Run(const TCliOptions& o, const std::string& programFolder)
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-    if (!o.OutFile.empty() && !WriteLineFile(o.OutFile, io.Write(o.Format))) {
+    if (!o.OutFile.empty() && !io.WriteFile(o.OutFile, o.Format)) {
         std::cerr << "plexa-cli: cannot write " << o.OutFile << "\n";
         return 1;
     }

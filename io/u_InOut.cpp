@@ -2,6 +2,7 @@
 
 #include "base/u_Host.h"
 #include "base/u_LineFile.h"
+#include "base/u_Progress.h"
 #include "base/u_Text.h"
 #include "engine/u_Globals.h"
 #include "io/u_DbLife.h"
@@ -17,6 +18,9 @@
 #include <iterator>
 
 namespace {
+
+// Reading or writing more cells than this shows its progress.
+constexpr int64_t kProgressCells = 20'000'000;
 
 bool HasExtension(const std::string& fileName, std::string_view extension)
 {
@@ -192,31 +196,55 @@ TSaveFormat TInOut::Resolved(TSaveFormat format) const
                                           : format;
 }
 
-std::vector<std::string> TInOut::Write(TSaveFormat format) const
+TCellSource TInOut::BoardSource(TProgress* progress) const
 {
     const TBoard& board = FGlobals.Board;
-    return WriteCells(
-        Resolved(format), board.MinRectangle(),
-        [&board](int32_t x, int32_t y) { return board.GetCell(x, y); }, NativeHeader());
+    return TCellSource::OfAreas([&board, progress, read = int64_t(0)](
+                                    const TRect& area, uint8_t* cells, size_t stride) mutable {
+        board.ReadArea(area, cells, stride);
+        read += area.Width() * area.Height();
+        if (progress) progress->Update(read);
+    });
 }
 
-std::vector<std::string> TInOut::WriteCells(TSaveFormat format, const TRect& rect,
-                                            const TCellSource& cells,
-                                            const TNativeHeader& header) const
+std::vector<std::string> TInOut::Write(TSaveFormat format) const
+{
+    std::vector<std::string> lines;
+    TLineSink sink(lines);
+    WriteCells(sink, Resolved(format), FGlobals.Board.MinRectangle(), BoardSource(nullptr),
+               NativeHeader());
+    return lines;
+}
+
+bool TInOut::WriteFile(const std::string& path, TSaveFormat format,
+                       const std::function<void()>& beforeReplacing) const
+{
+    format = Resolved(format);
+    const TRect rect = FGlobals.Board.MinRectangle();
+    TProgress progress(FGlobals.Host, rect.IsEmpty() ? 0 : rect.Width() * rect.Height(),
+                       kProgressCells);
+    const TCellSource cells = BoardSource(&progress);
+    return WriteLineFile(
+        path, [&](TLineSink& sink) { WriteCells(sink, format, rect, cells, NativeHeader()); },
+        beforeReplacing);
+}
+
+void TInOut::WriteCells(TLineSink& sink, TSaveFormat format, const TRect& rect,
+                        const TCellSource& cells, const TNativeHeader& header) const
 {
     const std::string rule = FGlobals.Board.RuleText();
     const std::vector<std::string>& description = FGlobals.Document.Description;
     switch (format) {
     case TSaveFormat::Rle:
-        return WriteRle(rect, cells, rule, description);
+        return WriteRle(sink, rect, cells, rule, description);
     case TSaveFormat::VLife:
-        return WriteVLife(rect, cells);
+        return WriteVLife(sink, rect, cells);
     case TSaveFormat::Life105:
-        return WriteLife105(rect, cells, rule, description);
+        return WriteLife105(sink, rect, cells, rule, description);
     case TSaveFormat::Life106:
-        return WriteLife106(rect, cells, rule);
+        return WriteLife106(sink, rect, cells, rule);
     default:
-        return WriteNative(rect, cells, header, description);
+        return WriteNative(sink, rect, cells, header, description);
     }
 }
 
@@ -239,7 +267,6 @@ TNativeHeader TInOut::NativeHeader() const
 bool TInOut::SaveFile(std::string& fileName, TSaveFormat format)
 {
     format = Resolved(format);
-    const std::vector<std::string> lines = Write(format);
     if (format == TSaveFormat::VLife) fileName = WithExtension(fileName, ".vlf");
     if (format == TSaveFormat::Native) fileName = WithExtension(fileName, ".plx");
 
@@ -252,7 +279,7 @@ bool TInOut::SaveFile(std::string& fileName, TSaveFormat format)
             std::filesystem::copy_file(target, target + ".BAK",
                                        std::filesystem::copy_options::overwrite_existing, ignored);
     };
-    if (!WriteLineFile(fileName, lines, keepBackup)) {
+    if (!WriteFile(fileName, format, keepBackup)) {
         FGlobals.Host.ShowMessage("File \n[" + fileName + "]\ncould not be written.", "Error",
                                   TMsgIcon::Error, TMsgButtons::Ok);
         return false;
@@ -297,8 +324,10 @@ bool TInOut::PutRectOnClipboard(const TRect& rect)
     const TSelection& selection = FGlobals.Selection;
     TNativeHeader header = NativeHeader();
     header.Save.OnlyTopRow1D = false; // a copy always takes every row
-    const std::vector<std::string> lines = WriteCells(
-        OptimalFormat(rect.Width()), rect,
+    std::vector<std::string> lines;
+    TLineSink sink(lines);
+    WriteCells(
+        sink, OptimalFormat(rect.Width()), rect,
         [&selection](int32_t x, int32_t y) { return selection.GetRectCell(x, y); }, header);
     if (lines.empty()) return false;
     std::string text;

@@ -5,9 +5,12 @@
 #include "io/u_LoadedPattern.h"
 #include "io/u_Native.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
+class TLineSink;
+class TProgress;
 struct TGlobals;
 
 // Save format codes, as the save dialog's filter entries map to them.
@@ -55,6 +58,10 @@ public:
     bool SaveFile(std::string& fileName, TSaveFormat format);
     // The lines of the board's live cells in `format`.
     std::vector<std::string> Write(TSaveFormat format) const;
+    // Writes them to `path` as SaveFile does, without touching the document; false when the
+    // file could not be written.
+    bool WriteFile(const std::string& path, TSaveFormat format,
+                   const std::function<void()>& beforeReplacing = {}) const;
     void OpenFromClipboard();
     // The selection's floating cells over `rect` as text on the clipboard; true when some was.
     bool PutRectOnClipboard(const TRect& rect);
@@ -73,9 +80,10 @@ public:
 
 private:
     TSaveFormat Resolved(TSaveFormat format) const;
-    std::vector<std::string> WriteCells(TSaveFormat format, const TRect& rect,
-                                        const TCellSource& cells,
-                                        const TNativeHeader& header) const;
+    void WriteCells(TLineSink& sink, TSaveFormat format, const TRect& rect,
+                    const TCellSource& cells, const TNativeHeader& header) const;
+    // The board's cells, read a whole area at a time; `progress` counts the cells read.
+    TCellSource BoardSource(TProgress* progress) const;
     void ClipboardLines();
     TNativeHeader NativeHeader() const;
     void ApplySettings();

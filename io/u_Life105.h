@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+class TLineSink;
 struct TLoadedPattern;
 
 // Rows of "*" (also "O", "o") and "." in blocks placed by "#P x y"; a digit run in front of a
@@ -22,11 +23,15 @@ bool ReadLife106(const std::vector<std::string>& lines, TLoadedPattern& pattern,
 
 // The lines of a Life 1.05 file for `rect`: header, rule ("#N" for exactly "23/3"), "#D"
 // description lines, then one row per line without trailing dead cells ("." for an empty row).
+void WriteLife105(TLineSink& sink, const TRect& rect, const TCellSource& cells,
+                  std::string_view ruleText, const std::vector<std::string>& description);
 std::vector<std::string> WriteLife105(const TRect& rect, const TCellSource& cells,
                                       std::string_view ruleText,
                                       const std::vector<std::string>& description);
 
 // The lines of a Life 1.06 file: header, rule, then "x y" for every live cell of `rect`,
 // column by column from the left, each column from the top.
+void WriteLife106(TLineSink& sink, const TRect& rect, const TCellSource& cells,
+                  std::string_view ruleText);
 std::vector<std::string> WriteLife106(const TRect& rect, const TCellSource& cells,
                                       std::string_view ruleText);

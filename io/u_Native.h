@@ -10,6 +10,7 @@
 #include <vector>
 
 class TBoard;
+class TLineSink;
 class TRulesWLife;
 struct TLoadedPattern;
 
@@ -46,6 +47,8 @@ bool ReadNative(const std::vector<std::string>& lines, TLoadedPattern& pattern);
 // most 70 characters after the prefix; the last one is written even when empty). With a
 // one-dimensional game and OnlyTopRow1D only the rectangle's top row is written; copying the
 // selection clears OnlyTopRow1D so that every row goes.
+void WriteNative(TLineSink& sink, const TRect& rect, const TCellSource& cells,
+                 const TNativeHeader& header, const std::vector<std::string>& description);
 std::vector<std::string> WriteNative(const TRect& rect, const TCellSource& cells,
                                      const TNativeHeader& header,
                                      const std::vector<std::string>& description);

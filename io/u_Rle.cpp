@@ -1,7 +1,9 @@
 #include "io/u_Rle.h"
 
+#include "base/u_LineFile.h"
 #include "base/u_Text.h"
 #include "engine/u_Run.h"
+#include "io/u_CellRuns.h"
 #include "io/u_LoadedPattern.h"
 #include "io/u_RunLength.h"
 
@@ -251,39 +253,53 @@ bool ReadRle(const std::vector<std::string>& lines, TLoadedPattern& pattern)
     return reader.HeaderSeen() || pattern.Cells.size() > cellsBefore;
 }
 
-std::vector<std::string> WriteRle(const TRect& rect, const TCellSource& cells,
-                                  std::string_view ruleText,
-                                  const std::vector<std::string>& description)
+void WriteRle(TLineSink& sink, const TRect& rect, const TCellSource& cells,
+              std::string_view ruleText, const std::vector<std::string>& description)
 {
-    std::vector<std::string> lines{HeaderLine(rect, ruleText)};
-    TRunLineWriter writer(lines);
+    sink.Line(HeaderLine(rect, ruleText));
+    TRunLineWriter writer(sink);
     int64_t rows = 0;
     int64_t live = 0;
     int64_t dead = 0;
     char previous = '$';
-    // 64-bit loops: a rectangle may reach the int32 limits.
-    for (int64_t y = rect.Top; y <= rect.Bottom; ++y) {
-        for (int64_t x = rect.Left; x <= rect.Right; ++x) {
-            if (cells(static_cast<int32_t>(x), static_cast<int32_t>(y)) != 0) {
-                if (previous != 'o') {
-                    writer.Flush(rows, '$');
-                    writer.Flush(dead, 'b');
-                }
-                ++live;
-                previous = 'o';
-            } else {
-                if (previous == 'o') writer.Flush(live, 'o');
-                ++dead;
-                previous = 'b';
+    // A run of equal cells at a time: every cell of it but the first only adds to the count.
+    const auto run = [&](bool alive, int64_t count) {
+        if (alive) {
+            if (previous != 'o') {
+                writer.Flush(rows, '$');
+                writer.Flush(dead, 'b');
             }
+            live += count;
+            previous = 'o';
+        } else {
+            if (previous == 'o') writer.Flush(live, 'o');
+            dead += count;
+            previous = 'b';
         }
-        // Trailing dead cells of a row are never written.
-        if (previous == 'o') writer.Flush(live, 'o');
-        live = dead = 0;
-        ++rows;
-        previous = '$';
-    }
+    };
+    ScanRows(
+        rect, cells,
+        [&](const uint8_t* c, size_t n) {
+            ForEachRun(c, n, false,
+                       [&](uint8_t first, size_t count) { run(first != 0, int64_t(count)); });
+        },
+        [&] {
+            // Trailing dead cells of a row are never written.
+            if (previous == 'o') writer.Flush(live, 'o');
+            live = dead = 0;
+            ++rows;
+            previous = '$';
+        });
     writer.Finish("!");
-    lines.insert(lines.end(), description.begin(), description.end());
+    for (const std::string& line : description) sink.Line(line);
+}
+
+std::vector<std::string> WriteRle(const TRect& rect, const TCellSource& cells,
+                                  std::string_view ruleText,
+                                  const std::vector<std::string>& description)
+{
+    std::vector<std::string> lines;
+    TLineSink sink(lines);
+    WriteRle(sink, rect, cells, ruleText, description);
     return lines;
 }

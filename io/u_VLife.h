@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class TLineSink;
 struct TLoadedPattern;
 
 // Every line that is neither empty nor a "//" comment and has a "," after its first character
@@ -17,4 +18,5 @@ bool ReadVLife(const std::vector<std::string>& lines, TLoadedPattern& pattern);
 
 // The lines of a VLife data file for the live cells of `rect`, column by column from the left,
 // each column from the top.
+void WriteVLife(TLineSink& sink, const TRect& rect, const TCellSource& cells);
 std::vector<std::string> WriteVLife(const TRect& rect, const TCellSource& cells);
