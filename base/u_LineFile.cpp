@@ -31,6 +31,73 @@ std::optional<std::vector<std::string>> ReadLineFile(const std::string& path)
     return SplitLines(text.str());
 }
 
+TLineSource TLineSource::OfFile(std::string path, std::function<void(int64_t bytes)> progress)
+{
+    TLineSource source;
+    source.FPath = std::move(path);
+    source.FProgress = std::move(progress);
+    return source;
+}
+
+TLineSource TLineSource::OfVisits(std::function<void(const TVisit& visit)> each)
+{
+    TLineSource source;
+    source.FEach = std::move(each);
+    return source;
+}
+
+void TLineSource::ForEach(const TVisit& visit) const
+{
+    if (FEach) {
+        FEach(visit);
+        return;
+    }
+    if (!FPath.empty()) {
+        ForEachFileLine(visit);
+        return;
+    }
+    for (const std::string& line : FLines ? *FLines : FOwned)
+        if (!visit(line)) return;
+}
+
+void TLineSource::ForEachFileLine(const TVisit& visit) const
+{
+    constexpr size_t kPieceSize = size_t(4) << 20;
+    std::FILE* file = std::fopen(FPath.c_str(), "rb");
+    if (!file) return;
+    std::vector<char> piece(kPieceSize);
+    std::string carried; // the start of a line that the previous piece did not end
+    bool skipLf = false; // the previous piece ended in CR: an LF first belongs to it
+    bool stopped = false;
+    int64_t bytes = 0;
+    while (!stopped) {
+        const size_t count = std::fread(piece.data(), 1, kPieceSize, file);
+        if (count == 0) break;
+        bytes += int64_t(count);
+        const char* text = piece.data();
+        size_t start = skipLf && text[0] == '\n' ? 1 : 0;
+        skipLf = false;
+        for (size_t i = start; i < count && !stopped; ++i) {
+            if (text[i] != '\r' && text[i] != '\n') continue;
+            std::string_view line(text + start, i - start);
+            if (!carried.empty()) line = carried.append(line);
+            stopped = !visit(line);
+            carried.clear();
+            if (text[i] == '\r') {
+                if (i + 1 == count)
+                    skipLf = true;
+                else if (text[i + 1] == '\n')
+                    ++i;
+            }
+            start = i + 1;
+        }
+        if (!stopped) carried.append(text + start, count - start);
+        if (FProgress) FProgress(bytes);
+    }
+    std::fclose(file);
+    if (!stopped && !carried.empty()) visit(carried);
+}
+
 bool TLineSink::Flush()
 {
     if (FFile && !FText.empty()) {

@@ -2,8 +2,10 @@
 // Text files as lines: CR LF, CR and LF line ends are all read; files are written with CR LF
 // through a temporary file, so a failed write never leaves a half-written file behind.
 
+#include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +16,36 @@ std::vector<std::string> SplitLines(std::string_view text);
 
 // nullopt when the file cannot be opened or read.
 std::optional<std::vector<std::string>> ReadLineFile(const std::string& path);
+
+// The lines a reader takes: a list of lines, or a file that is read anew, a big piece at a
+// time, each time its lines are visited, so that even the largest pattern file is never held
+// whole. A file splits as SplitLines splits its text.
+class TLineSource {
+public:
+    using TVisit = std::function<bool(std::string_view line)>;
+
+    TLineSource() = default;
+    // Refers to `lines`, which must outlive the source.
+    TLineSource(const std::vector<std::string>& lines) : FLines(&lines) {}
+    TLineSource(std::initializer_list<std::string_view> lines) : FOwned(lines.begin(), lines.end())
+    {}
+    // `progress` gets the bytes read so far after each piece.
+    static TLineSource OfFile(std::string path, std::function<void(int64_t bytes)> progress = {});
+    // The lines that `each` hands to its visitor.
+    static TLineSource OfVisits(std::function<void(const TVisit& visit)> each);
+
+    // Calls visit(line) for each line in turn until it returns false.
+    void ForEach(const TVisit& visit) const;
+
+private:
+    void ForEachFileLine(const TVisit& visit) const;
+
+    const std::vector<std::string>* FLines = nullptr;
+    std::vector<std::string> FOwned;
+    std::string FPath;
+    std::function<void(int64_t bytes)> FProgress;
+    std::function<void(const TVisit& visit)> FEach;
+};
 
 // Where a writer's lines go: a list of lines, or a file, each line followed by CR LF and
 // gathered into big writes.

@@ -5,12 +5,14 @@
 #include "io/u_LoadedPattern.h"
 #include "io/u_Native.h"
 
+#include "base/u_LineFile.h"
+#include "base/u_Progress.h"
+
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-class TLineSink;
-class TProgress;
 struct TGlobals;
 
 // Save format codes, as the save dialog's filter entries map to them.
@@ -46,8 +48,10 @@ public:
     // the file's settings are ignored. True when a cell was taken.
     bool InsertLifeFile(const std::string& fileName, TPoint topLeft);
     // The two halves of opening: reading the pattern into Pattern() (false, after a message,
-    // when it gave no cell), then putting it on the board.
-    bool ReadPattern(const std::string& fileName, bool reportMissing, bool textLoaded);
+    // when it gave no cell), then putting it on the board. Unless `keepCells`, a file's cells
+    // are only counted and bounded, and OpenPattern reads them again straight onto the board.
+    bool ReadPattern(const std::string& fileName, bool reportMissing, bool textLoaded,
+                     bool keepCells = false);
     void OpenPattern(const std::string& fileName, bool keepBoard);
     // Places the pattern's cells centred on the board, or from its top row in one dimension;
     // the number of cells that fell outside the board.
@@ -70,7 +74,8 @@ public:
 
     // The lines of a file's text, or false (after the message when `reportMissing`).
     bool LoadText(const std::string& fileName, bool reportMissing);
-    // Reads Lines() with the reader the text calls for; true when it gave a cell.
+    // Reads the loaded text (Lines() once set) with the reader the text calls for; true when
+    // it gave a cell.
     bool Dispatch();
     // The format the optimal choice takes for a pattern `width` columns wide.
     TSaveFormat OptimalFormat(int32_t width) const;
@@ -79,6 +84,7 @@ public:
     TLoadedPattern& Pattern() { return FPattern; }
 
 private:
+    bool DispatchInto(TLoadedPattern& pattern) const;
     TSaveFormat Resolved(TSaveFormat format) const;
     void WriteCells(TLineSink& sink, TSaveFormat format, const TRect& rect,
                     const TCellSource& cells, const TNativeHeader& header) const;
@@ -91,4 +97,11 @@ private:
     TGlobals& FGlobals;
     TLoadedPattern FPattern;
     std::vector<std::string> FLines;
+    // The text being read: Lines(), or a file read anew at each reading.
+    TLineSource FSource;
+    // The board as it was at the first reading, which Life 1.06 keeps its cells within.
+    TRect FReadBoard;
+    // Reading a big file: the two readings show as one progress, the second from FProgressBase.
+    std::unique_ptr<TProgress> FProgress;
+    int64_t FProgressBase = 0;
 };

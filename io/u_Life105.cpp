@@ -105,26 +105,30 @@ std::string RuleLine(std::string_view ruleText)
 
 } // namespace
 
-bool ReadLife105(const std::vector<std::string>& lines, TLoadedPattern& pattern)
+bool ReadLife105(const TLineSource& lines, TLoadedPattern& pattern)
 {
-    const size_t cellsBefore = pattern.Cells.size();
+    const size_t cellsBefore = pattern.CellCount();
     TLife105Reader reader(pattern);
-    for (const std::string& line : lines) reader.ReadLine(Trim(line));
-    return pattern.Cells.size() > cellsBefore;
+    lines.ForEach([&reader](std::string_view line) {
+        reader.ReadLine(Trim(line));
+        return true;
+    });
+    return pattern.CellCount() > cellsBefore;
 }
 
-bool ReadLife106(const std::vector<std::string>& lines, TLoadedPattern& pattern, const TRect& board)
+bool ReadLife106(const TLineSource& lines, TLoadedPattern& pattern, const TRect& board)
 {
-    const size_t cellsBefore = pattern.Cells.size();
-    for (const std::string& text : lines) {
+    const size_t cellsBefore = pattern.CellCount();
+    lines.ForEach([&](std::string_view text) {
         const std::string_view line = Trim(text);
-        if (line.empty()) continue;
+        if (line.empty()) return true;
         if (IsCoordinateLine(line))
             ReadCoordinates(line, pattern, board);
         else
             ReadKeyLine(line, pattern);
-    }
-    return pattern.Cells.size() > cellsBefore;
+        return true;
+    });
+    return pattern.CellCount() > cellsBefore;
 }
 
 void WriteLife105(TLineSink& sink, const TRect& rect, const TCellSource& cells,

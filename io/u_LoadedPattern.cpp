@@ -3,15 +3,32 @@
 #include <algorithm>
 #include <limits>
 
-void TLoadedPattern::AddCell(int32_t x, int32_t y, uint8_t state)
+void TLoadedPattern::AddRun(int32_t x, int32_t y, int64_t count, uint8_t state)
 {
-    if (Cells.size() >= kMaxCells) return;
-    Cells.push_back({x, y, state});
+    count = std::min<int64_t>(count, int64_t(kMaxCells - CellCount()));
+    if (count <= 0) return;
+    if (Keep == TKeep::Cells) {
+        for (int64_t k = 0; k < count; ++k) Cells.push_back({int32_t(x + k), y, state});
+        return;
+    }
+    const int32_t last = int32_t(x + count - 1);
+    FBounds = FCount == 0 ? TRect{x, y, last, y}
+                          : TRect{std::min(FBounds.Left, x), std::min(FBounds.Top, y),
+                                  std::max(FBounds.Right, last), std::max(FBounds.Bottom, y)};
+    FCount += size_t(count);
+    if (Keep == TKeep::Place && Place) Place(x, y, int32_t(count), state);
+}
+
+void TLoadedPattern::ClearCells()
+{
+    Cells.clear();
+    FCount = 0;
 }
 
 TRect TLoadedPattern::MinRectangle(const TRect& board) const
 {
-    if (Cells.empty()) return {board.Right, board.Bottom, board.Left, board.Top};
+    if (CellCount() == 0) return {board.Right, board.Bottom, board.Left, board.Top};
+    if (Keep != TKeep::Cells) return FBounds;
     TRect r{Cells[0].X, Cells[0].Y, Cells[0].X, Cells[0].Y};
     for (const TLoadedCell& cell : Cells) {
         r.Left = std::min(r.Left, cell.X);

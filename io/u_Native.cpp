@@ -186,16 +186,21 @@ void TCellDataWriter::FlushLetter()
 
 } // namespace
 
-bool ReadNative(const std::vector<std::string>& lines, TLoadedPattern& pattern)
+bool ReadNative(const TLineSource& lines, TLoadedPattern& pattern)
 {
-    const size_t cellsBefore = pattern.Cells.size();
+    const size_t cellsBefore = pattern.CellCount();
     // The header is the first line with text: clipboard text may begin with blank lines.
-    const auto first = std::find_if(lines.begin(), lines.end(),
-                                    [](const std::string& line) { return !Trim(line).empty(); });
-    if (first != lines.end()) pattern.Version = HeaderVersion(Trim(*first));
+    lines.ForEach([&pattern](std::string_view line) {
+        if (Trim(line).empty()) return true;
+        pattern.Version = HeaderVersion(Trim(line));
+        return false;
+    });
     TNativeReader reader(pattern);
-    for (const std::string& line : lines) reader.ReadLine(Trim(line));
-    return pattern.Cells.size() > cellsBefore;
+    lines.ForEach([&reader](std::string_view line) {
+        reader.ReadLine(Trim(line));
+        return true;
+    });
+    return pattern.CellCount() > cellsBefore;
 }
 
 void WriteNative(TLineSink& sink, const TRect& rect, const TCellSource& cells,

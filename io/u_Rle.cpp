@@ -226,9 +226,11 @@ void TRunCursor::AddRun(TLoadedPattern& pattern, int64_t count, uint8_t state)
     constexpr int64_t kLow = std::numeric_limits<int32_t>::min();
     constexpr int64_t kHigh = std::numeric_limits<int32_t>::max();
     if (FY >= kLow && FY <= kHigh) {
+        const int64_t first = std::max(FX, kLow);
         const int64_t last = std::min(FX + count - 1, kHigh);
-        for (int64_t x = std::max(FX, kLow); x <= last; ++x)
-            pattern.AddCell(static_cast<int32_t>(x), static_cast<int32_t>(FY), state);
+        if (first <= last)
+            pattern.AddRun(static_cast<int32_t>(first), static_cast<int32_t>(FY), last - first + 1,
+                           state);
     }
     Advance(FX, count);
 }
@@ -245,12 +247,15 @@ std::string_view CommentText(std::string_view line)
     return text;
 }
 
-bool ReadRle(const std::vector<std::string>& lines, TLoadedPattern& pattern)
+bool ReadRle(const TLineSource& lines, TLoadedPattern& pattern)
 {
-    const size_t cellsBefore = pattern.Cells.size();
+    const size_t cellsBefore = pattern.CellCount();
     TRleReader reader(pattern);
-    for (const std::string& line : lines) reader.ReadLine(Trim(line));
-    return reader.HeaderSeen() || pattern.Cells.size() > cellsBefore;
+    lines.ForEach([&reader](std::string_view line) {
+        reader.ReadLine(Trim(line));
+        return true;
+    });
+    return reader.HeaderSeen() || pattern.CellCount() > cellsBefore;
 }
 
 void WriteRle(TLineSink& sink, const TRect& rect, const TCellSource& cells,

@@ -3,6 +3,7 @@
 // the reading of run-length cell data that the other text readers with repeat counts share.
 
 #include "base/u_Geometry.h"
+#include "base/u_LineFile.h"
 #include "io/u_CellSource.h"
 
 #include <cstdint>
@@ -50,7 +51,7 @@ std::string_view CommentText(std::string_view line);
 // rule (":T100,80" a torus, ":P100,80" a plane) is taken off the rule and sets wrap and a board
 // that holds the whole grid. "fps = N" in the header sets the speed: the interval of the speed
 // table nearest to 1000 / N milliseconds.
-bool ReadRle(const std::vector<std::string>& lines, TLoadedPattern& pattern);
+bool ReadRle(const TLineSource& lines, TLoadedPattern& pattern);
 
 // The lines of an RLE file for `rect`: header (with the rule unless it is "23/3"), run data
 // of at most 70 characters a line ending in "!", then the description lines as they are.

@@ -24,11 +24,14 @@ void ReadCellLine(std::string_view line, TLoadedPattern& pattern)
 
 } // namespace
 
-bool ReadVLife(const std::vector<std::string>& lines, TLoadedPattern& pattern)
+bool ReadVLife(const TLineSource& lines, TLoadedPattern& pattern)
 {
-    const size_t cellsBefore = pattern.Cells.size();
-    for (const std::string& line : lines) ReadCellLine(Trim(line), pattern);
-    return pattern.Cells.size() > cellsBefore;
+    const size_t cellsBefore = pattern.CellCount();
+    lines.ForEach([&pattern](std::string_view line) {
+        ReadCellLine(Trim(line), pattern);
+        return true;
+    });
+    return pattern.CellCount() > cellsBefore;
 }
 
 void WriteVLife(TLineSink& sink, const TRect& rect, const TCellSource& cells)
