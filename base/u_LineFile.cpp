@@ -1,6 +1,8 @@
 #include "base/u_LineFile.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -77,8 +79,13 @@ void TLineSource::ForEachFileLine(const TVisit& visit) const
         const char* text = piece.data();
         size_t start = skipLf && text[0] == '\n' ? 1 : 0;
         skipLf = false;
-        for (size_t i = start; i < count && !stopped; ++i) {
-            if (text[i] != '\r' && text[i] != '\n') continue;
+        // The next CR and LF from `start` on, each looked for again only once passed.
+        const auto next = [&](char c, size_t from) {
+            const void* at = std::memchr(text + from, c, count - from);
+            return at ? size_t(static_cast<const char*>(at) - text) : count;
+        };
+        size_t cr = next('\r', start), lf = next('\n', start);
+        for (size_t i = std::min(cr, lf); i < count && !stopped; i = std::min(cr, lf)) {
             std::string_view line(text + start, i - start);
             if (!carried.empty()) line = carried.append(line);
             stopped = !visit(line);
@@ -90,6 +97,8 @@ void TLineSource::ForEachFileLine(const TVisit& visit) const
                     ++i;
             }
             start = i + 1;
+            if (cr < start) cr = next('\r', start);
+            if (lf < start) lf = next('\n', start);
         }
         if (!stopped) carried.append(text + start, count - start);
         if (FProgress) FProgress(bytes);

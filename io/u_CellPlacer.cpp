@@ -23,8 +23,12 @@ void TCellPlacer::Run(int64_t x, int64_t y, int64_t count, uint8_t state)
         Flush();
         FTop = int32_t(FBoard.MinY() + (y - FBoard.MinY()) / TBlob::kSize * TBlob::kSize);
     }
-    uint8_t* row = FBand.data() + size_t(y - FTop) * FWidth;
-    std::memset(row + (first - FBoard.MinX()), state, size_t(last - first + 1));
+    uint8_t* cells = FBand.data() + size_t(y - FTop) * FWidth + size_t(first - FBoard.MinX());
+    const size_t n = size_t(last - first + 1);
+    if (n <= 8) // most runs of a soup are short
+        for (size_t k = 0; k < n; ++k) cells[k] = state;
+    else
+        std::memset(cells, state, n);
     if (FLastRow < FFirstRow) {
         FLeft = int32_t(first), FRight = int32_t(last), FFirstRow = FLastRow = int32_t(y);
         return;

@@ -3,20 +3,9 @@
 #include <algorithm>
 #include <limits>
 
-void TLoadedPattern::AddRun(int32_t x, int32_t y, int64_t count, uint8_t state)
+void TLoadedPattern::KeepRun(int32_t x, int32_t y, int64_t count, uint8_t state)
 {
-    count = std::min<int64_t>(count, int64_t(kMaxCells - CellCount()));
-    if (count <= 0) return;
-    if (Keep == TKeep::Cells) {
-        for (int64_t k = 0; k < count; ++k) Cells.push_back({int32_t(x + k), y, state});
-        return;
-    }
-    const int32_t last = int32_t(x + count - 1);
-    FBounds = FCount == 0 ? TRect{x, y, last, y}
-                          : TRect{std::min(FBounds.Left, x), std::min(FBounds.Top, y),
-                                  std::max(FBounds.Right, last), std::max(FBounds.Bottom, y)};
-    FCount += size_t(count);
-    if (Keep == TKeep::Place && Place) Place(x, y, int32_t(count), state);
+    for (int64_t k = 0; k < count; ++k) Cells.push_back({int32_t(x + k), y, state});
 }
 
 void TLoadedPattern::ClearCells()

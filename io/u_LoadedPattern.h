@@ -4,6 +4,7 @@
 
 #include "base/u_Geometry.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -44,7 +45,23 @@ struct TLoadedPattern {
     void Reset() { *this = TLoadedPattern(); }
     void AddCell(int32_t x, int32_t y, uint8_t state) { AddRun(x, y, 1, state); }
     // `count` cells rightwards from (x, y); the run must end at an int32 column.
-    void AddRun(int32_t x, int32_t y, int64_t count, uint8_t state);
+    void AddRun(int32_t x, int32_t y, int64_t count, uint8_t state)
+    {
+        count = std::min<int64_t>(count, int64_t(kMaxCells - CellCount()));
+        if (count <= 0) return;
+        if (Keep == TKeep::Cells) {
+            KeepRun(x, y, count, state);
+            return;
+        }
+        const int32_t last = int32_t(x + count - 1);
+        if (FCount == 0) FBounds = {x, y, last, y};
+        FBounds.Left = std::min(FBounds.Left, x);
+        FBounds.Top = std::min(FBounds.Top, y);
+        FBounds.Right = std::max(FBounds.Right, last);
+        FBounds.Bottom = std::max(FBounds.Bottom, y);
+        FCount += size_t(count);
+        if (Keep == TKeep::Place && Place) Place(x, y, int32_t(count), state);
+    }
     size_t CellCount() const { return Keep == TKeep::Cells ? Cells.size() : FCount; }
     void ClearCells();
     // The cells' bounding rectangle; with no cells `board` turned inside out (right, bottom,
@@ -52,6 +69,8 @@ struct TLoadedPattern {
     TRect MinRectangle(const TRect& board) const;
 
 private:
+    void KeepRun(int32_t x, int32_t y, int64_t count, uint8_t state);
+
     size_t FCount = 0; // when the cells are not kept
     TRect FBounds;
 };
