@@ -2,10 +2,10 @@
 // benchmarks, over the same core as the desktop program.
 
 #include "base/u_Host.h"
-#include "base/u_LineFile.h"
 #include "cli/u_CliOptions.h"
 #include "cli/u_CliPictures.h"
 #include "cli/u_CliRules.h"
+#include "edit/u_RandomFill.h"
 #include "engine/u_Globals.h"
 #include "io/u_InOut.h"
 
@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <random>
 
 namespace {
 
@@ -34,15 +33,6 @@ public:
 private:
     bool FQuiet;
 };
-
-void FillAtRandom(TBoard& board, double percent, uint64_t seed)
-{
-    std::mt19937_64 rng(seed);
-    const double chance = percent / 100.0;
-    for (int32_t x = board.MinX(); x <= board.MaxX(); ++x)
-        for (int32_t y = board.MinY(); y <= board.MaxY(); ++y)
-            if (double(rng() >> 11) * 0x1.0p-53 < chance) board.SetCell(x, y, 1);
-}
 
 // The folder of this executable, ending in '/': the data folders sit beside it.
 std::string ProgramFolder(const char* argv0)
@@ -77,7 +67,7 @@ int Run(const TCliOptions& o, const std::string& programFolder)
     if (o.Wrap) pattern.Wrap = 1;
     io.OpenPattern(o.PatternFile.empty() ? kNonameFile : o.PatternFile, false);
     if (o.States) board.SetStatesCount(*o.States);
-    if (o.RandomPercent) FillAtRandom(board, *o.RandomPercent, o.Seed);
+    if (o.RandomPercent) TRandomFill(g, io).FillSoup(*o.RandomPercent, 1, o.Seed);
     g.Random.Seed(o.Seed); // the games that draw random numbers repeat with the seed
 
     TCliRecording recording(g, o);
@@ -91,7 +81,7 @@ int Run(const TCliOptions& o, const std::string& programFolder)
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-    if (!o.OutFile.empty() && !WriteLineFile(o.OutFile, io.Write(o.Format))) {
+    if (!o.OutFile.empty() && !io.WriteFile(o.OutFile, o.Format)) {
         std::cerr << "plexa-cli: cannot write " << o.OutFile << "\n";
         return 1;
     }

@@ -71,6 +71,15 @@ public:
     TRect MinRectangle() const;
     TPoint CellToBlock(int32_t x, int32_t y) const;
     const TLiveBox& LiveBox() const { return FBox; }
+    // Whole areas at a time, for fills and pattern files: `cells` holds `area` row by row,
+    // `stride` bytes from one row to the next. Reading gives 0 off the board; writing skips
+    // the cells off the board and those given as kKeepCell, and keeps the counts, the live box
+    // and the modified flag as SetCell does.
+    static constexpr uint8_t kKeepCell = 0xFF;
+    void ReadArea(const TRect& area, uint8_t* cells, size_t stride) const;
+    void WriteArea(const TRect& area, const uint8_t* cells, size_t stride);
+    // `count` cells of state `state` rightwards from (x, y).
+    void WriteRun(int32_t x, int32_t y, int32_t count, uint8_t state);
     // The block at block indices bx = -1..BXMax()+1, by = -1..BYMax()+1 (the ring included).
     const TBlob& BlobAt(int32_t bx, int32_t by) const { return *FSlots[SlotIndex(bx, by)]; }
 
@@ -128,6 +137,17 @@ private:
     // By the births of block (bx, by) at cell (x0, y0), as bits of rows by column.
     void ExtendLiveBox(int32_t x0, int32_t y0, int32_t bx, int32_t by,
                        const uint16_t (&born)[TBlockResult::kColumns]);
+
+    // Writes the cells of `area` that are on the board; rowAt(x, y) points at the states of
+    // (x, y) and the cells to its right in the same block.
+    template <class TRowAt>
+    void WriteCells(const TRect& area, TRowAt rowAt);
+    TRect OnBoard(const TRect& area) const;
+    // The columns and rows of a block that hold live cells, as bits; none for an empty block.
+    struct TBlockSpan {
+        unsigned Columns, Rows;
+    };
+    static TBlockSpan LiveSpan(const TBlob& blob);
 
     bool ComputeChanges(bool collect);
     TBlockRule BlockRule(const TStepParams& params) const;

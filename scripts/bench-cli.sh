@@ -58,3 +58,27 @@ run_file "Cyclic CA R10/T50/C4/NM 400x300" "$soups/four.rle" --size 400x300 \
 # One new row per generation, 100 000 cells wide.
 run "1-D totalistic 100000 wide" --game "1-D totalistic" --rule R2,M1,S2,S3,B1,B3 \
     --size 100000x100
+
+# Fills and files of the largest board: processor seconds (user + system, steadier than the
+# clock on a shared machine) of each step, net of the plexa-cli run that stops just before it
+# (the board alone, or the board with the soup).
+big=(--size 100000x2500 --generations 0)
+timed() {
+    local used
+    used=$(/usr/bin/time -f '%U + %S' "$cli" "$@" 2>&1 >/dev/null | tail -1)
+    echo "$used" | bc
+}
+board=$(timed "${big[@]}")
+soup=$(timed "${big[@]}" --random 50 --seed 1)
+step() {
+    local label=$1 base=$2; shift 2
+    local total
+    total=$(timed "$@")
+    printf '%-32s %.2f s\n' "$label" "$(echo "$total - $base" | bc)"
+}
+printf '%-32s %.2f s\n' "Random fill 50 % 100000x2500" "$(echo "$soup - $board" | bc)"
+step "RLE write of that soup" "$soup" "${big[@]}" --random 50 --seed 1 --out "$soups/soup.rle"
+step "RLE read of that soup" "$board" "$soups/soup.rle" --generations 0
+step "Native (.plx) write" "$soup" "${big[@]}" --random 50 --seed 1 --out "$soups/soup.plx" --format plx
+step "Native (.plx) read" "$board" "$soups/soup.plx" --generations 0
+step "Life 1.06 write" "$soup" "${big[@]}" --random 50 --seed 1 --out "$soups/soup.lif" --format life106
