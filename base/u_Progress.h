@@ -20,6 +20,7 @@ public:
     TProgress(const TProgress&) = delete;
     TProgress& operator=(const TProgress&) = delete;
 
+    int64_t Total() const { return FTotal; }
     void Update(int64_t done)
     {
         if (!FShown) return;

@@ -2,9 +2,10 @@
 // benchmarks, over the same core as the desktop program.
 
 #include "base/u_Host.h"
-#include "base/u_LineFile.h"
 #include "cli/u_CliOptions.h"
+#include "cli/u_CliPictures.h"
 #include "cli/u_CliRules.h"
+#include "edit/u_RandomFill.h"
 #include "engine/u_Globals.h"
 #include "io/u_InOut.h"
 
@@ -12,7 +13,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <random>
 
 namespace {
 
@@ -34,15 +34,6 @@ private:
     bool FQuiet;
 };
 
-void FillAtRandom(TBoard& board, double percent, uint64_t seed)
-{
-    std::mt19937_64 rng(seed);
-    const double chance = percent / 100.0;
-    for (int32_t x = board.MinX(); x <= board.MaxX(); ++x)
-        for (int32_t y = board.MinY(); y <= board.MaxY(); ++y)
-            if (double(rng() >> 11) * 0x1.0p-53 < chance) board.SetCell(x, y, 1);
-}
-
 // The folder of this executable, ending in '/': the data folders sit beside it.
 std::string ProgramFolder(const char* argv0)
 {
@@ -61,6 +52,8 @@ int Run(const TCliOptions& o, const std::string& programFolder)
     TBoard& board = g.Board;
     board.SetSize(kDefaultWidth, kDefaultHeight);
 
+    // The program's default colours, unless the pattern names a palette.
+    g.Palette.Colors = TCPalette::Defaults(32);
     TInOut io(g);
     if (!o.PatternFile.empty() && !io.ReadPattern(o.PatternFile, true, false)) return 1;
     // The command line overrides what the file carries.
@@ -74,23 +67,43 @@ int Run(const TCliOptions& o, const std::string& programFolder)
     if (o.Wrap) pattern.Wrap = 1;
     io.OpenPattern(o.PatternFile.empty() ? kNonameFile : o.PatternFile, false);
     if (o.States) board.SetStatesCount(*o.States);
-    if (o.RandomPercent) FillAtRandom(board, *o.RandomPercent, o.Seed);
+    if (o.RandomPercent) TRandomFill(g, io).FillSoup(*o.RandomPercent, 1, o.Seed);
     g.Random.Seed(o.Seed); // the games that draw random numbers repeat with the seed
 
+    TCliRecording recording(g, o);
     const auto start = std::chrono::steady_clock::now();
-    for (int64_t gen = 0; gen < o.Generations; ++gen) board.Step(false);
+    int64_t computed = 0;
+    while (computed < o.Generations && !(o.StopPeriodic && g.Period.Current().Found())) {
+        board.Step(false);
+        ++computed;
+        recording.Generation();
+    }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-    if (!o.OutFile.empty() && !WriteLineFile(o.OutFile, io.Write(o.Format))) {
+    if (!o.OutFile.empty() && !io.WriteFile(o.OutFile, o.Format)) {
         std::cerr << "plexa-cli: cannot write " << o.OutFile << "\n";
+        return 1;
+    }
+    const bool recorded = recording.Finish();
+    if (!WriteFinalPicture(g, o) || !recorded) return 1;
+
+    // Cycle 0 is in the history even when nothing was computed.
+    g.History.Track(board.Cycle(), board.LiveCount());
+    if (!o.HistoryFile.empty() && !WriteLineFile(o.HistoryFile, g.History.CsvLines())) {
+        std::cerr << "plexa-cli: cannot write " << o.HistoryFile << "\n";
         return 1;
     }
 
     const TRect box = board.MinRectangle();
-    std::printf("cycle=%d population=%d box=%d,%d,%d,%d seconds=%.6f gens_per_second=%.1f\n",
+    std::printf("cycle=%d population=%d box=%d,%d,%d,%d seconds=%.6f gens_per_second=%.1f",
                 board.Cycle(), board.LiveCount(), box.Left, box.Top, box.Right, box.Bottom, seconds,
-                seconds > 0 ? double(o.Generations) / seconds : 0.0);
+                seconds > 0 ? double(computed) / seconds : 0.0);
+    if (const TPeriod& p = g.Period.Current(); p.Found()) {
+        std::printf(" period=%d since=%d", p.Period, p.Since);
+        if (p.Moves()) std::printf(" moving=%d,%d", p.Dx, p.Dy);
+    }
+    std::printf("\n");
     return 0;
 }
 

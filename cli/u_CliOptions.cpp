@@ -2,8 +2,10 @@
 
 #include "rules/u_Life.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -50,6 +52,13 @@ const char* CliUsage()
            "  --out FILE           write the result to FILE\n"
            "  --format F           its format: optimal, rle (default), life105, life106, plx,\n"
            "                       vlf\n"
+           "  --history FILE       write the population history (CSV) to FILE\n"
+           "  --stop-periodic      stop once the board repeats for one full period\n"
+           "  --png FILE           write a PNG picture of the final live cells\n"
+           "  --gif FILE           record the run as an animated GIF, cycle 0 first\n"
+           "  --every K            a frame every K generations (default 1)\n"
+           "  --frames N           at most N frames (default 300, at most 10000)\n"
+           "  --cell-size S        pixels a cell in pictures and recordings, 1..21 (default 1)\n"
            "  --quiet              no warnings on standard error\n"
            "  --list-rules         print the rule library (game, name, kind, rule) and exit\n"
            "  --help               this text\n";
@@ -73,6 +82,8 @@ std::optional<TCliOptions> ParseCliOptions(const std::vector<std::string>& args,
         };
         if (arg == "--wrap") {
             o.Wrap = true;
+        } else if (arg == "--stop-periodic") {
+            o.StopPeriodic = true;
         } else if (arg == "--quiet") {
             o.Quiet = true;
         } else if (arg == "--list-rules") {
@@ -81,7 +92,9 @@ std::optional<TCliOptions> ParseCliOptions(const std::vector<std::string>& args,
             o.Help = true;
         } else if (arg == "--game" || arg == "--rule" || arg == "--size" || arg == "--states" ||
                    arg == "--random" || arg == "--seed" || arg == "--generations" ||
-                   arg == "--out" || arg == "--format") {
+                   arg == "--out" || arg == "--format" || arg == "--history" || arg == "--png" ||
+                   arg == "--gif" || arg == "--cell-size" || arg == "--every" ||
+                   arg == "--frames") {
             const std::string* v = value();
             if (!v) return std::nullopt;
             if (arg == "--game") {
@@ -111,6 +124,20 @@ std::optional<TCliOptions> ParseCliOptions(const std::vector<std::string>& args,
                 const auto format = FormatByName(*v);
                 if (!format) return bad(*v);
                 o.Format = *format;
+            } else if (arg == "--history") {
+                o.HistoryFile = *v;
+            } else if (arg == "--png") {
+                o.PngFile = *v;
+            } else if (arg == "--gif") {
+                o.GifFile = *v;
+            } else if (arg == "--cell-size" || arg == "--every" || arg == "--frames") {
+                // Out of range is clamped, as everywhere; only text that is no number is refused.
+                int64_t n;
+                if (!ParseNumber(*v, n)) return bad(*v);
+                const int32_t clamped = int32_t(std::clamp<int64_t>(n, 0, INT32_MAX));
+                (arg == "--cell-size" ? o.CellSize
+                 : arg == "--every"   ? o.Every
+                                      : o.Frames) = clamped;
             } else {
                 o.OutFile = *v;
             }

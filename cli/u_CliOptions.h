@@ -2,6 +2,7 @@
 // The command line of plexa-cli.
 
 #include "io/u_InOut.h"
+#include "view/u_Recorder.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,9 +21,15 @@ struct TCliOptions {
     int64_t Generations = 0;
     std::string OutFile;
     TSaveFormat Format = TSaveFormat::Rle;
+    std::string PngFile, GifFile;
+    int32_t CellSize = 1; // of pictures and recordings, clamped to 1..21
+    int32_t Every = 1;    // a frame every so many generations
+    int32_t Frames = kDefaultRecordFrames;
     bool Quiet = false;
     bool Help = false;
     bool ListRules = false;
+    std::string HistoryFile;   // the population history as CSV
+    bool StopPeriodic = false; // stop once a period has held one full period
 };
 
 // Parses argv[1..]; on a usage error returns nullopt and sets `error` to a one-line reason.

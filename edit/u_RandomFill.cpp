@@ -9,6 +9,7 @@
 #include "io/u_InOut.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 namespace {
@@ -23,6 +24,8 @@ constexpr size_t kNumberLength = 20;
 constexpr size_t kSeedNameLength = 80;
 // Fills of more cells than this show their progress.
 constexpr int64_t kProgressCells = 20'000'000;
+// Fills go to the board in strips of about this many cells.
+constexpr int64_t kStripCells = 1 << 20;
 
 // The numeric fields by key, in the order a set file is written; the seed file comes last.
 struct TField {
@@ -156,6 +159,75 @@ struct TDisc {
     }
 };
 
+// The soup's cells from a fast generator of its own: k random bits a cell when the chance is
+// a multiple of 1 / 2^k (k up to 8; one bit a cell at 50 %), else a 64-bit threshold a cell.
+class TSoupDraw {
+public:
+    struct TBits {
+        uint64_t State;
+    };
+
+    TSoupDraw(double percent, uint64_t seed) : FSeed(seed)
+    {
+        const double chance = std::clamp(percent / 100.0, 0.0, 1.0);
+        for (int k = 0; k <= 8; ++k) {
+            const double scaled = chance * double(1 << k);
+            if (scaled == double(int(scaled))) {
+                FBitsPerCell = k;
+                FBelow = uint64_t(scaled);
+                return;
+            }
+        }
+        FThreshold = uint64_t(std::ldexp(chance, 64));
+    }
+
+    TBits Start() const { return {FSeed}; }
+
+    // Fills `count` cells with `state` or kKeepCell.
+    void Row(TBits& bits, uint8_t* row, size_t count, uint8_t state) const
+    {
+        if (FBitsPerCell < 0) {
+            for (size_t i = 0; i < count; ++i) row[i] = Pick(Next(bits.State) < FThreshold, state);
+            return;
+        }
+        if (FBitsPerCell == 0) {
+            std::fill_n(row, count, Pick(FBelow != 0, state));
+            return;
+        }
+        // Whole words: a row starts on a fresh one.
+        const uint64_t mask = (uint64_t(1) << FBitsPerCell) - 1;
+        const size_t perWord = size_t(64 / FBitsPerCell);
+        for (size_t i = 0; i < count; i += perWord) {
+            uint64_t word = Next(bits.State);
+            const size_t n = std::min(perWord, count - i);
+            for (size_t b = 0; b < n; ++b, word >>= FBitsPerCell)
+                row[i + b] = Pick((word & mask) < FBelow, state);
+        }
+    }
+
+private:
+    // `state` or kKeepCell by a mask, as a branch would be mispredicted half the time.
+    static uint8_t Pick(bool live, uint8_t state)
+    {
+        const uint8_t take = uint8_t(0u - unsigned(live));
+        return uint8_t((state & take) | (TBoard::kKeepCell & ~take));
+    }
+
+    // splitmix64: fast, and plenty for soups.
+    static uint64_t Next(uint64_t& state)
+    {
+        uint64_t z = (state += 0x9e3779b97f4a7c15);
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111eb;
+        return z ^ (z >> 31);
+    }
+
+    uint64_t FSeed;
+    int FBitsPerCell = -1;
+    uint64_t FBelow = 0;
+    uint64_t FThreshold = 0;
+};
+
 void ShowWarning(THost& host, const std::string& text, const char* caption)
 {
     host.ShowMessage(text, caption, TMsgIcon::Warning, TMsgButtons::Ok);
@@ -258,20 +330,24 @@ TRandomFill::TRandomFill(TGlobals& globals, TInOut& inOut) : FGlobals(globals), 
 
 std::optional<uint8_t> TRandomFill::RandomState(const TRandomSettings& settings)
 {
+    const uint8_t state = DrawState(settings, FGlobals.Board.StatesCount() - 1);
+    if (state == TBoard::kKeepCell) return std::nullopt;
+    return state;
+}
+
+uint8_t TRandomFill::DrawState(const TRandomSettings& settings, int32_t lastState)
+{
     TRandom& random = FGlobals.Random;
-    const int32_t lastState = FGlobals.Board.StatesCount() - 1;
     const auto hit = [&] { return random.Integer(0, 99) < settings.Density; };
     switch (settings.Mode) {
     case S::rmMono:
         // A set file may name a state the board does not have.
-        if (hit()) return uint8_t(std::clamp(settings.FillColor, 0, lastState));
-        return std::nullopt;
+        return hit() ? uint8_t(std::clamp(settings.FillColor, 0, lastState)) : TBoard::kKeepCell;
     case S::rmColor:
         if (settings.FillUniform) return uint8_t(random.Integer(0, lastState));
-        if (hit()) return uint8_t(random.Integer(1, lastState));
-        return std::nullopt;
+        return hit() ? uint8_t(random.Integer(1, lastState)) : TBoard::kKeepCell;
     default:
-        return std::nullopt;
+        return TBoard::kKeepCell;
     }
 }
 
@@ -329,14 +405,40 @@ void TRandomFill::FillShape(const TRandomSettings& settings, const TRect& visibl
 template <class TWanted>
 void TRandomFill::FillWhere(const TRandomSettings& settings, const TRect& bounds, TWanted wanted)
 {
-    TBoard& board = FGlobals.Board;
-    TProgress progress(FGlobals.Host, bounds.Height() * bounds.Width(), kProgressCells);
-    for (int32_t y = bounds.Top; y <= bounds.Bottom; ++y) {
+    const int32_t lastState = FGlobals.Board.StatesCount() - 1;
+    // One random state per wanted cell in row order: a seed gives the board it always gave.
+    FillRows(bounds, [&](int32_t y, uint8_t* row) {
         for (int32_t x = bounds.Left; x <= bounds.Right; ++x)
-            if (wanted(x, y))
-                if (const auto state = RandomState(settings)) board.SetCell(x, y, *state);
-        progress.Update((int64_t(y) - bounds.Top + 1) * bounds.Width());
+            *row++ = wanted(x, y) ? DrawState(settings, lastState) : TBoard::kKeepCell;
+    });
+}
+
+template <class TRow>
+void TRandomFill::FillRows(const TRect& bounds, TRow row)
+{
+    if (bounds.IsEmpty()) return;
+    TBoard& board = FGlobals.Board;
+    const size_t width = size_t(bounds.Width());
+    // A strip of rows at a time, so that the board takes whole blocks.
+    const int32_t stripRows = int32_t(std::clamp<int64_t>(kStripCells / int64_t(width), 1, 64));
+    std::vector<uint8_t> strip(width * size_t(stripRows));
+    TProgress progress(FGlobals.Host, bounds.Height() * bounds.Width(), kProgressCells);
+    for (int64_t top = bounds.Top; top <= bounds.Bottom; top += stripRows) {
+        const int32_t bottom = int32_t(std::min<int64_t>(top + stripRows - 1, bounds.Bottom));
+        for (int64_t y = top; y <= bottom; ++y)
+            row(int32_t(y), strip.data() + size_t(y - top) * width);
+        board.WriteArea({bounds.Left, int32_t(top), bounds.Right, bottom}, strip.data(), width);
+        progress.Update((int64_t(bottom) - bounds.Top + 1) * bounds.Width());
     }
+}
+
+void TRandomFill::FillSoup(double percent, uint8_t state, uint64_t seed)
+{
+    const TSoupDraw draw(percent, seed);
+    TSoupDraw::TBits bits = draw.Start();
+    FillRows(FGlobals.Board.Extents(), [&](int32_t, uint8_t* row) {
+        draw.Row(bits, row, size_t(FGlobals.Board.Width()), state);
+    });
 }
 
 void TRandomFill::Seed(const std::string& name)

@@ -94,6 +94,9 @@ public:
     // Replaces the selection's floating cells with random cells over its whole rectangle.
     // Takes no undo snapshot: lifting and dropping the selection take theirs.
     void FillSelection(const TRandomSettings& settings);
+    // Adds a soup to the whole board: `state` at `percent` % (fractions allowed) from a fast
+    // generator seeded with `seed`, not the program's generator. No undo snapshot.
+    void FillSoup(double percent, uint8_t state, uint64_t seed);
 
 private:
     void FillShape(const TRandomSettings& settings, const TRect& visible);
@@ -102,6 +105,12 @@ private:
     // Random cells for every board cell of `bounds` for which `wanted(x, y)` holds.
     template <class TWanted>
     void FillWhere(const TRandomSettings& settings, const TRect& bounds, TWanted wanted);
+    // Writes the cells of `bounds`: row(y, cells) gives row y's states from the left edge on,
+    // TBoard::kKeepCell for the cells that stay.
+    template <class TRow>
+    void FillRows(const TRect& bounds, TRow row);
+    // RandomState with the board's last state given; TBoard::kKeepCell when the cell stays.
+    uint8_t DrawState(const TRandomSettings& settings, int32_t lastState);
 
     TGlobals& FGlobals;
     TInOut& FInOut;

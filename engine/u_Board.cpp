@@ -114,6 +114,7 @@ void TBoard::SetCell(int32_t x, int32_t y, uint8_t state)
                 FBits.High |= state > 1;
             }
             blob->Cells[i][j] = state;
+            ++FEditCount;
             FSlotStamps[slot] = FStepStamp;
             FSlotEdges[slot] = beAll;
             if (!FStateCountsStale) {
@@ -131,6 +132,110 @@ void TBoard::SetCell(int32_t x, int32_t y, uint8_t state)
         }
     }
     FModified = true;
+}
+
+TRect TBoard::OnBoard(const TRect& area) const
+{
+    return {std::max(area.Left, FMinX), std::max(area.Top, FMinY), std::min(area.Right, FMaxX),
+            std::min(area.Bottom, FMaxY)};
+}
+
+// Block by block, so that each block's counts and live box are settled once.
+template <class TRowAt>
+void TBoard::WriteCells(const TRect& area, TRowAt rowAt)
+{
+    const TRect r = OnBoard(area);
+    if (r.IsEmpty()) return;
+    const TPoint first = CellToBlock(r.Left, r.Top), last = CellToBlock(r.Right, r.Bottom);
+    bool written = false;
+    for (int32_t bx = first.X; bx <= last.X; ++bx) {
+        const int32_t x0 = FMinX + bx * TBlob::kSize;
+        const int i0 = std::max(r.Left - x0, 0), i1 = std::min(r.Right - x0, TBlob::kSize - 1);
+        for (int32_t by = first.Y; by <= last.Y; ++by) {
+            const int32_t y0 = FMinY + by * TBlob::kSize;
+            const int j0 = std::max(r.Top - y0, 0), j1 = std::min(r.Bottom - y0, TBlob::kSize - 1);
+            const int slot = SlotIndex(bx, by);
+            TBlob* blob = FSlots[slot];
+            // Blocks that could not be allocated read as empty and take no cells.
+            if (blob == &FVoid) continue;
+            // Branch-free, as the cells of a fill or a soup file change at random; the counts
+            // are then taken from the whole block.
+            TBlob before;
+            std::memcpy(before.Cells, blob->Cells, sizeof before.Cells);
+            unsigned kept = 0;
+            for (int j = j0; j <= j1; ++j) {
+                const uint8_t* given = rowAt(x0 + i0, y0 + j) - i0;
+                for (int i = i0; i <= i1; ++i) {
+                    const bool keep = given[i] == kKeepCell;
+                    kept += keep;
+                    // A mask rather than a branch, which random cells would mispredict.
+                    const uint8_t take = uint8_t(keep) - 1u;
+                    uint8_t& cell = blob->Cells[i][j];
+                    cell = uint8_t((cell & ~take) | (given[i] & take));
+                }
+            }
+            written |= kept < unsigned((i1 - i0 + 1) * (j1 - j0 + 1));
+            if (std::memcmp(before.Cells, blob->Cells, sizeof before.Cells) == 0) continue;
+            FSlotStamps[slot] = FStepStamp;
+            FSlotEdges[slot] = beAll;
+            FStateCountsStale = true;
+            const uint8_t* cells = &blob->Cells[0][0];
+            int live = 0;
+            for (size_t k = 0; k < sizeof blob->Cells; ++k) live += cells[k] != 0;
+            FLiveCount += live - blob->LiveCount;
+            blob->LiveCount = uint8_t(live);
+            // Every live cell lies in the live box already, so taking in the block's live cells
+            // extends it just as its births would.
+            if (live > 0) {
+                const TBlockSpan span = LiveSpan(*blob);
+                ExtendLiveBox(x0 + __builtin_ctz(span.Columns), y0 + __builtin_ctz(span.Rows), bx,
+                              by);
+                ExtendLiveBox(x0 + 31 - __builtin_clz(span.Columns),
+                              y0 + 31 - __builtin_clz(span.Rows), bx, by);
+            }
+        }
+    }
+    if (written) FModified = true;
+}
+
+void TBoard::WriteArea(const TRect& area, const uint8_t* cells, size_t stride)
+{
+    WriteCells(area, [&](int32_t x, int32_t y) {
+        return cells + size_t(int64_t(y) - area.Top) * stride + size_t(int64_t(x) - area.Left);
+    });
+}
+
+void TBoard::WriteRun(int32_t x, int32_t y, int32_t count, uint8_t state)
+{
+    if (count <= 0) return;
+    const int32_t right = int32_t(std::min<int64_t>(int64_t(x) + count - 1, FMaxX));
+    uint8_t states[TBlob::kSize];
+    std::fill_n(states, TBlob::kSize, state);
+    WriteCells({x, y, right, y}, [&states](int32_t, int32_t) { return states; });
+}
+
+void TBoard::ReadArea(const TRect& area, uint8_t* cells, size_t stride) const
+{
+    for (int64_t y = area.Top; y <= area.Bottom; ++y)
+        std::memset(cells + size_t(y - area.Top) * stride, 0, size_t(area.Width()));
+    const TRect r = OnBoard(area);
+    if (r.IsEmpty()) return;
+    const TPoint first = CellToBlock(r.Left, r.Top), last = CellToBlock(r.Right, r.Bottom);
+    for (int32_t bx = first.X; bx <= last.X; ++bx) {
+        const int32_t x0 = FMinX + bx * TBlob::kSize;
+        const int i0 = std::max(r.Left - x0, 0), i1 = std::min(r.Right - x0, TBlob::kSize - 1);
+        for (int32_t by = first.Y; by <= last.Y; ++by) {
+            const TBlob& blob = BlobAt(bx, by);
+            if (blob.LiveCount == 0) continue;
+            const int32_t y0 = FMinY + by * TBlob::kSize;
+            const int j0 = std::max(r.Top - y0, 0), j1 = std::min(r.Bottom - y0, TBlob::kSize - 1);
+            for (int j = j0; j <= j1; ++j) {
+                uint8_t* row = cells + size_t(int64_t(y0) + j - area.Top) * stride +
+                               size_t(int64_t(x0) - area.Left);
+                for (int i = i0; i <= i1; ++i) row[i] = blob.Cells[i][j];
+            }
+        }
+    }
 }
 
 uint8_t TBoard::GetCell(int32_t x, int32_t y) const
@@ -159,6 +264,8 @@ bool TBoard::Clear(bool ask, TClearView view)
     FGlobals.Selection.SwitchOff();
     FGlobals.Document.Description.clear();
     ResetLiveBox();
+    FGlobals.History.Clear();
+    FGlobals.Period.Reset();
     FModified = false;
     FGlobals.Host.Refresh(rfCaption | rfStatusBar | rfBoard |
                           (view == TClearView::Center ? rfCenterView : 0u));
@@ -176,6 +283,7 @@ void TBoard::EmptyCells()
             blob->LiveCount = 0;
         }
     FLiveCount = 0;
+    ++FEditCount;
     FGlobals.Selection.ClearFloating();
     FLastParamsValid = false; // the next step looks at every block again
     FStateCounts.fill(0);
@@ -235,6 +343,25 @@ void TBoard::RecomputeLiveBox(bool currentBoxOnly)
         }
 }
 
+TBoard::TBlockSpan TBoard::LiveSpan(const TBlob& blob)
+{
+    // The live rows from the bytes of all columns or-ed together: rows 0..7 in the first word,
+    // 8 and 9 in the second.
+    TBlockSpan span{0, 0};
+    uint64_t low = 0, high = 0;
+    for (int i = 0; i < TBlob::kSize; ++i) {
+        uint64_t column[2];
+        std::memcpy(column, blob.Cells[i], sizeof column);
+        low |= column[0];
+        high |= column[1];
+        span.Columns |= unsigned((column[0] | column[1]) != 0) << i;
+    }
+    for (int j = 0; j < 8; ++j) span.Rows |= unsigned(((low >> (8 * j)) & 0xFF) != 0) << j;
+    for (int j = 8; j < TBlob::kSize; ++j)
+        span.Rows |= unsigned(((high >> (8 * (j - 8))) & 0xFF) != 0) << j;
+    return span;
+}
+
 TRect TBoard::MinRectangle() const
 {
     TRect r{FMaxX, FMaxY, FMinX, FMinY};
@@ -243,16 +370,12 @@ TRect TBoard::MinRectangle() const
         for (int32_t by = FBox.MinBY; by <= FBox.MaxBY; ++by) {
             const TBlob& blob = BlobAt(bx, by);
             if (blob.LiveCount == 0) continue;
-            for (int i = 0; i < TBlob::kSize; ++i)
-                for (int j = 0; j < TBlob::kSize; ++j)
-                    if (blob.Cells[i][j] != 0) {
-                        const int32_t x = FMinX + bx * TBlob::kSize + i;
-                        const int32_t y = FMinY + by * TBlob::kSize + j;
-                        r.Left = std::min(r.Left, x);
-                        r.Right = std::max(r.Right, x);
-                        r.Top = std::min(r.Top, y);
-                        r.Bottom = std::max(r.Bottom, y);
-                    }
+            const TBlockSpan span = LiveSpan(blob);
+            const int32_t x0 = FMinX + bx * TBlob::kSize, y0 = FMinY + by * TBlob::kSize;
+            r.Left = std::min(r.Left, x0 + __builtin_ctz(span.Columns));
+            r.Right = std::max(r.Right, x0 + 31 - __builtin_clz(span.Columns));
+            r.Top = std::min(r.Top, y0 + __builtin_ctz(span.Rows));
+            r.Bottom = std::max(r.Bottom, y0 + 31 - __builtin_clz(span.Rows));
         }
     return r;
 }

@@ -73,6 +73,15 @@ public:
     TRect MinRectangle() const;
     TPoint CellToBlock(int32_t x, int32_t y) const;
     const TLiveBox& LiveBox() const { return FBox; }
+    // Whole areas at a time, for fills and pattern files: `cells` holds `area` row by row,
+    // `stride` bytes from one row to the next. Reading gives 0 off the board; writing skips
+    // the cells off the board and those given as kKeepCell, and keeps the counts, the live box
+    // and the modified flag as SetCell does.
+    static constexpr uint8_t kKeepCell = 0xFF;
+    void ReadArea(const TRect& area, uint8_t* cells, size_t stride) const;
+    void WriteArea(const TRect& area, const uint8_t* cells, size_t stride);
+    // `count` cells of state `state` rightwards from (x, y).
+    void WriteRun(int32_t x, int32_t y, int32_t count, uint8_t state);
     // The block at block indices bx = -1..BXMax()+1, by = -1..BYMax()+1 (the ring included).
     const TBlob& BlobAt(int32_t bx, int32_t by) const
     {
@@ -84,6 +93,11 @@ public:
     int32_t LiveCount() const { return FLiveCount; }
     int32_t StateCount(int state) const;
     int32_t ChangedCount() const { return FChangedCount; }
+    // The blocks the last generation wrote, and what it ran with (two-dimensional games).
+    int32_t WrittenBlockCount() const { return FWrittenBlockCount; }
+    const TStepParams& LastStepParams() const { return FLastParams; }
+    // Grows whenever cells change outside a generation.
+    uint64_t EditCount() const { return FEditCount; }
     int32_t MaxPopulation() const { return FMaxPopulation; }
     int32_t MaxPopulationCycle() const { return FMaxPopulationCycle; }
     void UpdateMaximum();
@@ -130,10 +144,22 @@ private:
     void ExtendLiveBox(int32_t x0, int32_t y0, int32_t bx, int32_t by,
                        const uint16_t (&born)[TBlockResult::kColumns]);
 
+    // Writes the cells of `area` that are on the board; rowAt(x, y) points at the states of
+    // (x, y) and the cells to its right in the same block.
+    template <class TRowAt>
+    void WriteCells(const TRect& area, TRowAt rowAt);
+    TRect OnBoard(const TRect& area) const;
+    // The columns and rows of a block that hold live cells, as bits; none for an empty block.
+    struct TBlockSpan {
+        unsigned Columns, Rows;
+    };
+    static TBlockSpan LiveSpan(const TBlob& blob);
+
     bool ComputeChanges(bool collect);
     TBlockRule BlockRule(const TStepParams& params) const;
     bool StepBlocks(const TBlockRule& rule, bool skipQuiet, bool farReach, bool collect);
     bool StepRow(bool collect);
+    void FetchAhead(int32_t bx, int32_t by, int32_t j) const;
     void ReadRow(int32_t y, uint8_t* cells) const;
     void WriteRow(int32_t y, const uint8_t* cells);
     bool WriteBlocks(int32_t bx, const TBlockResult* results, int count, bool collect);
@@ -179,6 +205,8 @@ private:
     int32_t FMinX = 0, FMinY = 0, FMaxX = -1, FMaxY = -1;
     int32_t FLiveCount = 0;
     int32_t FChangedCount = 0;
+    int32_t FWrittenBlockCount = 0;
+    uint64_t FEditCount = 0;
     uint16_t FSurvival = 0, FBirth = 0;
     std::string FLifeRuleText;
     int32_t FMaxPopulation = 0;

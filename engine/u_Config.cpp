@@ -279,6 +279,7 @@ std::vector<TConfigValue> ConfigValues()
     v.push_back(Member(kRunning, "ForCycles", &C::RunN, &R::ForCycles));
     v.push_back(Member(kRunning, "UpToCycle", &C::RunN, &R::UpToCycle));
     v.push_back(Member(kRunning, "RedrawEvery", &C::RunN, &R::RedrawEvery));
+    v.push_back(Member(kRunning, "StopPeriodic", &C::RunN, &R::StopPeriodic));
     return v;
 }
 

@@ -5,9 +5,11 @@
 #include "base/u_Document.h"
 #include "base/u_Memory.h"
 #include "base/u_Random.h"
+#include "edit/u_History.h"
 #include "edit/u_Selection.h"
 #include "edit/u_Undo.h"
 #include "engine/u_Board.h"
+#include "engine/u_PeriodDetector.h"
 #include "engine/u_Run.h"
 #include "engine/u_UserRules.h"
 #include "rules/u_Life.h"
@@ -38,6 +40,8 @@ struct TGlobals {
     TPaletteLoader* Palettes;        // the palette in force unless a test stands in
     std::string ProgramFolder;       // the folder of the executable, ending in '/'
     TUserRules UserRules;            // outlives the board, which calls its library
+    TPopulationHistory History;      // both fed by every generation of the board
+    TPeriodDetector Period;
     TBoard Board;
     TSelection Selection{*this};
 };

@@ -99,6 +99,7 @@ void TRunControl::RunOnce()
     FGlobals.Undo.AddEvent(TUndoEvent::RunOnce);
     FGlobals.Host.ProcessEvents();
     FGlobals.Board.Step(true);
+    Notify(TRunEvent::Generation);
     SetRunning(false);
 }
 
@@ -130,6 +131,7 @@ void TRunControl::ToggleRun()
             FGlobals.Host.WaitForEvents(static_cast<int32_t>(wait));
         }
     }
+    Notify(TRunEvent::RunEnded);
     FGlobals.Host.PlaySound(kEndOfRunSound);
 }
 
@@ -137,6 +139,7 @@ void TRunControl::ContinuousGeneration(int32_t now, int32_t& snap)
 {
     TBoard& board = FGlobals.Board;
     board.Step(true);
+    Notify(TRunEvent::Generation);
     const bool changed = board.ChangedCount() > 0;
     FGlobals.Host.Refresh(rfStatusBar);
     if (FGlobals.Life.AutoFit) FGlobals.Host.Refresh(rfFitView);
@@ -157,6 +160,7 @@ void TRunControl::RunN(const TRunN& request)
     // Copies: `request` may be the stored one, which events may change.
     const int32_t count = RunNCount(request, FGlobals.Board.Cycle());
     const int32_t redrawEvery = request.RedrawEvery;
+    const bool stopPeriodic = request.StopPeriodic;
     SetRunning(true);
     FGlobals.Undo.AddEvent(TUndoEvent::RunN);
     FGlobals.Host.ProcessEvents();
@@ -169,7 +173,10 @@ void TRunControl::RunN(const TRunN& request)
         } else {
             board.Step(true);
         }
-        if (++i % kRunNTurn == 0) {
+        Notify(TRunEvent::Generation);
+        ++i;
+        if (stopPeriodic && FGlobals.Period.Current().Found()) break;
+        if (i % kRunNTurn == 0) {
             const bool changed = board.ChangedCount() > 0;
             FGlobals.Host.Refresh(rfStatusBar);
             FGlobals.Host.ProcessEvents();
@@ -177,6 +184,7 @@ void TRunControl::RunN(const TRunN& request)
         }
     }
     SetRunning(false);
+    Notify(TRunEvent::RunEnded);
     FGlobals.Host.PlaySound(kEndOfRunSound);
     FGlobals.Host.Refresh(rfBoard);
 }

@@ -17,7 +17,8 @@ struct TRunN {
     int32_t RunMode = rmFor;
     int32_t ForCycles = 20;
     int32_t UpToCycle = 1000;
-    int32_t RedrawEvery = 50; // redraw the whole board every so many generations
+    int32_t RedrawEvery = 50;  // redraw the whole board every so many generations
+    bool StopPeriodic = false; // stop once the board has repeated for one full period
 };
 
 // The intervals offered by the speed menus, in milliseconds.
@@ -70,10 +71,19 @@ public:
 
     TRunN Request; // the Run n cycles dialog's last choices
 
+    // Told of every generation the run commands compute, and of the end of every continuous
+    // run and run of n cycles; the window's recorder listens.
+    enum class TRunEvent { Generation, RunEnded };
+    std::function<void(TRunEvent)> OnRun;
+
 private:
     class TDepthScope;
 
     int32_t Now() const { return FClock(); }
+    void Notify(TRunEvent event)
+    {
+        if (OnRun) OnRun(event);
+    }
     // One generation of a continuous run, with what follows it; `snap` is when the last timed
     // snapshot was asked for.
     void ContinuousGeneration(int32_t now, int32_t& snap);

@@ -147,6 +147,19 @@ PLEXA_INLINE int LowestBit(TLaneBits bits)
     return __builtin_ctzll(bits);
 }
 
+#if defined(__AVX2__)
+// Byte `indices[lane] % 16` of the 16-byte column of `table` that holds the lane; 0 where the
+// index has its top bit set.
+PLEXA_INLINE TV Shuffle(TV table, TV indices)
+{
+#if defined(__AVX512BW__)
+    return (TV)_mm512_shuffle_epi8((TRaw)table, (TRaw)indices);
+#else
+    return (TV)_mm256_shuffle_epi8((TRaw)table, (TRaw)indices);
+#endif
+}
+#endif
+
 // A set of small counts (0..15), tested lane by lane: a table lookup where the instruction set
 // has one, comparisons otherwise.
 class TCountSet {
@@ -163,10 +176,8 @@ public:
     // 0xFF in the lanes whose count is in the set.
     PLEXA_INLINE TV Holds(TV counts) const
     {
-#if defined(__AVX512BW__)
-        return (TV)_mm512_shuffle_epi8((TRaw)FTable, (TRaw)counts);
-#elif defined(__AVX2__)
-        return (TV)_mm256_shuffle_epi8((TRaw)FTable, (TRaw)counts);
+#if defined(__AVX2__)
+        return Shuffle(FTable, counts);
 #else
         TV m{};
         for (int t = 0; t < FCount; ++t) m |= Mask(counts == FValues[t]);

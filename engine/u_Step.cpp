@@ -6,6 +6,7 @@
 #include "engine/u_StepParams.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <span>
 #include <utility>
@@ -35,6 +36,34 @@ TStepParams TStepParams::Of(const TBoard& board, const TLife& life)
     if (p.Game == gmCyclic) p.Cyclic = life.Cycl;
     return p;
 }
+
+namespace {
+
+// Whether the outcome of every Weighted Life pattern depends on the number of counted
+// neighbours alone, the cell itself aside; if so, gives the counts that bear and keep cells.
+// Births are read where the cell is not counted (it is empty), survival where it is.
+bool CountsOnly(const std::array<uint8_t, 512>& outcome, uint16_t& birth, uint16_t& survival)
+{
+    constexpr unsigned kSelf = 1u << 4;
+    birth = survival = 0;
+    uint32_t seen = 0; // the counts met so far: bits 0..8 empty cells, 9..17 counted ones
+    for (unsigned pattern = 0; pattern < outcome.size(); ++pattern) {
+        const int k = std::popcount(pattern & ~kSelf);
+        const bool self = pattern & kSelf;
+        const bool holds = self ? outcome[pattern] & 2 : outcome[pattern] & 1;
+        uint16_t& set = self ? survival : birth;
+        const uint32_t bit = 1u << (k + (self ? 9 : 0));
+        if (!(seen & bit)) {
+            seen |= bit;
+            if (holds) set = uint16_t(set | 1u << k);
+        } else if (bool(set & (1u << k)) != holds) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
 
 TBoard::TStepIsa TBoard::BestStepIsa()
 {
@@ -66,7 +95,11 @@ void TBoard::SetStepIsa(TStepIsa isa)
 
 void TBoard::Step(bool draw)
 {
+    // Every generation, of the window and of plexa-cli, passes here.
+    FGlobals.History.Track(FCycle, FLiveCount);
+    FGlobals.Period.BeforeStep(*this, FGlobals.Life);
     FChangedCount = 0;
+    FWrittenBlockCount = 0;
     // Painting needs the changed cells by state; without it the blocks are written as wholes.
     const bool collect = draw && FGlobals.Painter != nullptr;
     const bool collected = ComputeChanges(collect);
@@ -83,6 +116,8 @@ void TBoard::Step(bool draw)
         FGlobals.Host.Refresh(rfBoard);
     }
     UpdateMaximum();
+    if (FChangedCount > 0) FGlobals.History.Add(FCycle, FLiveCount, FChangedCount);
+    FGlobals.Period.AfterStep(*this);
 }
 
 // Computes and writes the generation; false when the changed cells could not all be collected.
@@ -143,6 +178,11 @@ TBlockRule TBoard::BlockRule(const TStepParams& params) const
         rule.Birth = params.Birth;
         break;
     case gmWeightedLife:
+        if (CountsOnly(params.WeightedOutcome, rule.Birth, rule.Survival)) {
+            // The same outcomes as the Life or Generations rule of those counts.
+            rule.Kernel = params.WeightedHistory ? TBlockKernel::Generations : TBlockKernel::Life;
+            break;
+        }
         rule.Kernel = TBlockKernel::Weighted;
         rule.History = params.WeightedHistory;
         rule.Outcome = params.WeightedOutcome.data();
@@ -228,6 +268,8 @@ bool TBoard::WriteBlocks(int32_t bx, const TBlockResult* results, int count, boo
 {
     if (count == 0) return collect;
     FStateCountsStale = true;
+    FWrittenBlockCount += count;
+    TPeriodDetector& period = FGlobals.Period;
     const int32_t x0 = FMinX + bx * TBlob::kSize;
     // Births inside the live-cell box cannot widen it, and soon most of them are.
     const bool columnInBox = x0 >= FBox.MinX && x0 + TBlob::kSize - 1 <= FBox.MaxX;
@@ -237,6 +279,7 @@ bool TBoard::WriteBlocks(int32_t bx, const TBlockResult* results, int count, boo
         const int32_t y0 = FMinY + r.Row * TBlob::kSize;
         FChangedCount += r.ChangedCount;
         if (collect) collect = ListBlockChanges(bx, r);
+        if (period.Watching()) period.BlockWritten(bx, r.Row, blob, r);
         FLiveCount += r.LiveDelta;
         std::memcpy(blob.Cells, r.Cells, sizeof blob.Cells);
         blob.LiveCount = r.LiveCount;

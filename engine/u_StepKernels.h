@@ -287,31 +287,76 @@ PLEXA_INLINE int Bounded(uint8_t state)
 }
 
 // Rules table: the next state by the cell's state and the number of firing cells around it.
+// The counts are summed on whole vectors; the table is read by byte shuffles, one per count,
+// where the instruction set has them, and cell by cell otherwise.
 class TTableKernel {
 public:
     static constexpr bool kSkipsEmpty = true;
-    explicit TTableKernel(const TBlockRule& rule) : FRule(rule) {}
-    PLEXA_INLINE void Compute(const TBlob* const[3][3], const TV* window, const TV*, TV* next) const
+    explicit TTableKernel(const TBlockRule& rule)
+        : FRule(rule), FFiringMask(Splat(rule.FiringMask)),
+          FMaxCount((rule.Moore ? 8 : 4) + (rule.Centre ? 1 : 0))
     {
-        const TWindowBytes w(window);
-        TBlockBytes out;
-        const auto fires = [this](uint8_t state) { return (state & FRule.FiringMask) == 1; };
-        for (int i = 0; i < TBlob::kSize; ++i)
-            for (int j = 0; j < TBlob::kSize; ++j) {
-                const uint8_t c = w(i + 1, j + 1);
-                int k = fires(w(i + 1, j)) + fires(w(i, j + 1)) + fires(w(i + 2, j + 1)) +
-                        fires(w(i + 1, j + 2));
-                if (FRule.Moore)
-                    k += fires(w(i, j)) + fires(w(i + 2, j)) + fires(w(i, j + 2)) +
-                         fires(w(i + 2, j + 2));
-                if (FRule.Centre) k += fires(c);
-                out(i, j) = FRule.Table[Bounded(c)][k];
+#if defined(__AVX2__)
+        // States 16..24 get tables of their own only when one of their entries is not 0.
+        FHighStates = false;
+        for (int state = 16; state < kCellStates; ++state)
+            for (int k = 0; k <= FMaxCount; ++k) FHighStates |= rule.Table[state][k] != 0;
+        for (int k = 0; k <= FMaxCount; ++k)
+            for (int lane = 0; lane < kLanes; ++lane) {
+                const int state = lane % 16;
+                FLow[k][lane] = rule.Table[state][k];
+                FHigh[k][lane] = rule.Table[Bounded(uint8_t(16 + state))][k];
             }
-        out.LoadInto(next);
+#endif
+    }
+    PLEXA_INLINE void Compute(const TBlob* const[3][3], const TV* window, const TV* old,
+                              TV* next) const
+    {
+        TV fires[kWindowVectors];
+        PLEXA_UNROLL
+        for (int v = 0; v < kWindowVectors; ++v)
+            fires[v] = Mask((window[v] & FFiringMask) == One()) & One();
+        PLEXA_UNROLL
+        for (int v = 0; v < kBlockVectors; ++v) {
+            const TV left = fires[v], middle = Next1(fires, v), right = Next2(fires, v);
+            TV k = LanesDown<1>(left) + middle + LanesDown<2>(middle) + LanesDown<1>(right);
+            if (FRule.Moore) k += left + LanesDown<2>(left) + right + LanesDown<2>(right);
+            if (FRule.Centre) k += LanesDown<1>(middle);
+            next[v] = Lookup(MinU8(old[v], Splat(kCellStates - 1)), k, v);
+        }
     }
 
 private:
+    // Table[state][count] in every lane; states are at most kCellStates - 1.
+    PLEXA_INLINE TV Lookup(TV states, TV counts, int v) const
+    {
+#if defined(__AVX2__)
+        (void)v;
+        const TV low = Mask(states < Splat(16));
+        TV r{};
+        for (int k = 0; k <= FMaxCount; ++k) {
+            TV value = Shuffle(FLow[k], states);
+            if (FHighStates) value = (low & value) | (~low & Shuffle(FHigh[k], states));
+            r |= Mask(counts == Splat(uint8_t(k))) & value;
+        }
+        return FHighStates ? r : r & low;
+#else
+        alignas(64) uint8_t s[kLanes], k[kLanes], out[kLanes] = {};
+        Store(s, states);
+        Store(k, counts);
+        for (int lane = 0; lane < 16 * Columns(v); ++lane)
+            if (lane % 16 < TBlob::kSize) out[lane] = FRule.Table[s[lane]][k[lane]];
+        return Load(out);
+#endif
+    }
+
     const TBlockRule& FRule;
+    TV FFiringMask;
+    int FMaxCount;
+#if defined(__AVX2__)
+    TV FLow[10], FHigh[10]; // by count: the entries of states 0..15 and of 16..24
+    bool FHighStates;
+#endif
 };
 
 // User rules: the library's CARule for every cell, i and j being the cell's place in its block.
@@ -398,9 +443,10 @@ private:
         }
     }
 
-    // Ranges 2..10 reach up to ten cells into the neighbouring blocks: the 30x30 cells of the
-    // nine blocks are copied once, and each successor state gets running counts along the
-    // rows, so that a cell's count takes one subtraction per row of its neighbourhood.
+    // Ranges 2..10 reach up to ten cells into the neighbouring blocks (the Moore neighbourhood
+    // is swept by TCyclicSweep instead): the 30x30 cells of the nine blocks are copied once, and
+    // each successor state gets running counts along the rows, so that a cell's count takes one
+    // subtraction per row of its neighbourhood.
     void ComputeFar(const TBlob* const nb[3][3], TBlockBytes& out) const
     {
         constexpr int kSide = 3 * TBlob::kSize;
@@ -556,13 +602,16 @@ PLEXA_INLINE bool StepBlock(const TKernel& kernel, const TBlockColumnJob& job, c
     return Summarise(old, next, self->LiveCount, r);
 }
 
+// Element by + 1 of the job's arrays is block row by; rows wrap when the board does.
+PLEXA_INLINE int RowIndex(const TBlockColumnJob& job, int32_t by)
+{
+    return (!job.Wrap ? by : by < 0 ? job.LastBoardRow : by > job.LastBoardRow ? 0 : by) + 1;
+}
+
 template <class TKernel>
 int StepColumn(const TKernel& kernel, const TBlockColumnJob& job, TBlockResult* results)
 {
-    // Element by + 1 of the job's arrays is block row by; rows wrap when the board does.
-    const auto index = [&job](int32_t by) {
-        return (!job.Wrap ? by : by < 0 ? job.LastBoardRow : by > job.LastBoardRow ? 0 : by) + 1;
-    };
+    const auto index = [&job](int32_t by) { return RowIndex(job, by); };
     int count = 0;
     TBlockRow up(job, index(job.FirstRow - 1)), mid(job, index(job.FirstRow));
     for (int32_t by = job.FirstRow; by <= job.LastRow; ++by) {
@@ -573,6 +622,117 @@ int StepColumn(const TKernel& kernel, const TBlockColumnJob& job, TBlockResult* 
     }
     return count;
 }
+
+// Cyclic CA of ranges 2..10 on the Moore neighbourhood, whose square counts split into rows:
+// the column is swept once from top to bottom, keeping for every state its count in each
+// row's window of 2 * range + 1 cells and the sum of those counts over the last 2 * range + 1
+// rows. A cell then costs a few additions per state whatever the range, where a block by
+// itself would recount the nine blocks around it.
+class TCyclicSweep {
+public:
+    TCyclicSweep(const TBlockRule& rule, const TBlockColumnJob& job)
+        : FRule(rule), FJob(job), FRange(rule.Range < kMaxRange ? rule.Range : kMaxRange),
+          FStates(rule.LastState + 1 < kCellStates ? rule.LastState + 1 : kCellStates)
+    {}
+
+    int Run(TBlockResult* results)
+    {
+        constexpr int S = TBlob::kSize;
+        const int span = 2 * FRange + 1;
+        std::memset(FSums, 0, sizeof FSums);
+        // Cell rows from `range` above the first block row to `range` below the last; row y
+        // is row y % S of block row y / S, both counted from the job's first block row.
+        const int32_t first = FJob.FirstRow * S - FRange, last = FJob.LastRow * S + S - 1 + FRange;
+        int count = 0;
+        TBlockBytes out;
+        for (int32_t y = first; y <= last; ++y) {
+            uint8_t(&counts)[kCellStates][S] = FRowCounts[(y - first) % span];
+            if (y - first >= span) Add(counts, -1); // the row that leaves the window
+            CountRow(y, counts);
+            Add(counts, 1);
+            if (y - first < 2 * FRange) continue;
+            // The sums now cover the rows around row y - range.
+            const int32_t yc = y - FRange, by = FloorDiv(yc), j = yc - by * S;
+            const TBlob& self = *FJob.Slots[1][RowIndex(FJob, by)];
+            for (int i = 0; i < S; ++i) out(i, j) = Next(self.Cells[i][j], i);
+            if (j == S - 1 && Finish(by, out, results[count])) results[count++].Row = by;
+        }
+        return count;
+    }
+
+private:
+    static constexpr int kMaxRange = 10;
+
+    static int32_t FloorDiv(int32_t y)
+    {
+        return (y >= 0 ? y : y - TBlob::kSize + 1) / TBlob::kSize;
+    }
+
+    // The counts of every state in the windows of the middle block's cells in row y.
+    void CountRow(int32_t y, uint8_t (&counts)[kCellStates][TBlob::kSize]) const
+    {
+        constexpr int S = TBlob::kSize;
+        const int32_t by = FloorDiv(y), j = y - by * S, index = RowIndex(FJob, by);
+        const TBlob &left = *FJob.Slots[0][index], &mid = *FJob.Slots[1][index],
+                    &right = *FJob.Slots[2][index];
+        // Cells -range..S-1+range of the row; states beyond the table's share one count.
+        uint8_t cells[S + 2 * kMaxRange];
+        const auto bounded = [](uint8_t state) {
+            return state < kCellStates ? state : kCellStates;
+        };
+        for (int d = 0; d < FRange; ++d) {
+            cells[d] = bounded(left.Cells[S - FRange + d][j]);
+            cells[FRange + S + d] = bounded(right.Cells[d][j]);
+        }
+        for (int i = 0; i < S; ++i) cells[FRange + i] = bounded(mid.Cells[i][j]);
+        uint8_t histogram[kCellStates + 1] = {};
+        for (int x = 0; x <= 2 * FRange; ++x) ++histogram[cells[x]];
+        for (int i = 0;; ++i) {
+            for (int state = 0; state < FStates; ++state) counts[state][i] = histogram[state];
+            if (i + 1 == S) break;
+            ++histogram[cells[i + 2 * FRange + 1]];
+            --histogram[cells[i]];
+        }
+    }
+
+    void Add(const uint8_t (&counts)[kCellStates][TBlob::kSize], int sign)
+    {
+        for (int state = 0; state < FStates; ++state)
+            for (int i = 0; i < TBlob::kSize; ++i)
+                FSums[state][i] = uint16_t(FSums[state][i] + sign * counts[state][i]);
+    }
+
+    // The new state of cell c in column i of the row the sums are centred on.
+    uint8_t Next(uint8_t c, int i) const
+    {
+        const int successor = c < FRule.LastState ? c + 1 : 0;
+        if ((FRule.GreenbergHastings && c != 0) || FSums[successor][i] >= FRule.Threshold)
+            return uint8_t(successor);
+        return c > FRule.LastState ? FRule.LastState : c;
+    }
+
+    // Fills `r` for block row by from its new cells; false when it takes none or nothing changed.
+    bool Finish(int32_t by, const TBlockBytes& out, TBlockResult& r) const
+    {
+        const TBlockRow up(FJob, RowIndex(FJob, by - 1)), mid(FJob, RowIndex(FJob, by)),
+            down(FJob, RowIndex(FJob, by + 1));
+        const TBlob* self = mid.Blobs[1];
+        if (self == FJob.Void) return false;
+        // A block whose neighbourhood did not change computes what it holds.
+        if (FJob.SkipQuiet && !NeighbourhoodChanged(up, mid, down)) return false;
+        TV old[kBlockVectors], next[kBlockVectors];
+        PLEXA_UNROLL
+        for (int v = 0; v < kBlockVectors; ++v) old[v] = Load(self->Cells[W * v], Columns(v));
+        out.LoadInto(next);
+        return Summarise(old, next, self->LiveCount, r);
+    }
+
+    const TBlockRule& FRule;
+    const TBlockColumnJob& FJob;
+    const int FRange, FStates;
+    uint8_t FRowCounts[2 * kMaxRange + 1][kCellStates][TBlob::kSize]; // a ring, by row
+    uint16_t FSums[kCellStates][TBlob::kSize];
+};
 
 } // namespace
 
@@ -590,6 +750,7 @@ int StepBlockColumn(const TBlockRule& rule, const TBlockColumnJob& job, TBlockRe
     case TBlockKernel::RulesTable:
         return StepColumn(TTableKernel(rule), job, results);
     case TBlockKernel::Cyclic:
+        if (rule.Range > 1 && rule.Moore) return TCyclicSweep(rule, job).Run(results);
         return StepColumn(TCyclicKernel(rule), job, results);
     case TBlockKernel::UserRule:
         return StepColumn(TUserKernel(rule), job, results);

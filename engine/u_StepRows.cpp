@@ -20,28 +20,34 @@ void TotalisticRow(const TRules1DTo& rule, int statesCount, const uint8_t* row, 
 {
     const int range = std::clamp(rule.Range, 1, kMargin);
     const int last = statesCount - 1;
-    // Running counts over the cells x - range .. x + range: live cells, and cells in state 1.
-    int live = 0, ones = 0;
-    for (int d = -range; d <= range; ++d) {
-        live += row[d] != 0;
-        ones += row[d] == 1;
-    }
-    for (int x = 0; x < width; ++x) {
-        const uint8_t c = row[x];
-        if (!rule.History) {
-            const int k = live - (c != 0) + (rule.Centre && c != 0);
-            out[x] = c == 0             ? uint8_t(rule.Birth[k])
-                     : rule.Survival[k] ? uint8_t(std::min(c + 1, last))
-                                        : 0;
-        } else if (c <= 1) {
-            const int k = ones - (c == 1) + (rule.Centre && c == 1);
-            out[x] = c == 0 ? uint8_t(rule.Birth[k]) : rule.Survival[k] ? 1 : last > 1 ? 2 : 0;
-        } else {
-            out[x] = c < last ? uint8_t(c + 1) : 0;
+    // With history only state 1 counts and the older states decay whatever the neighbours.
+    const auto counted = [&rule](int state) { return rule.History ? state == 1 : state != 0; };
+    // The new state by the cell's state and the counted cells in its window, itself included,
+    // so that the loop below takes no branch. States beyond the table's read as its last one.
+    constexpr int kCounts = 2 * kMargin + 2;
+    uint8_t next[kCellStates][kCounts];
+    for (int c = 0; c < kCellStates; ++c)
+        for (int count = 0; count < kCounts; ++count) {
+            const int k = count - counted(c) + (rule.Centre && counted(c));
+            uint8_t& n = next[c][count];
+            if (k < 0) // a counted cell counts itself at least
+                n = 0;
+            else if (c == 0)
+                n = uint8_t(rule.Birth[k]);
+            else if (!rule.History)
+                n = rule.Survival[k] ? uint8_t(std::min(c + 1, last)) : 0;
+            else if (c == 1)
+                n = rule.Survival[k] ? 1 : last > 1 ? 2 : 0;
+            else
+                n = c < last ? uint8_t(c + 1) : 0;
         }
+    // A running count over the cells x - range .. x + range.
+    int count = 0;
+    for (int d = -range; d <= range; ++d) count += counted(row[d]);
+    for (int x = 0;; ++x) {
+        out[x] = next[std::min<int>(row[x], kCellStates - 1)][count];
         if (x + 1 == width) break; // the window would slide past the margin
-        live += (row[x + range + 1] != 0) - (row[x - range] != 0);
-        ones += (row[x + range + 1] == 1) - (row[x - range] == 1);
+        count += int(counted(row[x + range + 1])) - int(counted(row[x - range]));
     }
 }
 
@@ -127,17 +133,32 @@ bool TBoard::StepRow(bool collect)
     return collected;
 }
 
+// The blocks of a row lie far apart in memory: fetching their slots and the cells of row j
+// some blocks ahead of block bx hides the wait for them.
+void TBoard::FetchAhead(int32_t bx, int32_t by, int32_t j) const
+{
+    constexpr int kAhead = 16;
+    if (bx + 2 * kAhead <= FBXMax) __builtin_prefetch(&FSlots[SlotIndex(bx + 2 * kAhead, by)]);
+    if (bx + kAhead > FBXMax) return;
+    const TBlob& blob = *FSlots[SlotIndex(bx + kAhead, by)];
+    __builtin_prefetch(&blob.Cells[0][j]);
+    __builtin_prefetch(&blob.LiveCount);
+}
+
 void TBoard::ReadRow(int32_t y, uint8_t* cells) const
 {
     const int32_t by = (y - FMinY) / TBlob::kSize, j = (y - FMinY) % TBlob::kSize;
     for (int32_t bx = 0; bx <= FBXMax; ++bx) {
         const TBlob& blob = BlobAt(bx, by);
+        // The blocks of a row lie far apart; fetching ahead hides the wait for them.
+        FetchAhead(bx, by, j);
         for (int i = 0; i < TBlob::kSize; ++i)
             cells[bx * TBlob::kSize + i] = blob.LiveCount == 0 ? 0 : blob.Cells[i][j];
     }
 }
 
-// Writes a whole row, keeping every count as SetCell would.
+// Writes a whole row, keeping every count as SetCell would. Block by block and without a
+// branch per cell: in a soup the cells change at random.
 void TBoard::WriteRow(int32_t y, const uint8_t* cells)
 {
     const int32_t by = (y - FMinY) / TBlob::kSize, j = (y - FMinY) % TBlob::kSize;
@@ -146,25 +167,28 @@ void TBoard::WriteRow(int32_t y, const uint8_t* cells)
     for (int32_t bx = 0; bx <= FBXMax; ++bx) {
         const int slot = SlotIndex(bx, by);
         TBlob& blob = *FSlots[slot];
+        FetchAhead(bx, by, j);
         if (&blob == &FVoid) continue; // takes no cells
-        bool changed = false;
+        const uint8_t* in = cells + bx * TBlob::kSize;
+        unsigned changed = 0, born = 0;
+        int live = 0;
         for (int i = 0; i < TBlob::kSize; ++i) {
-            const uint8_t old = blob.Cells[i][j], state = cells[bx * TBlob::kSize + i];
-            if (state == old) continue;
-            changed = true;
+            const uint8_t old = blob.Cells[i][j], state = in[i];
+            changed |= unsigned(state != old) << i;
+            born |= unsigned(old == 0 && state != 0) << i;
+            live += int(state != 0) - int(old != 0);
             blob.Cells[i][j] = state;
-            if (state == 0) {
-                --FLiveCount;
-                --blob.LiveCount;
-            } else if (old == 0) {
-                ++FLiveCount;
-                ++blob.LiveCount;
-                ExtendLiveBox(FMinX + bx * TBlob::kSize + i, y, bx, by);
-            }
         }
-        if (changed) {
-            FSlotStamps[slot] = FStepStamp;
-            FSlotEdges[slot] = beAll;
+        if (changed == 0) continue;
+        FLiveCount += live;
+        blob.LiveCount = uint8_t(blob.LiveCount + live);
+        FSlotStamps[slot] = FStepStamp;
+        FSlotEdges[slot] = beAll;
+        if (born != 0) {
+            // The first and last births reach as far as all of them.
+            const int32_t x0 = FMinX + bx * TBlob::kSize;
+            ExtendLiveBox(x0 + __builtin_ctz(born), y, bx, by);
+            ExtendLiveBox(x0 + 31 - __builtin_clz(born), y, bx, by);
         }
     }
 }

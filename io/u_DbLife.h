@@ -3,6 +3,7 @@
 // often behind notes, and whichever of those readers finds cells in the text reads them.
 
 #include "base/u_Geometry.h"
+#include "base/u_LineFile.h"
 
 #include <string>
 #include <vector>
@@ -15,4 +16,4 @@ struct TLoadedPattern;
 // cell leaves the record as it found it, so a rule or description read on the way is not carried
 // into the next one. This is also the reading of any text whose first line names no format,
 // before the native reader is tried. True when cells were added.
-bool ReadDbLife(const std::vector<std::string>& lines, TLoadedPattern& pattern, const TRect& board);
+bool ReadDbLife(const TLineSource& lines, TLoadedPattern& pattern, const TRect& board);

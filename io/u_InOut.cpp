@@ -2,8 +2,10 @@
 
 #include "base/u_Host.h"
 #include "base/u_LineFile.h"
+#include "base/u_Progress.h"
 #include "base/u_Text.h"
 #include "engine/u_Globals.h"
+#include "io/u_CellPlacer.h"
 #include "io/u_DbLife.h"
 #include "io/u_Life105.h"
 #include "io/u_Native.h"
@@ -17,6 +19,10 @@
 #include <iterator>
 
 namespace {
+
+// Writing more cells than this, or reading more bytes, shows its progress.
+constexpr int64_t kProgressCells = 20'000'000;
+constexpr int64_t kProgressBytes = 10'000'000;
 
 bool HasExtension(const std::string& fileName, std::string_view extension)
 {
@@ -41,6 +47,7 @@ TInOut::TInOut(TGlobals& globals) : FGlobals(globals) {}
 bool TInOut::LoadText(const std::string& fileName, bool reportMissing)
 {
     FLines.clear();
+    FSource = TLineSource(FLines);
     std::error_code error;
     if (!std::filesystem::is_regular_file(fileName, error)) {
         if (reportMissing) Warn(FGlobals.Host, fileName, " not found");
@@ -50,50 +57,73 @@ bool TInOut::LoadText(const std::string& fileName, bool reportMissing)
         std::ifstream in(fileName, std::ios::binary);
         const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
                                          std::istreambuf_iterator<char>()};
+        FPattern.Keep = TLoadedPattern::TKeep::Cells; // a ProLife file is read once
         if (ReadProLife(bytes, FPattern) == TProLifeResult::Improper)
             FGlobals.Host.ShowMessage("Improper ProLife file!", "Error", TMsgIcon::Information,
                                       TMsgButtons::Ok);
         return false; // the cells are read; there is no text to dispatch
     }
-    FLines = ReadLineFile(fileName).value_or(std::vector<std::string>{});
-    return !FLines.empty();
+    const auto size = std::filesystem::file_size(fileName, error);
+    if (error || size == 0 || !std::ifstream(fileName, std::ios::binary)) return false;
+    const int readings = FPattern.Keep == TLoadedPattern::TKeep::Cells ? 1 : 2;
+    FProgress =
+        std::make_unique<TProgress>(FGlobals.Host, readings * int64_t(size), kProgressBytes);
+    FProgressBase = 0;
+    FSource = TLineSource::OfFile(fileName, [this](int64_t bytes) {
+        if (FProgress) FProgress->Update(FProgressBase + bytes);
+    });
+    return true;
 }
 
 bool TInOut::Dispatch()
 {
-    FPattern.Cells.clear();
-    const auto firstFull = std::find_if(FLines.begin(), FLines.end(),
-                                        [](const std::string& line) { return !line.empty(); });
-    FLines.erase(FLines.begin(), firstFull);
-    if (FLines.empty()) return false;
-
-    const auto significant = std::find_if(FLines.begin(), FLines.end(), [](const std::string& l) {
-        const std::string_view t = Trim(l);
-        return !t.empty() && !StartsWithNoCase(t, "#C") && !StartsWithNoCase(t, "#D");
-    });
-    const std::string_view first = significant == FLines.end() ? "" : Trim(*significant);
-    bool read = false;
-    if (StartsWithNoCase(first, "#PXLife ") || StartsWithNoCase(first, "#Plexa "))
-        read = ReadNative(FLines, FPattern);
-    else if (StartsWithNoCase(first, "#Life 1.05") || StartsWithNoCase(first, "#P "))
-        read = ReadLife105(FLines, FPattern);
-    else if (StartsWithNoCase(first, "#Life 1.06"))
-        read = ReadLife106(FLines, FPattern, FGlobals.Board.Extents());
-    else if (StartsWithNoCase(first, "x =") || StartsWithNoCase(first, "x="))
-        read = ReadRle(FLines, FPattern);
-    else if (StartsWithNoCase(first, "//"))
-        read = ReadVLife(FLines, FPattern);
-    if (read && !FPattern.Cells.empty()) return true;
-
-    // Headers hidden behind other text: an RLE header anywhere, then every reader in turn.
-    return ReadDbLife(FLines, FPattern, FGlobals.Board.Extents()) || ReadNative(FLines, FPattern);
+    FReadBoard = FGlobals.Board.Extents();
+    return DispatchInto(FPattern);
 }
 
-bool TInOut::ReadPattern(const std::string& fileName, bool reportMissing, bool textLoaded)
+bool TInOut::DispatchInto(TLoadedPattern& pattern) const
+{
+    pattern.ClearCells();
+    std::string first; // the significant line, trimmed
+    FSource.ForEach([&first](std::string_view line) {
+        const std::string_view t = Trim(line);
+        if (t.empty() || StartsWithNoCase(t, "#C") || StartsWithNoCase(t, "#D")) return true;
+        first = t;
+        return false;
+    });
+    bool read = false;
+    if (StartsWithNoCase(first, "#PXLife ") || StartsWithNoCase(first, "#Plexa "))
+        read = ReadNative(FSource, pattern);
+    else if (StartsWithNoCase(first, "#Life 1.05") || StartsWithNoCase(first, "#P "))
+        read = ReadLife105(FSource, pattern);
+    else if (StartsWithNoCase(first, "#Life 1.06"))
+        read = ReadLife106(FSource, pattern, FReadBoard);
+    else if (StartsWithNoCase(first, "x =") || StartsWithNoCase(first, "x="))
+        read = ReadRle(FSource, pattern);
+    else if (StartsWithNoCase(first, "//"))
+        read = ReadVLife(FSource, pattern);
+    if (read && pattern.CellCount() > 0) return true;
+
+    // Headers hidden behind other text: an RLE header anywhere, then every reader in turn.
+    return ReadDbLife(FSource, pattern, FReadBoard) || ReadNative(FSource, pattern);
+}
+
+bool TInOut::ReadPattern(const std::string& fileName, bool reportMissing, bool textLoaded,
+                         bool keepCells)
 {
     FPattern.Reset();
-    if (textLoaded || LoadText(fileName, reportMissing)) Dispatch();
-    if (!FPattern.Cells.empty()) return true;
+    FPattern.Keep = keepCells ? TLoadedPattern::TKeep::Cells : TLoadedPattern::TKeep::Count;
+    FReadBoard = FGlobals.Board.Extents();
+    if (textLoaded) {
+        FSource = TLineSource(FLines);
+        DispatchInto(FPattern);
+    } else if (LoadText(fileName, reportMissing)) {
+        DispatchInto(FPattern);
+    }
+    FProgressBase = FProgress ? FProgress->Total() / 2 : 0;
+    if (FPattern.Keep == TLoadedPattern::TKeep::Cells || FPattern.CellCount() == 0)
+        FProgress.reset();
+    if (FPattern.CellCount() > 0) return true;
     Warn(FGlobals.Host, fileName, " could not be loaded :(");
     return false;
 }
@@ -126,13 +156,13 @@ void TInOut::OpenPattern(const std::string& fileName, bool keepBoard)
         Warn(FGlobals.Host, fileName,
              " is larger than the board of " + std::to_string(board.Width()) + " x " +
                  std::to_string(board.Height()) + " cells: " + std::to_string(left) + " of its " +
-                 std::to_string(FPattern.Cells.size()) + " cells were left out.");
+                 std::to_string(FPattern.CellCount()) + " cells were left out.");
     }
     if (!keepBoard) {
         if (FGlobals.Undo.Settings().ResetOnNew) FGlobals.Undo.Clear();
         board.SetModified(false);
     }
-    FPattern.Cells.clear();
+    FPattern.ClearCells();
     FGlobals.Host.Refresh(rfBoard | rfCaption | rfStatusBar | rfGame | rfMenus |
                           (keepBoard ? 0u : rfPatternOpened));
 }
@@ -168,16 +198,21 @@ size_t TInOut::PlaceCells()
     // One-dimensional games grow downwards from the top row.
     const int64_t dy =
         FGlobals.Life.Dimension() == 1 ? int64_t(board.MinY()) - cells.Top : centring.Y;
-    size_t left = 0;
-    for (const TLoadedCell& c : FPattern.Cells) {
-        const int64_t x = c.X + dx;
-        const int64_t y = c.Y + dy;
-        if (x < board.MinX() || x > board.MaxX() || y < board.MinY() || y > board.MaxY())
-            ++left;
-        else
-            board.SetCell(int32_t(x), int32_t(y), c.State);
+    TCellPlacer placer(board);
+    const auto place = [&](int32_t x, int32_t y, int32_t count, uint8_t state) {
+        placer.Run(x + dx, y + dy, count, state);
+    };
+    if (FPattern.Keep == TLoadedPattern::TKeep::Cells) {
+        for (const TLoadedCell& c : FPattern.Cells) place(c.X, c.Y, 1, c.State);
+    } else {
+        // The second reading of the text, straight onto the board.
+        TLoadedPattern again;
+        again.Keep = TLoadedPattern::TKeep::Place;
+        again.Place = place;
+        DispatchInto(again);
     }
-    return left;
+    FProgress.reset();
+    return placer.Finish();
 }
 
 TSaveFormat TInOut::OptimalFormat(int32_t width) const
@@ -192,31 +227,55 @@ TSaveFormat TInOut::Resolved(TSaveFormat format) const
                                           : format;
 }
 
-std::vector<std::string> TInOut::Write(TSaveFormat format) const
+TCellSource TInOut::BoardSource(TProgress* progress) const
 {
     const TBoard& board = FGlobals.Board;
-    return WriteCells(
-        Resolved(format), board.MinRectangle(),
-        [&board](int32_t x, int32_t y) { return board.GetCell(x, y); }, NativeHeader());
+    return TCellSource::OfAreas([&board, progress, read = int64_t(0)](
+                                    const TRect& area, uint8_t* cells, size_t stride) mutable {
+        board.ReadArea(area, cells, stride);
+        read += area.Width() * area.Height();
+        if (progress) progress->Update(read);
+    });
 }
 
-std::vector<std::string> TInOut::WriteCells(TSaveFormat format, const TRect& rect,
-                                            const TCellSource& cells,
-                                            const TNativeHeader& header) const
+std::vector<std::string> TInOut::Write(TSaveFormat format) const
+{
+    std::vector<std::string> lines;
+    TLineSink sink(lines);
+    WriteCells(sink, Resolved(format), FGlobals.Board.MinRectangle(), BoardSource(nullptr),
+               NativeHeader());
+    return lines;
+}
+
+bool TInOut::WriteFile(const std::string& path, TSaveFormat format,
+                       const std::function<void()>& beforeReplacing) const
+{
+    format = Resolved(format);
+    const TRect rect = FGlobals.Board.MinRectangle();
+    TProgress progress(FGlobals.Host, rect.IsEmpty() ? 0 : rect.Width() * rect.Height(),
+                       kProgressCells);
+    const TCellSource cells = BoardSource(&progress);
+    return WriteLineFile(
+        path, [&](TLineSink& sink) { WriteCells(sink, format, rect, cells, NativeHeader()); },
+        beforeReplacing);
+}
+
+void TInOut::WriteCells(TLineSink& sink, TSaveFormat format, const TRect& rect,
+                        const TCellSource& cells, const TNativeHeader& header) const
 {
     const std::string rule = FGlobals.Board.RuleText();
     const std::vector<std::string>& description = FGlobals.Document.Description;
     switch (format) {
     case TSaveFormat::Rle:
-        return WriteRle(rect, cells, rule, description);
+        return WriteRle(sink, rect, cells, rule, description);
     case TSaveFormat::VLife:
-        return WriteVLife(rect, cells);
+        return WriteVLife(sink, rect, cells);
     case TSaveFormat::Life105:
-        return WriteLife105(rect, cells, rule, description);
+        return WriteLife105(sink, rect, cells, rule, description);
     case TSaveFormat::Life106:
-        return WriteLife106(rect, cells, rule);
+        return WriteLife106(sink, rect, cells, rule);
     default:
-        return WriteNative(rect, cells, header, description);
+        return WriteNative(sink, rect, cells, header, description);
     }
 }
 
@@ -239,7 +298,6 @@ TNativeHeader TInOut::NativeHeader() const
 bool TInOut::SaveFile(std::string& fileName, TSaveFormat format)
 {
     format = Resolved(format);
-    const std::vector<std::string> lines = Write(format);
     if (format == TSaveFormat::VLife) fileName = WithExtension(fileName, ".vlf");
     if (format == TSaveFormat::Native) fileName = WithExtension(fileName, ".plx");
 
@@ -252,7 +310,7 @@ bool TInOut::SaveFile(std::string& fileName, TSaveFormat format)
             std::filesystem::copy_file(target, target + ".BAK",
                                        std::filesystem::copy_options::overwrite_existing, ignored);
     };
-    if (!WriteLineFile(fileName, lines, keepBackup)) {
+    if (!WriteFile(fileName, format, keepBackup)) {
         FGlobals.Host.ShowMessage("File \n[" + fileName + "]\ncould not be written.", "Error",
                                   TMsgIcon::Error, TMsgButtons::Ok);
         return false;
@@ -268,6 +326,7 @@ void TInOut::ClipboardLines()
     std::string text = FGlobals.Host.ClipboardText();
     if (text.size() > kClipboardLimit) text.resize(kClipboardLimit);
     FLines = SplitLines(text);
+    FSource = TLineSource(FLines);
 }
 
 void TInOut::OpenFromClipboard()
@@ -280,11 +339,11 @@ bool TInOut::InsertLifeFile(const std::string& fileName, TPoint topLeft)
 {
     THost& host = FGlobals.Host;
     host.SetWaitCursor(true);
-    const bool read = ReadPattern(fileName, true, false);
+    const bool read = ReadPattern(fileName, true, false, true);
     if (read) {
         FGlobals.Undo.AddEvent(TUndoEvent::Open);
         FGlobals.Selection.TakePattern(FPattern, topLeft);
-        FPattern.Cells.clear();
+        FPattern.ClearCells();
         host.Refresh(rfBoard | rfStatusBar | rfMenus);
         host.PlaySound("SND_DROP");
     }
@@ -297,8 +356,10 @@ bool TInOut::PutRectOnClipboard(const TRect& rect)
     const TSelection& selection = FGlobals.Selection;
     TNativeHeader header = NativeHeader();
     header.Save.OnlyTopRow1D = false; // a copy always takes every row
-    const std::vector<std::string> lines = WriteCells(
-        OptimalFormat(rect.Width()), rect,
+    std::vector<std::string> lines;
+    TLineSink sink(lines);
+    WriteCells(
+        sink, OptimalFormat(rect.Width()), rect,
         [&selection](int32_t x, int32_t y) { return selection.GetRectCell(x, y); }, header);
     if (lines.empty()) return false;
     std::string text;
@@ -313,7 +374,7 @@ bool TInOut::GetFromClipboard(TPoint topLeft)
     ClipboardLines();
     if (!Dispatch()) return false;
     const bool taken = FGlobals.Selection.TakePattern(FPattern, topLeft);
-    FPattern.Cells.clear();
+    FPattern.ClearCells();
     FGlobals.Host.Refresh(rfBoard | rfStatusBar | rfMenus);
     return taken;
 }

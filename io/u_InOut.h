@@ -5,6 +5,11 @@
 #include "io/u_LoadedPattern.h"
 #include "io/u_Native.h"
 
+#include "base/u_LineFile.h"
+#include "base/u_Progress.h"
+
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,8 +48,10 @@ public:
     // the file's settings are ignored. True when a cell was taken.
     bool InsertLifeFile(const std::string& fileName, TPoint topLeft);
     // The two halves of opening: reading the pattern into Pattern() (false, after a message,
-    // when it gave no cell), then putting it on the board.
-    bool ReadPattern(const std::string& fileName, bool reportMissing, bool textLoaded);
+    // when it gave no cell), then putting it on the board. Unless `keepCells`, a file's cells
+    // are only counted and bounded, and OpenPattern reads them again straight onto the board.
+    bool ReadPattern(const std::string& fileName, bool reportMissing, bool textLoaded,
+                     bool keepCells = false);
     void OpenPattern(const std::string& fileName, bool keepBoard);
     // Places the pattern's cells centred on the board, or from its top row in one dimension;
     // the number of cells that fell outside the board.
@@ -55,6 +62,10 @@ public:
     bool SaveFile(std::string& fileName, TSaveFormat format);
     // The lines of the board's live cells in `format`.
     std::vector<std::string> Write(TSaveFormat format) const;
+    // Writes them to `path` as SaveFile does, without touching the document; false when the
+    // file could not be written.
+    bool WriteFile(const std::string& path, TSaveFormat format,
+                   const std::function<void()>& beforeReplacing = {}) const;
     void OpenFromClipboard();
     // The selection's floating cells over `rect` as text on the clipboard; true when some was.
     bool PutRectOnClipboard(const TRect& rect);
@@ -63,7 +74,8 @@ public:
 
     // The lines of a file's text, or false (after the message when `reportMissing`).
     bool LoadText(const std::string& fileName, bool reportMissing);
-    // Reads Lines() with the reader the text calls for; true when it gave a cell.
+    // Reads the loaded text (Lines() once set) with the reader the text calls for; true when
+    // it gave a cell.
     bool Dispatch();
     // The format the optimal choice takes for a pattern `width` columns wide.
     TSaveFormat OptimalFormat(int32_t width) const;
@@ -72,10 +84,12 @@ public:
     TLoadedPattern& Pattern() { return FPattern; }
 
 private:
+    bool DispatchInto(TLoadedPattern& pattern) const;
     TSaveFormat Resolved(TSaveFormat format) const;
-    std::vector<std::string> WriteCells(TSaveFormat format, const TRect& rect,
-                                        const TCellSource& cells,
-                                        const TNativeHeader& header) const;
+    void WriteCells(TLineSink& sink, TSaveFormat format, const TRect& rect,
+                    const TCellSource& cells, const TNativeHeader& header) const;
+    // The board's cells, read a whole area at a time; `progress` counts the cells read.
+    TCellSource BoardSource(TProgress* progress) const;
     void ClipboardLines();
     TNativeHeader NativeHeader() const;
     void ApplySettings();
@@ -83,4 +97,11 @@ private:
     TGlobals& FGlobals;
     TLoadedPattern FPattern;
     std::vector<std::string> FLines;
+    // The text being read: Lines(), or a file read anew at each reading.
+    TLineSource FSource;
+    // The board as it was at the first reading, which Life 1.06 keeps its cells within.
+    TRect FReadBoard;
+    // Reading a big file: the two readings show as one progress, the second from FProgressBase.
+    std::unique_ptr<TProgress> FProgress;
+    int64_t FProgressBase = 0;
 };

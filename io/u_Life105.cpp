@@ -1,8 +1,10 @@
 #include "io/u_Life105.h"
 
+#include "base/u_LineFile.h"
 #include "base/u_Text.h"
 #include "io/u_LoadedPattern.h"
 
+#include <charconv>
 #include <cstdint>
 
 namespace {
@@ -103,53 +105,83 @@ std::string RuleLine(std::string_view ruleText)
 
 } // namespace
 
-bool ReadLife105(const std::vector<std::string>& lines, TLoadedPattern& pattern)
+bool ReadLife105(const TLineSource& lines, TLoadedPattern& pattern)
 {
-    const size_t cellsBefore = pattern.Cells.size();
+    const size_t cellsBefore = pattern.CellCount();
     TLife105Reader reader(pattern);
-    for (const std::string& line : lines) reader.ReadLine(Trim(line));
-    return pattern.Cells.size() > cellsBefore;
+    lines.ForEach([&reader](std::string_view line) {
+        reader.ReadLine(Trim(line));
+        return true;
+    });
+    return pattern.CellCount() > cellsBefore;
 }
 
-bool ReadLife106(const std::vector<std::string>& lines, TLoadedPattern& pattern, const TRect& board)
+bool ReadLife106(const TLineSource& lines, TLoadedPattern& pattern, const TRect& board)
 {
-    const size_t cellsBefore = pattern.Cells.size();
-    for (const std::string& text : lines) {
+    const size_t cellsBefore = pattern.CellCount();
+    lines.ForEach([&](std::string_view text) {
         const std::string_view line = Trim(text);
-        if (line.empty()) continue;
+        if (line.empty()) return true;
         if (IsCoordinateLine(line))
             ReadCoordinates(line, pattern, board);
         else
             ReadKeyLine(line, pattern);
-    }
-    return pattern.Cells.size() > cellsBefore;
+        return true;
+    });
+    return pattern.CellCount() > cellsBefore;
+}
+
+void WriteLife105(TLineSink& sink, const TRect& rect, const TCellSource& cells,
+                  std::string_view ruleText, const std::vector<std::string>& description)
+{
+    sink.Line("#Life 1.05");
+    sink.Line(RuleLine(ruleText));
+    for (const std::string& text : description) sink.Line("#D " + text);
+    std::string row;
+    ScanRows(
+        rect, cells,
+        [&row](const uint8_t* c, size_t n) {
+            const size_t start = row.size();
+            row.resize(start + n);
+            for (size_t i = 0; i < n; ++i) row[start + i] = c[i] != 0 ? '*' : '.';
+        },
+        [&] {
+            const size_t lastLive = row.find_last_of('*');
+            row.resize(lastLive == std::string::npos ? 0 : lastLive + 1);
+            sink.Line(row.empty() ? "." : row);
+            row.clear();
+        });
 }
 
 std::vector<std::string> WriteLife105(const TRect& rect, const TCellSource& cells,
                                       std::string_view ruleText,
                                       const std::vector<std::string>& description)
 {
-    std::vector<std::string> lines{"#Life 1.05", RuleLine(ruleText)};
-    for (const std::string& text : description) lines.push_back("#D " + text);
-    // 64-bit loops: a rectangle may reach the int32 limits.
-    for (int64_t y = rect.Top; y <= rect.Bottom; ++y) {
-        std::string row;
-        for (int64_t x = rect.Left; x <= rect.Right; ++x)
-            row += cells(static_cast<int32_t>(x), static_cast<int32_t>(y)) != 0 ? '*' : '.';
-        const size_t lastLive = row.find_last_of('*');
-        row.resize(lastLive == std::string::npos ? 0 : lastLive + 1);
-        lines.push_back(row.empty() ? "." : row);
-    }
+    std::vector<std::string> lines;
+    TLineSink sink(lines);
+    WriteLife105(sink, rect, cells, ruleText, description);
     return lines;
+}
+
+void WriteLife106(TLineSink& sink, const TRect& rect, const TCellSource& cells,
+                  std::string_view ruleText)
+{
+    sink.Line("#Life 1.06");
+    sink.Line(RuleLine(ruleText));
+    ScanLiveByColumns(rect, cells, [&sink](int64_t x, int64_t y) {
+        char line[24];
+        char* end = std::to_chars(line, line + 11, x).ptr;
+        *end++ = ' ';
+        end = std::to_chars(end, line + sizeof line, y).ptr;
+        sink.Line({line, size_t(end - line)});
+    });
 }
 
 std::vector<std::string> WriteLife106(const TRect& rect, const TCellSource& cells,
                                       std::string_view ruleText)
 {
-    std::vector<std::string> lines{"#Life 1.06", RuleLine(ruleText)};
-    for (int64_t x = rect.Left; x <= rect.Right; ++x)
-        for (int64_t y = rect.Top; y <= rect.Bottom; ++y)
-            if (cells(static_cast<int32_t>(x), static_cast<int32_t>(y)) != 0)
-                lines.push_back(std::to_string(x) + " " + std::to_string(y));
+    std::vector<std::string> lines;
+    TLineSink sink(lines);
+    WriteLife106(sink, rect, cells, ruleText);
     return lines;
 }

@@ -3,15 +3,21 @@
 #include <algorithm>
 #include <limits>
 
-void TLoadedPattern::AddCell(int32_t x, int32_t y, uint8_t state)
+void TLoadedPattern::KeepRun(int32_t x, int32_t y, int64_t count, uint8_t state)
 {
-    if (Cells.size() >= kMaxCells) return;
-    Cells.push_back({x, y, state});
+    for (int64_t k = 0; k < count; ++k) Cells.push_back({int32_t(x + k), y, state});
+}
+
+void TLoadedPattern::ClearCells()
+{
+    Cells.clear();
+    FCount = 0;
 }
 
 TRect TLoadedPattern::MinRectangle(const TRect& board) const
 {
-    if (Cells.empty()) return {board.Right, board.Bottom, board.Left, board.Top};
+    if (CellCount() == 0) return {board.Right, board.Bottom, board.Left, board.Top};
+    if (Keep != TKeep::Cells) return FBounds;
     TRect r{Cells[0].X, Cells[0].Y, Cells[0].X, Cells[0].Y};
     for (const TLoadedCell& cell : Cells) {
         r.Left = std::min(r.Left, cell.X);

@@ -4,8 +4,10 @@
 
 #include "base/u_Geometry.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,7 +22,15 @@ struct TLoadedPattern {
     // anywhere in the int32 plane; opening centres them and keeps those the board can hold.
     static constexpr size_t kMaxCells = size_t(100000) * 2500;
 
+    // What becomes of the cells readers add: kept in Cells; only counted and bounded (the first
+    // reading of a file that is opened); or handed to Place a run at a time (its second
+    // reading, straight onto the board), so that a pattern of any size is never held whole.
+    enum class TKeep { Cells, Count, Place };
+    using TPlace = std::function<void(int32_t x, int32_t y, int32_t count, uint8_t state)>;
+
     std::vector<TLoadedCell> Cells;
+    TKeep Keep = TKeep::Cells;
+    TPlace Place;
     uint8_t Game = 1;
     std::string Rule = "23/3";
     int32_t Speed = -1;
@@ -33,10 +43,36 @@ struct TLoadedPattern {
     std::vector<std::string> Description;
 
     void Reset() { *this = TLoadedPattern(); }
-    void AddCell(int32_t x, int32_t y, uint8_t state);
+    void AddCell(int32_t x, int32_t y, uint8_t state) { AddRun(x, y, 1, state); }
+    // `count` cells rightwards from (x, y); the run must end at an int32 column.
+    void AddRun(int32_t x, int32_t y, int64_t count, uint8_t state)
+    {
+        count = std::min<int64_t>(count, int64_t(kMaxCells - CellCount()));
+        if (count <= 0) return;
+        if (Keep == TKeep::Cells) {
+            KeepRun(x, y, count, state);
+            return;
+        }
+        const int32_t last = int32_t(x + count - 1);
+        if (FCount == 0) FBounds = {x, y, last, y};
+        FBounds.Left = std::min(FBounds.Left, x);
+        FBounds.Top = std::min(FBounds.Top, y);
+        FBounds.Right = std::max(FBounds.Right, last);
+        FBounds.Bottom = std::max(FBounds.Bottom, y);
+        FCount += size_t(count);
+        if (Keep == TKeep::Place && Place) Place(x, y, int32_t(count), state);
+    }
+    size_t CellCount() const { return Keep == TKeep::Cells ? Cells.size() : FCount; }
+    void ClearCells();
     // The cells' bounding rectangle; with no cells `board` turned inside out (right, bottom,
     // left, top), whose width is not positive.
     TRect MinRectangle(const TRect& board) const;
+
+private:
+    void KeepRun(int32_t x, int32_t y, int64_t count, uint8_t state);
+
+    size_t FCount = 0; // when the cells are not kept
+    TRect FBounds;
 };
 
 // The shift that centres a pattern with bounding rectangle `r` on (0,0): -((min + max + 1) / 2)

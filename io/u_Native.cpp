@@ -1,7 +1,9 @@
 #include "io/u_Native.h"
 
+#include "base/u_LineFile.h"
 #include "base/u_Text.h"
 #include "engine/u_Board.h"
+#include "io/u_CellRuns.h"
 #include "io/u_LoadedPattern.h"
 #include "io/u_RunLength.h"
 #include "rules/u_Life.h"
@@ -111,19 +113,19 @@ void TNativeReader::ReadSymbol(char c)
 }
 
 void WriteSettings(const TNativeHeader& header, const std::vector<std::string>& description,
-                   std::vector<std::string>& lines)
+                   TLineSink& sink)
 {
-    lines.push_back("#Plexa 2.0");
-    lines.push_back("#GAME " + TLife::GameName(header.Game));
-    lines.push_back("#RULE " + header.Rule);
+    sink.Line("#Plexa 2.0");
+    sink.Line("#GAME " + TLife::GameName(header.Game));
+    sink.Line("#RULE " + header.Rule);
     const TNativeSaveOptions& save = header.Save;
     if (save.BoardSize)
-        lines.push_back("#BOARD " + std::to_string(header.BoardWidth) + "x" +
-                        std::to_string(header.BoardHeight));
-    if (save.Speed) lines.push_back("#SPEED " + std::to_string(header.Speed));
-    if (save.Wrap) lines.push_back(std::string("#WRAP ") + (header.Wrap ? "1" : "0"));
-    if (save.StatesCount) lines.push_back("#CCOLORS " + std::to_string(header.StatesCount));
-    for (const std::string& line : description) lines.push_back("#D " + line);
+        sink.Line("#BOARD " + std::to_string(header.BoardWidth) + "x" +
+                  std::to_string(header.BoardHeight));
+    if (save.Speed) sink.Line("#SPEED " + std::to_string(header.Speed));
+    if (save.Wrap) sink.Line(std::string("#WRAP ") + (header.Wrap ? "1" : "0"));
+    if (save.StatesCount) sink.Line("#CCOLORS " + std::to_string(header.StatesCount));
+    for (const std::string& line : description) sink.Line("#D " + line);
 }
 
 // Run-length encodes the cells row by row. Empty rows are pending "$" runs, flushed only in
@@ -131,9 +133,10 @@ void WriteSettings(const TNativeHeader& header, const std::vector<std::string>& 
 // never written.
 class TCellDataWriter {
 public:
-    explicit TCellDataWriter(std::vector<std::string>& lines) : FOut(lines, "#L ") {}
+    explicit TCellDataWriter(TLineSink& sink) : FOut(sink, "#L ") {}
 
-    void Cell(uint8_t state);
+    // `count` cells of `state`: all but the first only add to the pending run.
+    void Run(uint8_t state, int64_t count);
     void EndRow();
     void Finish() { FOut.Finish(); }
 
@@ -147,11 +150,11 @@ private:
     char FPrevious = '$';
 };
 
-void TCellDataWriter::Cell(uint8_t state)
+void TCellDataWriter::Run(uint8_t state, int64_t count)
 {
     if (state == 0) {
         FlushLetter();
-        ++FDead;
+        FDead += count;
         FPrevious = '.';
         return;
     }
@@ -165,7 +168,7 @@ void TCellDataWriter::Cell(uint8_t state)
         FlushLetter();
         FPrevious = letter;
     }
-    ++FLetters;
+    FLetters += count;
 }
 
 void TCellDataWriter::EndRow()
@@ -183,16 +186,40 @@ void TCellDataWriter::FlushLetter()
 
 } // namespace
 
-bool ReadNative(const std::vector<std::string>& lines, TLoadedPattern& pattern)
+bool ReadNative(const TLineSource& lines, TLoadedPattern& pattern)
 {
-    const size_t cellsBefore = pattern.Cells.size();
+    const size_t cellsBefore = pattern.CellCount();
     // The header is the first line with text: clipboard text may begin with blank lines.
-    const auto first = std::find_if(lines.begin(), lines.end(),
-                                    [](const std::string& line) { return !Trim(line).empty(); });
-    if (first != lines.end()) pattern.Version = HeaderVersion(Trim(*first));
+    lines.ForEach([&pattern](std::string_view line) {
+        if (Trim(line).empty()) return true;
+        pattern.Version = HeaderVersion(Trim(line));
+        return false;
+    });
     TNativeReader reader(pattern);
-    for (const std::string& line : lines) reader.ReadLine(Trim(line));
-    return pattern.Cells.size() > cellsBefore;
+    lines.ForEach([&reader](std::string_view line) {
+        reader.ReadLine(Trim(line));
+        return true;
+    });
+    return pattern.CellCount() > cellsBefore;
+}
+
+void WriteNative(TLineSink& sink, const TRect& rect, const TCellSource& cells,
+                 const TNativeHeader& header, const std::vector<std::string>& description)
+{
+    WriteSettings(header, description, sink);
+    const bool topRowOnly = header.OneDimensional && header.Save.OnlyTopRow1D;
+    const TRect scanned{rect.Left, rect.Top, rect.Right,
+                        topRowOnly ? std::min(rect.Top, rect.Bottom) : rect.Bottom};
+    TCellDataWriter writer(sink);
+    ScanRows(
+        scanned, cells,
+        [&writer](const uint8_t* c, size_t n) {
+            ForEachRun(c, n, true, [&writer](uint8_t state, size_t count) {
+                writer.Run(state, int64_t(count));
+            });
+        },
+        [&writer] { writer.EndRow(); });
+    writer.Finish();
 }
 
 std::vector<std::string> WriteNative(const TRect& rect, const TCellSource& cells,
@@ -200,17 +227,8 @@ std::vector<std::string> WriteNative(const TRect& rect, const TCellSource& cells
                                      const std::vector<std::string>& description)
 {
     std::vector<std::string> lines;
-    WriteSettings(header, description, lines);
-    const bool topRowOnly = header.OneDimensional && header.Save.OnlyTopRow1D;
-    const int64_t bottom = topRowOnly ? std::min(rect.Top, rect.Bottom) : rect.Bottom;
-    TCellDataWriter writer(lines);
-    // 64-bit loops: a rectangle may reach the int32 limits.
-    for (int64_t y = rect.Top; y <= bottom; ++y) {
-        for (int64_t x = rect.Left; x <= rect.Right; ++x)
-            writer.Cell(cells(static_cast<int32_t>(x), static_cast<int32_t>(y)));
-        writer.EndRow();
-    }
-    writer.Finish();
+    TLineSink sink(lines);
+    WriteNative(sink, rect, cells, header, description);
     return lines;
 }
 

@@ -3,6 +3,7 @@
 // speed, wrap and count of states, the description, then the cells as run-length "#L" lines.
 
 #include "base/u_Geometry.h"
+#include "base/u_LineFile.h"
 #include "io/u_Rle.h"
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <vector>
 
 class TBoard;
+class TLineSink;
 class TRulesWLife;
 struct TLoadedPattern;
 
@@ -39,13 +41,15 @@ struct TNativeHeader {
 // Reads a native file into `pattern`: the version from the header line, the keys of every line
 // and the cells of the "#L" lines, whose cursor and pending count run on from line to line.
 // The rule keeps the blank after "#RULE"; opening trims it. True when a cell was added.
-bool ReadNative(const std::vector<std::string>& lines, TLoadedPattern& pattern);
+bool ReadNative(const TLineSource& lines, TLoadedPattern& pattern);
 
 // The lines of a native file for `rect`: "#Plexa 2.0", "#GAME", "#RULE", the settings that
 // `header.Save` selects, one "#D" line per description line, then the "#L" data lines (at
 // most 70 characters after the prefix; the last one is written even when empty). With a
 // one-dimensional game and OnlyTopRow1D only the rectangle's top row is written; copying the
 // selection clears OnlyTopRow1D so that every row goes.
+void WriteNative(TLineSink& sink, const TRect& rect, const TCellSource& cells,
+                 const TNativeHeader& header, const std::vector<std::string>& description);
 std::vector<std::string> WriteNative(const TRect& rect, const TCellSource& cells,
                                      const TNativeHeader& header,
                                      const std::vector<std::string>& description);

@@ -1,7 +1,9 @@
 #include "io/u_Rle.h"
 
+#include "base/u_LineFile.h"
 #include "base/u_Text.h"
 #include "engine/u_Run.h"
+#include "io/u_CellRuns.h"
 #include "io/u_LoadedPattern.h"
 #include "io/u_RunLength.h"
 
@@ -224,9 +226,11 @@ void TRunCursor::AddRun(TLoadedPattern& pattern, int64_t count, uint8_t state)
     constexpr int64_t kLow = std::numeric_limits<int32_t>::min();
     constexpr int64_t kHigh = std::numeric_limits<int32_t>::max();
     if (FY >= kLow && FY <= kHigh) {
+        const int64_t first = std::max(FX, kLow);
         const int64_t last = std::min(FX + count - 1, kHigh);
-        for (int64_t x = std::max(FX, kLow); x <= last; ++x)
-            pattern.AddCell(static_cast<int32_t>(x), static_cast<int32_t>(FY), state);
+        if (first <= last)
+            pattern.AddRun(static_cast<int32_t>(first), static_cast<int32_t>(FY), last - first + 1,
+                           state);
     }
     Advance(FX, count);
 }
@@ -243,47 +247,64 @@ std::string_view CommentText(std::string_view line)
     return text;
 }
 
-bool ReadRle(const std::vector<std::string>& lines, TLoadedPattern& pattern)
+bool ReadRle(const TLineSource& lines, TLoadedPattern& pattern)
 {
-    const size_t cellsBefore = pattern.Cells.size();
+    const size_t cellsBefore = pattern.CellCount();
     TRleReader reader(pattern);
-    for (const std::string& line : lines) reader.ReadLine(Trim(line));
-    return reader.HeaderSeen() || pattern.Cells.size() > cellsBefore;
+    lines.ForEach([&reader](std::string_view line) {
+        reader.ReadLine(Trim(line));
+        return true;
+    });
+    return reader.HeaderSeen() || pattern.CellCount() > cellsBefore;
+}
+
+void WriteRle(TLineSink& sink, const TRect& rect, const TCellSource& cells,
+              std::string_view ruleText, const std::vector<std::string>& description)
+{
+    sink.Line(HeaderLine(rect, ruleText));
+    TRunLineWriter writer(sink);
+    int64_t rows = 0;
+    int64_t live = 0;
+    int64_t dead = 0;
+    char previous = '$';
+    // A run of equal cells at a time: every cell of it but the first only adds to the count.
+    const auto run = [&](bool alive, int64_t count) {
+        if (alive) {
+            if (previous != 'o') {
+                writer.Flush(rows, '$');
+                writer.Flush(dead, 'b');
+            }
+            live += count;
+            previous = 'o';
+        } else {
+            if (previous == 'o') writer.Flush(live, 'o');
+            dead += count;
+            previous = 'b';
+        }
+    };
+    ScanRows(
+        rect, cells,
+        [&](const uint8_t* c, size_t n) {
+            ForEachRun(c, n, false,
+                       [&](uint8_t first, size_t count) { run(first != 0, int64_t(count)); });
+        },
+        [&] {
+            // Trailing dead cells of a row are never written.
+            if (previous == 'o') writer.Flush(live, 'o');
+            live = dead = 0;
+            ++rows;
+            previous = '$';
+        });
+    writer.Finish("!");
+    for (const std::string& line : description) sink.Line(line);
 }
 
 std::vector<std::string> WriteRle(const TRect& rect, const TCellSource& cells,
                                   std::string_view ruleText,
                                   const std::vector<std::string>& description)
 {
-    std::vector<std::string> lines{HeaderLine(rect, ruleText)};
-    TRunLineWriter writer(lines);
-    int64_t rows = 0;
-    int64_t live = 0;
-    int64_t dead = 0;
-    char previous = '$';
-    // 64-bit loops: a rectangle may reach the int32 limits.
-    for (int64_t y = rect.Top; y <= rect.Bottom; ++y) {
-        for (int64_t x = rect.Left; x <= rect.Right; ++x) {
-            if (cells(static_cast<int32_t>(x), static_cast<int32_t>(y)) != 0) {
-                if (previous != 'o') {
-                    writer.Flush(rows, '$');
-                    writer.Flush(dead, 'b');
-                }
-                ++live;
-                previous = 'o';
-            } else {
-                if (previous == 'o') writer.Flush(live, 'o');
-                ++dead;
-                previous = 'b';
-            }
-        }
-        // Trailing dead cells of a row are never written.
-        if (previous == 'o') writer.Flush(live, 'o');
-        live = dead = 0;
-        ++rows;
-        previous = '$';
-    }
-    writer.Finish("!");
-    lines.insert(lines.end(), description.begin(), description.end());
+    std::vector<std::string> lines;
+    TLineSink sink(lines);
+    WriteRle(sink, rect, cells, ruleText, description);
     return lines;
 }

@@ -3,17 +3,16 @@
 // the reading of run-length cell data that the other text readers with repeat counts share.
 
 #include "base/u_Geometry.h"
+#include "base/u_LineFile.h"
+#include "io/u_CellSource.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class TLineSink;
 struct TLoadedPattern;
-
-// Reads the cells of a rectangle; the board's GetCell or the selection's floating cells.
-using TCellSource = std::function<uint8_t(int32_t x, int32_t y)>;
 
 // A cursor over run-length cell data. Counts are cut at the largest board's width: no run or
 // row gap of a pattern that can be placed is longer, and a count such as 99999999999999b then
@@ -52,10 +51,12 @@ std::string_view CommentText(std::string_view line);
 // rule (":T100,80" a torus, ":P100,80" a plane) is taken off the rule and sets wrap and a board
 // that holds the whole grid. "fps = N" in the header sets the speed: the interval of the speed
 // table nearest to 1000 / N milliseconds.
-bool ReadRle(const std::vector<std::string>& lines, TLoadedPattern& pattern);
+bool ReadRle(const TLineSource& lines, TLoadedPattern& pattern);
 
 // The lines of an RLE file for `rect`: header (with the rule unless it is "23/3"), run data
 // of at most 70 characters a line ending in "!", then the description lines as they are.
+void WriteRle(TLineSink& sink, const TRect& rect, const TCellSource& cells,
+              std::string_view ruleText, const std::vector<std::string>& description);
 std::vector<std::string> WriteRle(const TRect& rect, const TCellSource& cells,
                                   std::string_view ruleText,
                                   const std::vector<std::string>& description);

@@ -1,26 +1,42 @@
 #include "io/u_RunLength.h"
 
+#include <charconv>
+
+namespace {
+
+// The token of RunToken into `out`, which holds at least 22 characters; its length.
+size_t FormatRun(int64_t count, char symbol, char* out)
+{
+    if (count <= 0) return 0;
+    if (count <= 2) {
+        out[0] = out[1] = symbol;
+        return size_t(count);
+    }
+    char* end = std::to_chars(out, out + 20, count).ptr;
+    *end++ = symbol;
+    return size_t(end - out);
+}
+
+} // namespace
+
 std::string RunToken(int64_t count, char symbol)
 {
-    if (count <= 0) return {};
-    if (count <= 2) return std::string(static_cast<size_t>(count), symbol);
-    return std::to_string(count) + symbol;
+    char token[22];
+    return std::string(token, FormatRun(count, symbol, token));
 }
 
-TRunLineWriter::TRunLineWriter(std::vector<std::string>& lines, std::string_view prefix)
-    : FLines(lines), FPrefix(prefix)
+TRunLineWriter::TRunLineWriter(TLineSink& sink, std::string_view prefix)
+    : FSink(sink), FPrefixLength(prefix.size()), FText(prefix)
 {}
 
-void TRunLineWriter::Append(std::string_view token)
-{
-    if (!FText.empty() && FText.size() + token.size() > kMaxLength) EmitLine();
-    FText += token;
-}
+TRunLineWriter::TRunLineWriter(std::vector<std::string>& lines, std::string_view prefix)
+    : FOwnSink(std::in_place, lines), FSink(*FOwnSink), FPrefixLength(prefix.size()), FText(prefix)
+{}
 
-void TRunLineWriter::Flush(int64_t& count, char symbol)
+void TRunLineWriter::AppendRun(int64_t count, char symbol)
 {
-    if (count > 0) Append(RunToken(count, symbol));
-    count = 0;
+    char token[22];
+    Append({token, FormatRun(count, symbol, token)});
 }
 
 void TRunLineWriter::Finish(std::string_view tail)
@@ -31,6 +47,6 @@ void TRunLineWriter::Finish(std::string_view tail)
 
 void TRunLineWriter::EmitLine()
 {
-    FLines.push_back(FPrefix + FText);
-    FText.clear();
+    FSink.Line(FText);
+    FText.resize(FPrefixLength);
 }

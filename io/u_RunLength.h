@@ -1,8 +1,11 @@
 #pragma once
 // Run-length tokens and the line breaking shared by the text pattern writers.
 
+#include "base/u_LineFile.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,18 +20,30 @@ class TRunLineWriter {
 public:
     static constexpr size_t kMaxLength = 70;
 
+    TRunLineWriter(TLineSink& sink, std::string_view prefix = {});
     TRunLineWriter(std::vector<std::string>& lines, std::string_view prefix = {});
 
-    void Append(std::string_view token);
+    void Append(std::string_view token)
+    {
+        const size_t length = FText.size() - FPrefixLength;
+        if (length > 0 && length + token.size() > kMaxLength) EmitLine();
+        FText += token;
+    }
     // Appends the token of a pending run and zeroes its count.
-    void Flush(int64_t& count, char symbol);
+    void Flush(int64_t& count, char symbol)
+    {
+        if (count > 0) AppendRun(count, symbol);
+        count = 0;
+    }
     // Appends `tail` without the length test and emits the current line, even an empty one.
     void Finish(std::string_view tail = {});
 
 private:
+    void AppendRun(int64_t count, char symbol);
     void EmitLine();
 
-    std::vector<std::string>& FLines;
-    std::string FPrefix;
-    std::string FText;
+    std::optional<TLineSink> FOwnSink;
+    TLineSink& FSink;
+    size_t FPrefixLength;
+    std::string FText; // the prefix, then the tokens of the current line
 };

@@ -1,8 +1,11 @@
 #include "io/u_VLife.h"
 
 #include "base/u_Caption.h"
+#include "base/u_LineFile.h"
 #include "base/u_Text.h"
 #include "io/u_LoadedPattern.h"
+
+#include <charconv>
 
 namespace {
 
@@ -21,23 +24,33 @@ void ReadCellLine(std::string_view line, TLoadedPattern& pattern)
 
 } // namespace
 
-bool ReadVLife(const std::vector<std::string>& lines, TLoadedPattern& pattern)
+bool ReadVLife(const TLineSource& lines, TLoadedPattern& pattern)
 {
-    const size_t cellsBefore = pattern.Cells.size();
-    for (const std::string& line : lines) ReadCellLine(Trim(line), pattern);
-    return pattern.Cells.size() > cellsBefore;
+    const size_t cellsBefore = pattern.CellCount();
+    lines.ForEach([&pattern](std::string_view line) {
+        ReadCellLine(Trim(line), pattern);
+        return true;
+    });
+    return pattern.CellCount() > cellsBefore;
+}
+
+void WriteVLife(TLineSink& sink, const TRect& rect, const TCellSource& cells)
+{
+    sink.Line("// Velko's Gridfest data file");
+    sink.Line(std::string("// Plexa v.") + ProgramVersion());
+    ScanLiveByColumns(rect, cells, [&sink](int64_t x, int64_t y) {
+        char line[24];
+        char* end = std::to_chars(line, line + 11, y).ptr;
+        *end++ = ',';
+        end = std::to_chars(end, line + sizeof line, x).ptr;
+        sink.Line({line, size_t(end - line)});
+    });
 }
 
 std::vector<std::string> WriteVLife(const TRect& rect, const TCellSource& cells)
 {
-    std::vector<std::string> lines{"// Velko's Gridfest data file",
-                                   std::string("// Plexa v.") + ProgramVersion()};
-    // 64-bit loops: a rectangle may reach the int32 limits.
-    for (int64_t x = rect.Left; x <= rect.Right; ++x) {
-        for (int64_t y = rect.Top; y <= rect.Bottom; ++y) {
-            if (cells(static_cast<int32_t>(x), static_cast<int32_t>(y)) != 0)
-                lines.push_back(std::to_string(y) + "," + std::to_string(x));
-        }
-    }
+    std::vector<std::string> lines;
+    TLineSink sink(lines);
+    WriteVLife(sink, rect, cells);
     return lines;
 }

@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -16,11 +17,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace {
 
-constexpr const char* kFilter = "Bitmap files|*.bmp";
+constexpr const char* kFilter = "PNG pictures|*.png|Bitmap files|*.bmp";
+constexpr const char* kSuffixes[] = {"png", "bmp"};
 
 } // namespace
 
@@ -61,8 +64,14 @@ TfrmToBmp::TfrmToBmp(TGlobals& globals, TBoardView& view, std::function<QImage()
     AskSaveFile = [this] {
         QFileDialog dialog(this, "Save bitmap");
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilters(DialogFilters(kFilter));
-        dialog.setDefaultSuffix("bmp");
+        const QStringList filters = DialogFilters(kFilter);
+        dialog.setNameFilters(filters);
+        // The filter chosen gives a name without an extension its own.
+        dialog.setDefaultSuffix(kSuffixes[0]);
+        connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                [&dialog, filters](const QString& filter) {
+                    dialog.setDefaultSuffix(kSuffixes[filters.indexOf(filter) == 1 ? 1 : 0]);
+                });
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();
         return dialog.selectedFiles().constFirst();
@@ -117,5 +126,11 @@ bool TfrmToBmp::Store(const QImage& picture, TDestination destination)
     }
     const QString path = AskSaveFile();
     // Cancelling saves nothing and is no failure.
-    return path.isEmpty() || picture.save(path, "BMP");
+    if (path.isEmpty()) return true;
+    // Written aside and renamed, so a failure leaves no half-written file.
+    QSaveFile file(path);
+    const char* format = QFileInfo(path).suffix().compare("png", Qt::CaseInsensitive) == 0
+                             ? "PNG"
+                             : "BMP";
+    return file.open(QIODevice::WriteOnly) && picture.save(&file, format) && file.commit();
 }

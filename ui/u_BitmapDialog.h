@@ -1,6 +1,6 @@
 #pragma once
 // The "Create a bitmap" dialog: the board area as drawn, or the whole universe at one pixel per
-// cell, put on the clipboard or saved as a .bmp file.
+// cell, put on the clipboard or saved as a PNG or .bmp file.
 
 #include <QDialog>
 

@@ -36,6 +36,7 @@ constexpr TTopicPage kTopics[] = {
     {"ID_SETTINGS_RULES", "settings.html"},
     {"ID_SETTINGS_OPENSAVE", "settings.html"},
     {"ID_SETTINGS_UNDO", "settings.html"},
+    {"ID_RECORDING", "pictures.html"},
 };
 
 QUrl TopicUrl(const QString& topic)

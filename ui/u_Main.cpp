@@ -21,6 +21,7 @@
 #include "ui/u_UndoDialog.h"
 #include "view/u_BoardMouse.h"
 #include "view/u_BoardView.h"
+#include "view/u_Recorder.h"
 #include "view/u_StatusTexts.h"
 
 #include <QAction>
@@ -89,6 +90,7 @@ TfrmMain::TfrmMain(QWidget* parent)
         activateWindow();
     };
     CreateCommands();
+    CreateRecording();
     CreatePopups();
     CreateToolbars();
     CreateMenus();
@@ -113,6 +115,8 @@ TfrmMain::TfrmMain(QWidget* parent)
 TfrmMain::~TfrmMain()
 {
     FGlobals->Run.Stop();
+    FGlobals->Run.OnRun = nullptr;
+    FinishRecording();
     FGlobals->Undo.Clear();
     // The randomize dialog keeps what it shows in its record when it closes.
     frmRandom->close();

@@ -40,6 +40,8 @@ class TfrmDescription;
 class TfrmHelp;
 class TfrmUndo;
 class TfrmRun;
+class TfrmRecord;
+class TRecorder;
 struct TConfiguration;
 struct TGlobals;
 
@@ -147,6 +149,12 @@ private:
     void ShowFileInManager();
     void ShowStartFolder();
 
+    // Recording runs (u_MainRecording.cpp).
+    void CreateRecording();
+    void RecordClick();
+    void FinishRecording();
+    void ShowRecording();
+
     // Commands with more to do than one call (u_MainCommands.cpp).
     void NewClick();
     void ExitClick();
@@ -209,6 +217,8 @@ private:
     TfrmColorBar* frmColorBar = nullptr;
     TfrmRandomPtt* frmRandom = nullptr;
     TfrmToBmp* frmToBmp = nullptr;
+    TfrmRecord* frmRecord = nullptr;
+    std::unique_ptr<TRecorder> FRecorder; // the recording in progress
     TfrmSettings* frmSettings = nullptr; // made when first asked for, once the palettes are known
     std::array<QToolBar*, 5> FToolbars{};
     QMenu* popBoard = nullptr;

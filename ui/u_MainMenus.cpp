@@ -543,7 +543,7 @@ void TfrmMain::CreateMenus()
 
     QMenu* run = bar->addMenu(tr("&Animation"));
     run->setObjectName("mnuAnimation");
-    add(run, {"cmdRunOnce", "cmdRun", "cmdRunNCycles", "-", "cmdUndo", "cmdRedo", "cmdUndoToCycle",
+    add(run, {"cmdRunOnce", "cmdRun", "cmdRunNCycles", "cmdRecord", "-", "cmdUndo", "cmdRedo", "cmdUndoToCycle",
               "cmdUndoAllCycles", "cmdUndoAddManually", "cmdUndoClearList", "-", "cmdRunFaster",
               "cmdRunSlower"});
     mnuSpeed = run->addMenu(tr("Set s&peed"));
@@ -724,6 +724,7 @@ void TfrmMain::CreateToolbars()
         {"cmdUndoAddManually", TPicture::UndoAdd},
         {"cmdRedo", TPicture::Redo},
         {"cmdRunNCycles", TPicture::RunNCycles},
+        {"cmdRecord", TPicture::Record},
         {"cmdModeEdit", TPicture::ModeEdit},
         {"cmdModeMark", TPicture::ModeMark},
         {"cmdSelFill", TPicture::SelFill},
@@ -752,7 +753,8 @@ void TfrmMain::CreateToolbars()
     QToolButton* speed =
         DropDownButton(animation, "btnSpeedSelect", tr("Select the speed"), popSpeed);
     speed->setIcon(Picture(TPicture::Speed));
-    for (const char* name : {"cmdRedo", "cmdRunNCycles"}) animation->addAction(Command(name));
+    for (const char* name : {"cmdRedo", "cmdRunNCycles", "cmdRecord"})
+        animation->addAction(Command(name));
     QToolBar* view = AddToolbar(
         "tlbView", tr("View"), Qt::TopToolBarArea,
         {"cmdZoomIn", "cmdZoomOut", "cmdZoomBestFit", "cmdRedraw", "cmdModePan", "cmdModeZoom"});

@@ -85,6 +85,7 @@ constexpr std::array<TPictureInfo, kPictureCount> kPictures{{
     {"BMP_REDO", "-A A 6.5 9 4.5 200 -200"},
     {"BMP_RUNNCYCLES", "ad p 1 1 9 5.5 1 10; "
                        "-D l 10.5 15 10.5 10 c 12 11.5 1.5 180 -180 l 13.5 11.5 13.5 15"},
+    {"BMP_RECORD", "wd u 0.5 2.5 14 10 2; ad o 7.5 7.5 3"},
     // Edit toolbar
     {"BMP_MODEEDIT", "ad p 5.4 12.4 13.9 3.9 11.1 1.1 2.6 9.6; wd p 2.6 9.6 5.4 12.4 1.5 13.5; "
                      "d- p 1.5 13.5 1.9 12.2 2.8 13.1; -d l 9.1 3.1 11.9 5.9"},

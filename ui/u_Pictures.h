@@ -39,6 +39,7 @@ enum class TPicture {
     Speed,
     Redo,
     RunNCycles,
+    Record,
     // Edit toolbar
     ModeEdit,
     ModeMark,

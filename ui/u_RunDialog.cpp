@@ -5,6 +5,7 @@
 #include "ui/u_DialogButtons.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -49,6 +50,10 @@ TfrmRun::TfrmRun(QWidget* parent) : QDialog(parent)
     modeGrid->addWidget(rdiMdeTo, 1, 0);
     modeGrid->addWidget(fldRunUpTo, 1, 1);
     modeGrid->addWidget(rdiMdeCon, 2, 0, 1, 3);
+    chkStopPeriodic = new QCheckBox("Stop when periodic");
+    chkStopPeriodic->setObjectName("chkStopPeriodic");
+    chkStopPeriodic->setToolTip("Stop once the pattern has repeated itself for one full period");
+    modeGrid->addWidget(chkStopPeriodic, 3, 0, 1, 3);
     modeGrid->setColumnStretch(3, 1);
 
     auto* grpRedraw = new QGroupBox("Redrawing");
@@ -136,6 +141,7 @@ void TfrmRun::ShowRequest(const TRunN& request)
     fldRunFor->setText(QString::number(request.ForCycles));
     fldRunUpTo->setText(QString::number(request.UpToCycle));
     fldRedraw->setText(QString::number(request.RedrawEvery));
+    chkStopPeriodic->setChecked(request.StopPeriodic);
     // Focus goes where a new number is most likely typed.
     QLineEdit* field = rdiMdeFor->isChecked()  ? fldRunFor
                        : rdiMdeTo->isChecked() ? fldRunUpTo
@@ -158,4 +164,5 @@ void TfrmRun::StoreRequest(TRunN& request) const
     request.ForCycles = value(fldRunFor);
     request.UpToCycle = value(fldRunUpTo);
     request.RedrawEvery = value(fldRedraw);
+    request.StopPeriodic = chkStopPeriodic->isChecked();
 }

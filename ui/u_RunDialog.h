@@ -7,6 +7,7 @@
 #include <functional>
 
 class QButtonGroup;
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -34,6 +35,7 @@ private:
     QRadioButton* rdiMdeFor = nullptr;
     QRadioButton* rdiMdeTo = nullptr;
     QRadioButton* rdiMdeCon = nullptr;
+    QCheckBox* chkStopPeriodic = nullptr;
     QLineEdit* fldRunFor = nullptr;
     QLineEdit* fldRunUpTo = nullptr;
     QLineEdit* fldRedraw = nullptr;

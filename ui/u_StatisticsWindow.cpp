@@ -1,18 +1,24 @@
 #include "ui/u_StatisticsWindow.h"
 
+#include "base/u_Host.h"
+#include "base/u_LineFile.h"
 #include "engine/u_Globals.h"
 #include "ui/u_DialogButtons.h"
 #include "ui/u_EasyChart.h"
+#include "ui/u_PopulationChart.h"
 #include "ui/u_QtCanvas.h"
 #include "view/u_StatisticsTexts.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -23,6 +29,8 @@ namespace {
 
 constexpr int kUpdateMs = 800;
 constexpr int kPadding = 6;
+constexpr int kDefaultLastCycles = 500;
+constexpr int kMostLastCycles = 100000000;
 
 // Draws a line's tab-separated fields in columns: the state on the left, the count and the
 // share right-aligned, so that the numbers line up whatever the font.
@@ -114,6 +122,25 @@ TfrmStatistics::TfrmStatistics(TGlobals& globals, QWidget* parent)
 
     fldUniv = Field("fldUniv");
     fldCells = Field("fldCells");
+    fldPeriod = Field("fldPeriod");
+
+    chtPopulation = new TPopulationChart(FGlobals.History);
+    chtPopulation->setObjectName("chtPopulation");
+    chkLastCycles = new QCheckBox("Last");
+    chkLastCycles->setObjectName("chkLastCycles");
+    chkLastCycles->setToolTip("Show only the last cycles, not the whole history");
+    spnLastCycles = new QSpinBox;
+    spnLastCycles->setObjectName("spnLastCycles");
+    spnLastCycles->setRange(2, kMostLastCycles);
+    spnLastCycles->setValue(kDefaultLastCycles);
+    spnLastCycles->setEnabled(false);
+    connect(chkLastCycles, &QCheckBox::toggled, this, [this](bool on) {
+        spnLastCycles->setEnabled(on);
+        ShowChartRange();
+    });
+    connect(spnLastCycles, &QSpinBox::valueChanged, this, [this] { ShowChartRange(); });
+    cmdSaveHistory = CommandButton("cmdSaveHistory", "Save &history...", false);
+    connect(cmdSaveHistory, &QPushButton::clicked, this, &TfrmStatistics::cmdSaveHistoryClick);
     cmdClose = CommandButton("cmdClose", "&Close", true);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
@@ -130,13 +157,24 @@ TfrmStatistics::TfrmStatistics(TGlobals& globals, QWidget* parent)
     buttonRow->addStretch();
     buttonRow->addWidget(cmdClose);
 
+    auto* chartRow = new QHBoxLayout;
+    chartRow->addWidget(chkLastCycles);
+    chartRow->addWidget(spnLastCycles);
+    chartRow->addWidget(new QLabel("cycles"));
+    chartRow->addStretch();
+    chartRow->addWidget(cmdSaveHistory);
+
     auto* form = new QVBoxLayout(this);
     form->addWidget(new QLabel("Distribution:"));
     form->addLayout(distribution, 1);
     form->addWidget(fldUniv);
     form->addWidget(fldCells);
+    form->addWidget(new QLabel("Population:"));
+    form->addWidget(chtPopulation, 1);
+    form->addLayout(chartRow);
+    form->addWidget(fldPeriod);
     form->addLayout(buttonRow);
-    resize(fontMetrics().horizontalAdvance(QString(64, 'x')), fontMetrics().height() * 24);
+    resize(fontMetrics().horizontalAdvance(QString(64, 'x')), fontMetrics().height() * 38);
 }
 
 void TfrmStatistics::tmrUpdateTimer()
@@ -173,9 +211,35 @@ void TfrmStatistics::Refresh()
     }
     Graph->SetBackground(TQtCanvas::ToQColor(texts.Background));
     Graph->SetMaxValue(texts.LargestCount + 2);
+    fldPeriod->setText(QString::fromStdString(texts.Period));
+    const QColor line = TQtCanvas::ToQColor(FGlobals.Palette.Colors.StateColor(1));
+    chtPopulation->SetColors(TQtCanvas::ToQColor(texts.Background), line);
 
     FShownCycle = board.Cycle();
     FShownCount = board.LiveCount();
+}
+
+void TfrmStatistics::ShowChartRange()
+{
+    chtPopulation->SetLastCycles(chkLastCycles->isChecked() ? spnLastCycles->value() : 0);
+}
+
+void TfrmStatistics::cmdSaveHistoryClick()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, "Save history", QString::fromStdString(FGlobals.Document.LastDir),
+        "CSV files (*.csv);;All files (*)");
+    if (!path.isEmpty()) SaveHistory(path);
+}
+
+bool TfrmStatistics::SaveHistory(const QString& path)
+{
+    // The newest entry holds cells drawn since the last generation too.
+    FGlobals.History.Track(FGlobals.Board.Cycle(), FGlobals.Board.LiveCount());
+    if (WriteLineFile(path.toStdString(), FGlobals.History.CsvLines())) return true;
+    FGlobals.Host.ShowMessage("Cannot write " + path.toStdString(), "Save history", TMsgIcon::Error,
+                              TMsgButtons::Ok);
+    return false;
 }
 
 bool TfrmStatistics::event(QEvent* event)

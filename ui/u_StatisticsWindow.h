@@ -7,11 +7,14 @@
 
 #include <cstdint>
 
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QSpinBox;
 class QTimer;
 class TEasyChart;
+class TPopulationChart;
 struct TGlobals;
 
 class TfrmStatistics : public QWidget {
@@ -21,6 +24,8 @@ public:
     // The timer's tick: refreshes when the cycle or the live-cell count differs from what
     // was shown last.
     void tmrUpdateTimer();
+    // Writes the population history as CSV; a failed write says so and returns false.
+    bool SaveHistory(const QString& path);
 
 protected:
     bool event(QEvent* event) override;
@@ -29,12 +34,19 @@ protected:
 
 private:
     void Refresh();
+    void ShowChartRange();
+    void cmdSaveHistoryClick();
 
     TGlobals& FGlobals;
     QListWidget* lisCounts = nullptr;
     TEasyChart* Graph = nullptr;
     QLabel* fldUniv = nullptr;
     QLabel* fldCells = nullptr;
+    TPopulationChart* chtPopulation = nullptr;
+    QCheckBox* chkLastCycles = nullptr;
+    QSpinBox* spnLastCycles = nullptr;
+    QLabel* fldPeriod = nullptr;
+    QPushButton* cmdSaveHistory = nullptr;
     QPushButton* cmdClose = nullptr;
     QTimer* tmrUpdate = nullptr;
     int32_t FShownCycle = -1;

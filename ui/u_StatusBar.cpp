@@ -59,6 +59,11 @@ TMainStatusBar::TMainStatusBar(QWidget* parent) : QStatusBar(parent)
                           sttFldSpeed, sttFldCoords})
         addWidget(field);
     addWidget(sttFldBoard, 1);
+    // Shown only while a run is recorded.
+    sttFldRec = new TStatusField("sttFldRec", 70, tr("Frames recorded"), this);
+    sttFldRec->setStyleSheet("color: #c00000;");
+    sttFldRec->hide();
+    addWidget(sttFldRec);
     sttFldCoords->setText("-");
 }
 
@@ -78,4 +83,10 @@ void TMainStatusBar::Show(const TStatusTexts& texts, bool full)
 void TMainStatusBar::ShowCoordinates(const QString& text)
 {
     if (sttFldCoords->text() != text) sttFldCoords->setText(text);
+}
+
+void TMainStatusBar::ShowRecording(int frames)
+{
+    sttFldRec->setVisible(frames >= 0);
+    if (frames >= 0) SetText(sttFldRec, "REC " + std::to_string(frames));
 }

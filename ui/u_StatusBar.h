@@ -34,6 +34,8 @@ public:
     // The status, cycle and alive fields; with `full` also game, rules, speed and board info.
     void Show(const TStatusTexts& texts, bool full);
     void ShowCoordinates(const QString& text);
+    // "REC <frames>" while a recording runs; hidden for `frames` < 0.
+    void ShowRecording(int frames);
 
     TStatusField* sttFldStatus;
     TStatusField* sttFldCycle;
@@ -43,4 +45,5 @@ public:
     TStatusField* sttFldSpeed;
     TStatusField* sttFldCoords;
     TStatusField* sttFldBoard;
+    TStatusField* sttFldRec;
 };

@@ -53,5 +53,16 @@ TStatisticsTexts StatisticsTexts(const TGlobals& globals)
         if (s == 1 || c > t.LargestCount) t.LargestCount = c;
     }
     t.Background = palette.BackColor();
+    t.Period = PeriodText(globals.Period.Current());
     return t;
+}
+
+std::string PeriodText(const TPeriod& period)
+{
+    if (!period.Found()) return "No period found";
+    std::string text =
+        "Period " + std::to_string(period.Period) + " since cycle " + std::to_string(period.Since);
+    if (period.Moves())
+        text += " moving " + std::to_string(period.Dx) + "," + std::to_string(period.Dy);
+    return text;
 }

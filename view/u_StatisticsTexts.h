@@ -22,6 +22,7 @@ struct TStatisticsTexts {
     std::vector<TStatisticsBar> Bars; // live states 1 .. states count - 1
     int32_t LargestCount = 0;         // the largest bar value
     TColor Background = 0;            // the palette's background colour
+    std::string Period;               // "Period 2 since cycle 0", " moving 1,1" when it moves
 };
 
 // Read from the board and the palette in force. The caller brings the board's maximum
@@ -32,3 +33,7 @@ TStatisticsTexts StatisticsTexts(const TGlobals& globals);
 // The share of `part` in `whole` as "%5.1f%%" would write it, always with "." as the decimal
 // point; 0.0 when `whole` is not positive.
 std::string PercentText(int64_t part, int64_t whole);
+
+struct TPeriod;
+// "No period found" while there is none.
+std::string PeriodText(const TPeriod& period);

@@ -1,5 +1,8 @@
 #include "BoardFixture.h"
 
+#include <random>
+#include <vector>
+
 TEST_F(TBoardTest, SetSizeClampsAndRoundsToMultiplesOfTwenty)
 {
     struct {
@@ -180,4 +183,55 @@ TEST_F(TBoardTest, FailedBlockAllocationIsReportedAndLeavesAUsableBoard)
     Board.SetSize(2000, 1980); // a new request allocates the missing blocks
     Board.SetCell(Board.MaxX(), Board.MaxY(), 1);
     EXPECT_EQ(Board.GetCell(Board.MaxX(), Board.MaxY()), 1);
+}
+
+// Areas and runs written in bulk leave the board exactly as the same cells set one by one:
+// cells, counts by state, the live box and the modified flag; and read back as GetCell reads.
+TEST_F(TBoardTest, AreaAndRunWritesMatchSetCell)
+{
+    TGlobals other(Host);
+    TBoard& reference = other.Board;
+    reference.SetSize(200, 200);
+    std::mt19937 random(5);
+    const TRect areas[] = {{-100, -100, 99, 99}, {-7, 3, 12, 3},       {90, 90, 130, 120},
+                           {-150, -5, -95, 4},   {300, 300, 310, 305}, {0, 0, 0, 0}};
+    for (int round = 0; round < 3; ++round)
+        for (const TRect& area : areas) {
+            const size_t width = size_t(area.Width());
+            std::vector<uint8_t> cells(width * size_t(area.Height()));
+            for (uint8_t& c : cells) {
+                const unsigned r = random() % 8;
+                c = r < 3 ? TBoard::kKeepCell : uint8_t(r % 4);
+            }
+            Board.WriteArea(area, cells.data(), width);
+            for (int32_t y = area.Top; y <= area.Bottom; ++y)
+                for (int32_t x = area.Left; x <= area.Right; ++x)
+                    if (const uint8_t c =
+                            cells[size_t(y - area.Top) * width + size_t(x - area.Left)];
+                        c != TBoard::kKeepCell)
+                        reference.SetCell(x, y, c);
+            const int32_t x = int32_t(random() % 240) - 120, y = int32_t(random() % 200) - 100;
+            const int32_t count = int32_t(random() % 30), state = int32_t(random() % 3);
+            Board.WriteRun(x, y, count, uint8_t(state));
+            for (int32_t k = 0; k < count; ++k) reference.SetCell(x + k, y, uint8_t(state));
+
+            ASSERT_EQ(Board.LiveCount(), reference.LiveCount()) << round;
+            for (int s = 1; s < 4; ++s) EXPECT_EQ(Board.StateCount(s), reference.StateCount(s));
+            const TLiveBox a = Board.LiveBox(), b = reference.LiveBox();
+            EXPECT_EQ((TRect{a.MinX, a.MinY, a.MaxX, a.MaxY}),
+                      (TRect{b.MinX, b.MinY, b.MaxX, b.MaxY}));
+            EXPECT_EQ((TRect{a.MinBX, a.MinBY, a.MaxBX, a.MaxBY}),
+                      (TRect{b.MinBX, b.MinBY, b.MaxBX, b.MaxBY}));
+            EXPECT_EQ(Board.MinRectangle(), reference.MinRectangle());
+            EXPECT_EQ(Board.IsModified(), reference.IsModified());
+        }
+    const TRect all{-110, -105, 104, 100}; // beyond every edge
+    std::vector<uint8_t> read(size_t(all.Width() * all.Height()), 77);
+    Board.ReadArea(all, read.data(), size_t(all.Width()));
+    int mismatches = 0;
+    for (int32_t y = all.Top; y <= all.Bottom; ++y)
+        for (int32_t x = all.Left; x <= all.Right; ++x)
+            mismatches += read[size_t(y - all.Top) * size_t(all.Width()) + size_t(x - all.Left)] !=
+                          reference.GetCell(x, y);
+    EXPECT_EQ(mismatches, 0);
 }

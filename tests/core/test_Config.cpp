@@ -94,7 +94,7 @@ TEST_F(TConfigTest, ValuesAreStoredAsDecimalTextUnderTheirNames)
     std::set<std::pair<std::string, std::string>> names;
     for (const TConfigValue& value : Values)
         EXPECT_TRUE(names.emplace(value.Section, value.Name).second) << value.Name;
-    EXPECT_EQ(Values.size(), 116u);
+    EXPECT_EQ(Values.size(), 117u);
 
     TConfiguration::Defaults(32).Write(Store);
     const std::tuple<const char*, const char*, const char*> kStored[] = {
@@ -121,6 +121,7 @@ TEST_F(TConfigTest, ValuesAreStoredAsDecimalTextUnderTheirNames)
         {"Board", "OptSubzoomRedraw", "0"},
         {"Cells", "MaxBestFitCellSize", "11"},
         {"Running", "RedrawEvery", "50"},
+        {"Running", "StopPeriodic", "0"},
     };
     for (auto [section, name, text] : kStored)
         EXPECT_EQ(Store.ReadText(section, name, "?"), text) << section << "/" << name;

@@ -5,6 +5,7 @@
 #include "base/u_LineFile.h"
 #include "io/u_InOut.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <tuple>
@@ -275,4 +276,37 @@ TEST_F(TInOutTest, CopyWritesTheSelectionInTheGamesFormat)
     ASSERT_TRUE(InOut.PutRectOnClipboard(G.Selection.Rect()));
     EXPECT_EQ(Host.Clipboard.rfind("#Plexa ", 0), 0u);
     EXPECT_NE(Host.Clipboard.find("#L A.A$3A\r\n"), std::string::npos) << Host.Clipboard;
+}
+
+// A big file shows one progress over its two readings, and so does saving a big board; a
+// small one shows none. The cells of the second reading are those of the first.
+TEST_F(TInOutTest, BigFilesShowTheirProgressOnce)
+{
+    std::string rle = "x = 3, y = 3\r\n";
+    while (rle.size() < 12'000'000)
+        rle += "3o$obo$3o$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$$\r\n";
+    rle += "!\r\n";
+    ASSERT_TRUE(InOut.OpenLifeFile(File("big.rle", rle), true, false, false));
+    EXPECT_EQ(Board.Height(), 2500); // 200 000 rows: the largest board, cut at its bottom
+    EXPECT_GT(Board.LiveCount(), 0);
+    ASSERT_FALSE(Host.Progress.empty());
+    EXPECT_EQ(Host.Progress.back(), "100%");
+    EXPECT_TRUE(std::is_sorted(
+        Host.Progress.begin(), Host.Progress.end(),
+        [](const std::string& a, const std::string& b) { return std::stoi(a) < std::stoi(b); }));
+    EXPECT_EQ(Host.ProgressEnds, 1);
+
+    Host.Progress.clear();
+    Board.SetSize(100000, 400);
+    Board.SetCell(Board.MinX(), Board.MinY(), 1);
+    Board.SetCell(Board.MaxX(), Board.MaxY(), 1); // 40 million cells to scan
+    std::string name = (Folder / "wide.rle").string();
+    ASSERT_TRUE(InOut.SaveFile(name, TSaveFormat::Rle));
+    EXPECT_EQ(Host.Progress.back(), "100%");
+    EXPECT_EQ(Host.ProgressEnds, 2);
+
+    Host.Progress.clear();
+    Board.SetSize(300, 300);
+    ASSERT_TRUE(InOut.OpenLifeFile(File("small.rle", Square()), true, false, false));
+    EXPECT_TRUE(Host.Progress.empty());
 }

@@ -1,6 +1,7 @@
 // The rules table, Cyclic CA and the row games against plain cell-by-cell references.
 
 #include "BoardFixture.h"
+#include "ReferenceStep.h"
 
 #include <random>
 #include <string>
@@ -19,26 +20,41 @@ std::vector<TIsa> AvailableIsas()
 }
 
 // A grid of the board's cells, x and y counted from the board's top-left corner.
-struct TGrid {
-    int Width, Height;
-    std::vector<uint8_t> Cells;
-
-    uint8_t At(int x, int y, bool wrap) const
-    {
-        if (wrap) {
-            x = (x % Width + Width) % Width;
-            y = (y % Height + Height) % Height;
-        } else if (x < 0 || y < 0 || x >= Width || y >= Height) {
-            return 0;
-        }
-        return Cells[size_t(y) * Width + x];
-    }
+struct TGrid : TReferenceGrid {
     uint8_t& operator()(int x, int y) { return Cells[size_t(y) * Width + x]; }
 };
 
+// The rules table's next state of cell (x, y).
+uint8_t TableCell(const TRulesTable& t, const TGrid& g, int x, int y, bool w)
+{
+    const int mask = t.OddStates ? 1 : 0xFF;
+    auto fires = [mask](uint8_t s) { return (s & mask) == 1; };
+    int k = fires(g.At(x, y - 1, w)) + fires(g.At(x - 1, y, w)) + fires(g.At(x + 1, y, w)) +
+            fires(g.At(x, y + 1, w));
+    if (t.Neighbourhood == 1)
+        k += fires(g.At(x - 1, y - 1, w)) + fires(g.At(x + 1, y - 1, w)) +
+             fires(g.At(x - 1, y + 1, w)) + fires(g.At(x + 1, y + 1, w));
+    if (t.Centre) k += fires(g.At(x, y, w));
+    return t.Table[g.At(x, y, w)][k];
+}
+
+// Cyclic CA's next state of cell (x, y) with `n` states.
+uint8_t CyclicCell(const TRulesCycl& c, int n, const TGrid& g, int x, int y, bool w)
+{
+    const int s = g.At(x, y, w);
+    const int next = s < n - 1 ? s + 1 : 0;
+    if (c.GreenbergHastings && s != 0) return uint8_t(next);
+    int k = 0;
+    for (int dy = -c.Range; dy <= c.Range; ++dy)
+        for (int dx = -c.Range; dx <= c.Range; ++dx)
+            if (c.Neighbourhood == 1 || std::abs(dx) + std::abs(dy) <= c.Range)
+                k += g.At(x + dx, y + dy, w) == next;
+    return uint8_t(k >= c.Threshold ? next : std::min(s, n - 1));
+}
+
 class TFamilyTest : public TBoardTest {
 protected:
-    TGrid Grid{60, 40, std::vector<uint8_t>(60 * 40)};
+    TGrid Grid{{60, 40, std::vector<uint8_t>(60 * 40)}};
 
     // Fills the middle of a 60x40 board at random with states 1..states-1, on board and grid.
     void Soup(bool wrap, int states, unsigned seed)
@@ -56,6 +72,21 @@ protected:
                     Board.SetCell(Board.MinX() + x, Board.MinY() + y, s);
                 }
     }
+    // Fills a whole board of `width` x `height` half at random with states 1..states-1.
+    void SoupAll(int width, int height, bool wrap, int states, unsigned seed)
+    {
+        Board.SetSize(width, height);
+        Board.Clear(false);
+        Board.SetWrap(wrap);
+        Grid = TGrid{{width, height, std::vector<uint8_t>(size_t(width) * height)}};
+        std::mt19937 rng(seed);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                if (rng() % 2 == 0) {
+                    Grid(x, y) = uint8_t(1 + rng() % (states - 1));
+                    Board.SetCell(Board.MinX() + x, Board.MinY() + y, Grid(x, y));
+                }
+    }
     template <class TCellRule>
     void ExpectGenerationsMatch(bool wrap, int generations, const TCellRule& rule)
     {
@@ -65,11 +96,18 @@ protected:
                 for (int x = 0; x < Grid.Width; ++x) next(x, y) = rule(Grid, x, y, wrap);
             Grid = next;
             Board.Step(false);
-            for (int y = 0; y < Grid.Height; ++y)
-                for (int x = 0; x < Grid.Width; ++x)
-                    ASSERT_EQ(Board.GetCell(Board.MinX() + x, Board.MinY() + y), Grid(x, y))
-                        << "generation " << gen << " at " << x << "," << y;
+            ExpectBoardHolds(Grid, gen);
+            if (HasFatalFailure()) return;
         }
+    }
+    void ExpectBoardHolds(TGrid& expected, int gen)
+    {
+        for (int y = 0; y < expected.Height; ++y)
+            for (int x = 0; x < expected.Width; ++x)
+                if (Board.GetCell(Board.MinX() + x, Board.MinY() + y) != expected(x, y)) {
+                    ASSERT_EQ(Board.GetCell(Board.MinX() + x, Board.MinY() + y), expected(x, y))
+                        << "generation " << gen << " at " << x << "," << y;
+                }
     }
 };
 
@@ -94,16 +132,8 @@ TEST_F(TFamilyTest, RulesTableMatchesTheReference)
                 Soup(wrap, 4, 11);
                 Board.SetRules(text);
                 const TRulesTable& t = Board.RulesTable();
-                const int mask = t.OddStates ? 1 : 0xFF;
-                auto fires = [mask](uint8_t s) { return (s & mask) == 1; };
                 ExpectGenerationsMatch(wrap, 12, [&](const TGrid& g, int x, int y, bool w) {
-                    int k = fires(g.At(x, y - 1, w)) + fires(g.At(x - 1, y, w)) +
-                            fires(g.At(x + 1, y, w)) + fires(g.At(x, y + 1, w));
-                    if (t.Neighbourhood == 1)
-                        k += fires(g.At(x - 1, y - 1, w)) + fires(g.At(x + 1, y - 1, w)) +
-                             fires(g.At(x - 1, y + 1, w)) + fires(g.At(x + 1, y + 1, w));
-                    if (t.Centre) k += fires(g.At(x, y, w));
-                    return t.Table[g.At(x, y, w)][k];
+                    return TableCell(t, g, x, y, w);
                 });
             }
 }
@@ -141,15 +171,7 @@ TEST_F(TFamilyTest, CyclicMatchesTheReferenceAtEveryRange)
                 Soup(wrap, c.StatesCount, 5);
                 const int n = Board.StatesCount();
                 ExpectGenerationsMatch(wrap, 6, [&](const TGrid& g, int x, int y, bool w) {
-                    const int s = g.At(x, y, w);
-                    const int next = s < n - 1 ? s + 1 : 0;
-                    if (c.GreenbergHastings && s != 0) return uint8_t(next);
-                    int k = 0;
-                    for (int dy = -c.Range; dy <= c.Range; ++dy)
-                        for (int dx = -c.Range; dx <= c.Range; ++dx)
-                            if (c.Neighbourhood == 1 || std::abs(dx) + std::abs(dy) <= c.Range)
-                                k += g.At(x + dx, y + dy, w) == next;
-                    return uint8_t(k >= c.Threshold ? next : std::min(s, n - 1));
+                    return CyclicCell(c, n, g, x, y, w);
                 });
             }
 }
@@ -167,6 +189,81 @@ TEST_F(TFamilyTest, CyclicAdvancesEmptyCellsAndGreenbergHastingsCells)
     Board.SetCell(0, 0, 1);
     Board.Step(false);
     EXPECT_EQ(Board.GetCell(0, 0), 2) << "with Greenberg-Hastings a live cell always advances";
+}
+
+// ---- Every changed kernel on odd board shapes ----
+
+// Boards one block row or column from their wrap seam in every direction, so that soups cross
+// block edges and the seam everywhere: narrow, wide and tall.
+TEST_F(TFamilyTest, KernelsMatchTheReferenceOnOddBoardShapes)
+{
+    struct TShape {
+        int Width, Height, Generations;
+    };
+    struct TCase {
+        uint8_t Game;
+        std::string Rule;
+        int States;
+        bool Wide; // cheap enough for the reference on the widest board
+    };
+    // A rules table of 25 states with entries for states 16..24 as well (von Neumann, the
+    // centre counting, odd states firing), next to "Balloons" (Moore, 16 states).
+    std::mt19937 rng(3);
+    std::string full = "2,1,1";
+    for (int k = 0; k < 25 * 10; ++k) full += "," + std::to_string(k == 0 ? 0 : rng() % 25);
+    const TCase cases[] = {
+        {gmRulesTable,
+         "1,0,1,0,0,15,0,0,0,5,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,4,"
+         "4,8,4,4,4,4,4,4,0,5,5,5,5,5,7,7,9,11,0,2,2,2,2,2,2,2,2,2,0,5,5,5,5,5,13,13,9,11,0,8,8,10,"
+         "8,8,8,8,8,8,0,2,2,2,2,2,9,13,9,11,0,10,10,0,10,10,10,10,10,10,0,14,14,14,14,14,14,14,14,"
+         "11,0,12,12,4,12,12,12,12,12,12,0,6,6,6,6,13,13,13,9,11,0,14,14,14,12,14,14,14,14,14,0,2,"
+         "2,2,2,2,2,2,2,2",
+         16, true},
+        {gmRulesTable, full, 25, true},
+        // Weights that only count run as Life and as Generations.
+        {gmWeightedLife, "NW1,NN1,NE1,WW1,ME0,EE1,SW1,SS1,SE1,HI0,RS2,RS3,RB3", 3, true},
+        {gmWeightedLife, "NW2,NN2,NE2,WW2,ME1,EE2,SW2,SS2,SE2,HI4,RS5,RS6,RS7,RB4,RB6", 4, false},
+        {gmCyclic, "R3/T5/C4/NM/GH", 4, true},
+        {gmCyclic, "R10/T50/C4/NM", 4, false},
+    };
+    for (const TShape& shape : {TShape{20, 20, 8}, TShape{100000, 20, 2}, TShape{20, 2500, 3}})
+        for (const TCase& c : cases)
+            for (bool wrap : {false, true}) {
+                if (shape.Width > 1000 && !c.Wide) continue;
+                SCOPED_TRACE(testing::Message()
+                             << TLife::GameName(c.Game) << " " << c.Rule << " on " << shape.Width
+                             << "x" << shape.Height << " wrap " << wrap);
+                G.Life.SetGame(c.Game);
+                Board.SetRules(c.Rule);
+                Board.SetStatesCount(c.States);
+                SoupAll(shape.Width, shape.Height, wrap, c.States, 9);
+                const int n = Board.StatesCount();
+                // The reference generations once, for every instruction set to meet.
+                std::vector<TGrid> expected{Grid};
+                for (int gen = 0; gen < shape.Generations; ++gen) {
+                    const TGrid& g = expected.back();
+                    TGrid next = g;
+                    for (int y = 0; y < g.Height; ++y)
+                        for (int x = 0; x < g.Width; ++x)
+                            next(x, y) = c.Game == gmRulesTable
+                                             ? TableCell(Board.RulesTable(), g, x, y, wrap)
+                                         : c.Game == gmCyclic
+                                             ? CyclicCell(G.Life.Cycl, n, g, x, y, wrap)
+                                             : ReferenceCell(g, x, y, wrap,
+                                                             {c.Game, 0, 0, n, &G.Life.WLife});
+                    expected.push_back(std::move(next));
+                }
+                for (TIsa isa : AvailableIsas()) {
+                    SCOPED_TRACE(testing::Message() << "isa " << int(isa));
+                    Board.SetStepIsa(isa);
+                    SoupAll(shape.Width, shape.Height, wrap, c.States, 9);
+                    for (int gen = 1; gen <= shape.Generations; ++gen) {
+                        Board.Step(false);
+                        ExpectBoardHolds(expected[size_t(gen)], gen);
+                        if (HasFatalFailure()) return;
+                    }
+                }
+            }
 }
 
 // ---- Row games ----
@@ -192,6 +289,61 @@ TEST_F(TRowTest, TotalisticBirthBesideOneCellWritesTheNextRow)
     EXPECT_EQ(Board.CurrentRow1D(), Board.MinY() + 1);
     for (int gen = 2; gen <= 25; ++gen) Board.Step(false);
     EXPECT_EQ(Board.Cycle(), 25) << "every generation counts, even one that repeats a row";
+}
+
+// Random rows of every state against a plain count of each cell's window, narrow and wide,
+// wrapped and not, with and without the centre, aging, history and the widest range.
+TEST_F(TRowTest, TotalisticRowsMatchTheReference)
+{
+    const std::pair<const char*, int> rules[] = {{"R2,M1,S2,S3,B1,B3", 2},
+                                                 {"R3,M0,S1,S4,S5,B2,B5", 5},
+                                                 {"R1,C4,M1,S1,S2,B1,B2", 4},
+                                                 {"R10,M1,S5,S10,S21,B7,B11", 3}};
+    std::mt19937 rng(5);
+    for (int width : {20, 100000})
+        for (const auto& [text, states] : rules)
+            for (bool wrap : {false, true}) {
+                SCOPED_TRACE(testing::Message() << text << " on " << width << " wrap " << wrap);
+                Board.SetSize(width, 20);
+                Board.Clear(false);
+                Board.SetWrap(wrap);
+                UseGame(gm1DTotalistic, text);
+                Board.SetStatesCount(states);
+                const TRules1DTo& rule = G.Life.OneD;
+                const int last = Board.StatesCount() - 1, range = std::clamp(rule.Range, 1, 10);
+                std::vector<uint8_t> row(static_cast<size_t>(width));
+                for (int x = 0; x < width; ++x) {
+                    row[size_t(x)] = rng() % 2 ? uint8_t(1 + rng() % last) : 0;
+                    Board.SetCell(Board.MinX() + x, Board.MinY(), row[size_t(x)]);
+                }
+                const auto counted = [&rule](int s) { return rule.History ? s == 1 : s != 0; };
+                for (int gen = 1; gen <= 3; ++gen) {
+                    std::vector<uint8_t> next(row.size());
+                    for (int x = 0; x < width; ++x) {
+                        const int c = row[size_t(x)];
+                        int k = rule.Centre && counted(c);
+                        for (int d = -range; d <= range; ++d) {
+                            const int at = wrap ? ((x + d) % width + width) % width : x + d;
+                            if (d != 0 && at >= 0 && at < width) k += counted(row[size_t(at)]);
+                        }
+                        next[size_t(x)] = uint8_t(
+                            c == 0          ? rule.Birth[size_t(k)]
+                            : !rule.History ? (rule.Survival[size_t(k)] ? std::min(c + 1, last) : 0)
+                            : c == 1        ? (rule.Survival[size_t(k)] ? 1
+                                               : last > 1               ? 2
+                                                                        : 0)
+                                            : (c < last ? c + 1 : 0));
+                    }
+                    row = next;
+                    Board.Step(false);
+                    const int32_t y = Board.MinY() + gen;
+                    for (int x = 0; x < width; ++x)
+                        if (Board.GetCell(Board.MinX() + x, y) != row[size_t(x)]) {
+                            ASSERT_EQ(Board.GetCell(Board.MinX() + x, y), row[size_t(x)])
+                                << "generation " << gen << " at " << x;
+                        }
+                }
+            }
 }
 
 TEST_F(TRowTest, RowsWrapFromTheBottomToTheTop)

@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(picture.pixel(cell.X + middle, cell.Y + middle), t.StatePixel(2));
     }
 
-    void SavingWritesABitmapAndCancellingNothing()
+    void SavingWritesABitmapOrAPngAndCancellingNothing()
     {
         TBitmapSetup t;
         QTemporaryDir out;
@@ -186,6 +186,16 @@ private slots:
         QVERIFY(saved.load(t.SavePath, "BMP"));
         QCOMPARE(saved.size(), QSize(400, 300));
         QVERIFY(t.Clipboard.empty());
+
+        // A .png name, as the PNG filter gives it, is saved as PNG; nothing else is left.
+        t.G.Board.SetCell(0, 0, 1);
+        t.SavePath = out.filePath("board.png");
+        t.Dialog.show();
+        Click(t.Dialog, "btnSaveTiFile");
+        QVERIFY(saved.load(t.SavePath, "PNG"));
+        QCOMPARE(saved.size(), QSize(400, 300));
+        QCOMPARE(saved.pixel(200, 150), t.StatePixel(1));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList({"board.bmp", "board.png"}));
     }
 
     void AFailedPictureIsReportedNotMade()

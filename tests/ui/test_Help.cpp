@@ -18,7 +18,7 @@ namespace {
 const char* const kTopics[] = {
     "ID_SETTINGS_GENERAL",  "ID_SETTINGS_BOARD", "ID_SETTINGS_COLORS", "ID_SETTINGS_RULES",
     "ID_SETTINGS_OPENSAVE", "ID_SETTINGS_UNDO",  "ID_UI_UNDO",         "ID_RUN_N",
-    "ID_RANDOMIZING",       "ID_PTT_EXPLORING"};
+    "ID_RANDOMIZING",       "ID_PTT_EXPLORING",  "ID_RECORDING"};
 const char* const kSounds[] = {"SND_OPEN", "SND_DROP", "SND_DELETE", "SND_BLIP01", "SND_BLIP02"};
 const QUrl kContents("qrc:/help/index.html");
 

@@ -370,6 +370,8 @@ private slots:
     void RightPressOnTheZoomAndSpeedButtonsOpensOnlyTheirMenu()
     {
         TWindow t;
+        // Wide enough that no toolbar hides these buttons in its overflow.
+        t.w.resize(1200, t.w.height());
         // Speed 0 leaves "Run faster" disabled, size 21 "Bigger cells": their menus open too.
         const struct {
             const char* Button;

@@ -5,6 +5,7 @@
 #include "ui/u_Pictures.h"
 #include "ui/u_RunDialog.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,6 +64,21 @@ private slots:
             dialog.reject();
         });
         QCOMPARE(request.RunMode, 7);
+    }
+
+    void StopWhenPeriodicIsShownAndStored()
+    {
+        TfrmRun dialog(nullptr);
+        TRunN request;
+        request.StopPeriodic = true;
+        QVERIFY(Execute(dialog, request, [&] {
+            auto* chk = Child<QCheckBox>(dialog, "chkStopPeriodic");
+            QCOMPARE(chk->text(), QString("Stop when periodic"));
+            QVERIFY(chk->isChecked());
+            chk->setChecked(false);
+            Child<QPushButton>(dialog, "cmdRun")->click();
+        }));
+        QVERIFY(!request.StopPeriodic);
     }
 
     void TypingInAFieldSelectsItsMode()

@@ -2,13 +2,16 @@
 #include "engine/u_Globals.h"
 #include "ui/u_ColorsBar.h"
 #include "ui/u_EasyChart.h"
+#include "ui/u_PopulationChart.h"
 #include "ui/u_QtCanvas.h"
 #include "ui/u_StatisticsWindow.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -26,8 +29,15 @@ public:
         Refreshed |= what;
         if ((what & rfColorsBar) && Bar) Bar->RefreshBar();
     }
+    TMsgAnswer ShowMessage(std::string_view text, std::string_view caption, TMsgIcon icon,
+                           TMsgButtons buttons) override
+    {
+        Messages << QString::fromUtf8(text.data(), qsizetype(text.size()));
+        return TSilentHost::ShowMessage(text, caption, icon, buttons);
+    }
     TfrmColorBar* Bar = nullptr;
     unsigned Refreshed = 0;
+    QStringList Messages;
 };
 
 struct TSetup {
@@ -115,6 +125,51 @@ private slots:
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
         QVERIFY(!tmrUpdate->isActive());
+    }
+
+    void PopulationChartPeriodAndSavedHistoryAfterARun()
+    {
+        TSetup s;
+        s.G.Palette.Colors.SetColor(piBackground, 0x000000u);
+        s.G.Palette.Colors.SetColor(piState1, 0x00FF00u);
+        s.Put({{0, 0}, {1, 0}, {2, 0}}, 1);
+        for (int i = 0; i < 10; ++i) s.G.Board.Step(false);
+        TfrmStatistics window(s.G, nullptr);
+        window.show();
+        QCOMPARE(Child<QLabel>(window, "fldPeriod")->text(), QString("Period 2 since cycle 0"));
+
+        auto* chart = Child<TPopulationChart>(window, "chtPopulation");
+        const QImage whole = chart->grab().toImage();
+        QCOMPARE(chart->ShownFirstCycle(), 0);
+        QCOMPARE(chart->ShownLastCycle(), 10);
+        QCOMPARE(chart->ShownMaximum(), 3);
+        // Drawn in the colour of state 1.
+        const QColor line(0, 255, 0);
+        int linePixels = 0;
+        for (int y = 0; y < whole.height(); ++y)
+            for (int x = 0; x < whole.width(); ++x)
+                if (whole.pixelColor(x, y) == line) ++linePixels;
+        QVERIFY2(linePixels > whole.width() / 2, qPrintable(QString::number(linePixels)));
+
+        // The last cycles only.
+        Child<QSpinBox>(window, "spnLastCycles")->setValue(4);
+        Child<QCheckBox>(window, "chkLastCycles")->setChecked(true);
+        chart->grab();
+        QCOMPARE(chart->ShownFirstCycle(), 7);
+
+        const QTemporaryDir dir;
+        const QString path = dir.filePath("history.csv");
+        QVERIFY(window.SaveHistory(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QCOMPARE(lines.size(), 13); // the header, cycles 0..10 and the empty end
+        QCOMPARE(lines[0], QByteArray("cycle,population,changed\r"));
+        QCOMPARE(lines[11], QByteArray("10,3,4\r"));
+        QVERIFY(s.Host.Messages.isEmpty());
+        QVERIFY(!window.SaveHistory(dir.filePath("no/such/folder/history.csv")));
+        QCOMPARE(s.Host.Messages.size(), 1);
+        QVERIFY(s.Host.Messages[0].startsWith("Cannot write "));
     }
 
     void StatisticsBarsTakeTheStatesColours()

@@ -1,0 +1,359 @@
+#include "engine/u_PeriodDetector.h"
+
+#include "engine/u_Board.h"
+#include "rules/u_Life.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Arithmetic mod the prime 2^61 - 1: no weak bases, and every base has an inverse, so that a
+// hash can be moved by a negative offset as well.
+constexpr uint64_t kPrime = (uint64_t(1) << 61) - 1;
+constexpr uint64_t kBaseA = 0x1F3D5B79A2C4E68Bull % kPrime;
+constexpr uint64_t kBaseB = 0x0B4C2D1E3F5A6978ull % kPrime;
+
+uint64_t Reduce(unsigned __int128 v)
+{
+    uint64_t r = uint64_t(v & kPrime) + uint64_t(v >> 61);
+    r = (r & kPrime) + (r >> 61);
+    return r >= kPrime ? r - kPrime : r;
+}
+
+uint64_t MulMod(uint64_t a, uint64_t b)
+{
+    return Reduce((unsigned __int128)a * b);
+}
+uint64_t AddMod(uint64_t a, uint64_t b)
+{
+    return a + b >= kPrime ? a + b - kPrime : a + b;
+}
+uint64_t SubMod(uint64_t a, uint64_t b)
+{
+    return a >= b ? a - b : a + kPrime - b;
+}
+
+uint64_t Power(uint64_t base, uint64_t e)
+{
+    uint64_t r = 1;
+    for (; e != 0; e >>= 1, base = MulMod(base, base))
+        if (e & 1) r = MulMod(r, base);
+    return r;
+}
+
+// Kept cells, for the exact comparison on a hash hit: small boards keep those of every state
+// within this budget; larger ones are compared one period after the hit instead.
+constexpr int64_t kKeptCells = 2048;
+constexpr size_t kKeptBytes = size_t(8) << 20;
+// Beyond this many live cells a hit is not confirmed (and no period reported).
+constexpr int64_t kPendingCells = int64_t(1) << 22;
+constexpr int32_t kMaxCalmNeeded = 256;
+// Looking at the whole board again after an edit is put off, like after a busy generation,
+// when the live cells spread over more blocks than this: drawing into a large running pattern
+// must not cost a pass over it every generation.
+constexpr int64_t kPromptRehashBlocks = 65536;
+
+bool Eligible(const TLife& life)
+{
+    switch (life.Game()) {
+    case gmLife:
+    case gmGenerations:
+    case gmWeightedLife:
+    case gmVoteForLife:
+    case gmRulesTable:
+    case gmCyclic:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+TPeriodDetector::TPeriodDetector()
+    : FBlockA(TBoard::kSlotsX), FBlockB(TBoard::kSlotsY), FRing(size_t(kMaxPeriod) + 1)
+{
+    for (int i = 0; i < TBlob::kSize; ++i)
+        for (int j = 0; j < TBlob::kSize; ++j)
+            FWeights[i][j] = MulMod(Power(kBaseA, i), Power(kBaseB, j));
+    for (size_t bx = 0; bx < FBlockA.size(); ++bx) FBlockA[bx] = PowA(int64_t(bx) * TBlob::kSize);
+    for (size_t by = 0; by < FBlockB.size(); ++by) FBlockB[by] = PowB(int64_t(by) * TBlob::kSize);
+    Reset();
+}
+
+uint64_t TPeriodDetector::PowA(int64_t e) const
+{
+    // a^-e = (a^-1)^e, and a^-1 = a^(p - 2).
+    return e >= 0 ? Power(kBaseA, uint64_t(e)) : Power(Power(kBaseA, kPrime - 2), uint64_t(-e));
+}
+
+uint64_t TPeriodDetector::PowB(int64_t e) const
+{
+    return e >= 0 ? Power(kBaseB, uint64_t(e)) : Power(Power(kBaseB, kPrime - 2), uint64_t(-e));
+}
+
+void TPeriodDetector::Reset()
+{
+    StopWatching(false);
+    FHaveParams = false;
+}
+
+void TPeriodDetector::StopWatching(bool backOff)
+{
+    FWatching = false;
+    FInSync = false;
+    for (TState& s : FRing) {
+        s.Cells.clear();
+        s.HasCells = false;
+    }
+    FCount = 0;
+    FCellBytes = 0;
+    FFound = {};
+    FPending = {};
+    if (backOff) {
+        FCalm = 0;
+        FCalmNeeded = std::min(FCalmNeeded * 2, kMaxCalmNeeded);
+    } else {
+        // Looked at again from the next generation.
+        FCalmNeeded = 1;
+        FCalm = 1;
+    }
+}
+
+TPeriodDetector::TSums TPeriodDetector::BlockSums(const uint8_t (*cells)[16], int32_t bx,
+                                                  int32_t by) const
+{
+    unsigned __int128 hash = 0;
+    int64_t count = 0, sumI = 0, sumJ = 0;
+    for (int i = 0; i < TBlob::kSize; ++i) {
+        uint64_t low, high;
+        std::memcpy(&low, cells[i], 8);
+        std::memcpy(&high, cells[i] + 8, 8);
+        if ((low | (high & 0xFFFF)) == 0) continue;
+        for (int j = 0; j < TBlob::kSize; ++j)
+            if (const uint8_t s = cells[i][j]) {
+                hash += (unsigned __int128)FWeights[i][j] * s;
+                ++count;
+                sumI += i;
+                sumJ += j;
+            }
+    }
+    TSums sums;
+    sums.Hash = MulMod(MulMod(Reduce(hash), FBlockA[size_t(bx)]), FBlockB[size_t(by)]);
+    sums.Count = count;
+    sums.SumX = count * bx * TBlob::kSize + sumI;
+    sums.SumY = count * by * TBlob::kSize + sumJ;
+    return sums;
+}
+
+void TPeriodDetector::Rehash(const TBoard& board)
+{
+    FSums = {};
+    const TLiveBox& box = board.LiveBox();
+    for (int32_t bx = std::max(box.MinBX, 0); bx <= box.MaxBX; ++bx)
+        for (int32_t by = std::max(box.MinBY, 0); by <= box.MaxBY; ++by) {
+            const TBlob& blob = board.BlobAt(bx, by);
+            if (blob.LiveCount == 0) continue;
+            const TSums s = BlockSums(blob.Cells, bx, by);
+            FSums.Hash = AddMod(FSums.Hash, s.Hash);
+            FSums.Count += s.Count;
+            FSums.SumX += s.SumX;
+            FSums.SumY += s.SumY;
+        }
+}
+
+void TPeriodDetector::BeforeStep(const TBoard& board, const TLife& life)
+{
+    FEligible = Eligible(life);
+    if (!FEligible) {
+        if (FInSync || FFound.Found()) StopWatching(false);
+        return;
+    }
+    // Cells drawn (or a rule changed) between generations start a new run.
+    if (FInSync && board.EditCount() != FEdits) {
+        const TLiveBox& box = board.LiveBox();
+        const int64_t blocks = int64_t(box.MaxBX - box.MinBX + 1) * (box.MaxBY - box.MinBY + 1);
+        StopWatching(blocks > kPromptRehashBlocks);
+    }
+    if (!FInSync) {
+        FWatching = false;
+        if (FCalm < FCalmNeeded) return;
+        Rehash(board);
+        FInSync = true;
+        FEdits = board.EditCount();
+        Push(board);
+    }
+    FWatching = true;
+    FWritten = 0;
+}
+
+void TPeriodDetector::BlockWritten(int32_t bx, int32_t by, const TBlob& old,
+                                   const TBlockResult& written)
+{
+    if (++FWritten > kMaxWatchedBlocks) {
+        StopWatching(true);
+        return;
+    }
+    // Only the cells that changed: the step marks them by column as bits of rows.
+    unsigned __int128 added = 0, removed = 0;
+    int64_t count = 0, sumI = 0, sumJ = 0;
+    for (int i = 0; i < TBlob::kSize; ++i)
+        for (unsigned rows = written.Changed[i]; rows != 0; rows &= rows - 1) {
+            const int j = __builtin_ctz(rows);
+            const uint8_t before = old.Cells[i][j], after = written.Cells[i][j];
+            added += (unsigned __int128)FWeights[i][j] * after;
+            removed += (unsigned __int128)FWeights[i][j] * before;
+            const int life = (after != 0) - (before != 0);
+            count += life;
+            sumI += life * i;
+            sumJ += life * j;
+        }
+    const uint64_t at = MulMod(FBlockA[size_t(bx)], FBlockB[size_t(by)]);
+    FSums.Hash = SubMod(AddMod(FSums.Hash, MulMod(Reduce(added), at)), MulMod(Reduce(removed), at));
+    FSums.Count += count;
+    FSums.SumX += count * bx * TBlob::kSize + sumI;
+    FSums.SumY += count * by * TBlob::kSize + sumJ;
+}
+
+void TPeriodDetector::AfterStep(const TBoard& board)
+{
+    FWatching = false;
+    if (!FEligible) return;
+    if (board.ChangedCount() == 0) {
+        // Nothing changed: still, since the cycle the board reached last.
+        if (FFound.Period != 1) FFound = {1, board.Cycle(), 0, 0};
+        return;
+    }
+    if (FFound.Period == 1) FFound = {};
+    // Another rule: what came before does not repeat under it.
+    const TStepParams& params = board.LastStepParams();
+    if (FHaveParams && FInSync && !(params == FParams)) StopWatching(false);
+    FParams = params;
+    FHaveParams = true;
+    if (!FInSync) {
+        FCalm = board.WrittenBlockCount() <= kMaxWatchedBlocks ? FCalm + 1 : 0;
+        return;
+    }
+    FEdits = board.EditCount();
+    Push(board);
+
+    const bool wrap = board.Wrap();
+    int32_t dx = 0, dy = 0;
+    if (FFound.Found()) {
+        // Still holding: the hash suffices, the run was confirmed cell by cell.
+        if (SameMoved(Ago(FFound.Period).Sums, FSums, wrap, dx, dy) && dx == FFound.Dx &&
+            dy == FFound.Dy)
+            return;
+        FFound = {};
+    }
+    if (FPending.Active && board.Cycle() >= FPending.Period.Since + FPending.Period.Period) {
+        const TPeriod& p = FPending.Period;
+        if (board.Cycle() == p.Since + p.Period &&
+            EqualMoved(FPending.Cells, CellKeys(board), p.Dx, p.Dy))
+            FFound = p;
+        FPending = {};
+        if (FFound.Found()) return;
+    }
+    Search(board);
+}
+
+void TPeriodDetector::Push(const TBoard& board)
+{
+    FHead = (FHead + 1) % FRing.size();
+    TState& s = FRing[FHead];
+    if (FCount < FRing.size()) ++FCount;
+    FCellBytes -= s.Cells.size() * sizeof(uint64_t);
+    s.Cycle = board.Cycle();
+    s.Sums = FSums;
+    // While a period holds, only its hashes are compared.
+    s.HasCells = !FFound.Found() && FSums.Count <= kKeptCells;
+    if (s.HasCells) {
+        s.Cells = CellKeys(board);
+        FCellBytes += s.Cells.size() * sizeof(uint64_t);
+    } else {
+        s.Cells.clear();
+    }
+    // Over the budget the oldest states give up their cells.
+    for (int32_t p = Depth(); FCellBytes > kKeptBytes && p > 0; --p) {
+        TState& old = FRing[(FHead + FRing.size() - size_t(p)) % FRing.size()];
+        FCellBytes -= old.Cells.size() * sizeof(uint64_t);
+        old.Cells = {};
+        old.HasCells = false;
+    }
+}
+
+const TPeriodDetector::TState& TPeriodDetector::Ago(int32_t p) const
+{
+    return FRing[(FHead + FRing.size() - size_t(p)) % FRing.size()];
+}
+
+bool TPeriodDetector::SameMoved(const TSums& older, const TSums& now, bool wrap, int32_t& dx,
+                                int32_t& dy) const
+{
+    dx = dy = 0;
+    if (older.Count != now.Count) return false;
+    if (wrap || now.Count == 0) return older == now;
+    // Moving every cell by (dx, dy) moves the sums of their positions by count times as much.
+    const int64_t mx = now.SumX - older.SumX, my = now.SumY - older.SumY;
+    if (mx % now.Count != 0 || my % now.Count != 0) return false;
+    dx = int32_t(mx / now.Count);
+    dy = int32_t(my / now.Count);
+    if (dx == 0 && dy == 0) return older.Hash == now.Hash;
+    return now.Hash == MulMod(MulMod(older.Hash, PowA(dx)), PowB(dy));
+}
+
+void TPeriodDetector::Search(const TBoard& board)
+{
+    const TState& now = Ago(0);
+    const bool wrap = board.Wrap();
+    for (int32_t p = 1; p <= Depth(); ++p) {
+        const TState& older = Ago(p);
+        int32_t dx, dy;
+        if (!SameMoved(older.Sums, now.Sums, wrap, dx, dy)) continue;
+        if (older.HasCells && now.HasCells) {
+            if (EqualMoved(older.Cells, now.Cells, dx, dy)) {
+                FFound = {p, older.Cycle, dx, dy};
+                return;
+            }
+            continue; // a hash collision
+        }
+        if (!FPending.Active && now.Sums.Count <= kPendingCells)
+            FPending = {{p, now.Cycle, dx, dy}, CellKeys(board), true};
+        return;
+    }
+}
+
+std::vector<uint64_t> TPeriodDetector::CellKeys(const TBoard& board) const
+{
+    // Sorted by column, then row: the order survives a move.
+    std::vector<uint64_t> keys;
+    keys.reserve(size_t(std::max<int64_t>(FSums.Count, 0)));
+    const TLiveBox& box = board.LiveBox();
+    std::vector<int32_t> rows;
+    for (int32_t bx = std::max(box.MinBX, 0); bx <= box.MaxBX; ++bx) {
+        rows.clear();
+        for (int32_t by = std::max(box.MinBY, 0); by <= box.MaxBY; ++by)
+            if (board.BlobAt(bx, by).LiveCount != 0) rows.push_back(by);
+        if (rows.empty()) continue;
+        for (int i = 0; i < TBlob::kSize; ++i)
+            for (const int32_t by : rows) {
+                const TBlob& blob = board.BlobAt(bx, by);
+                for (int j = 0; j < TBlob::kSize; ++j)
+                    if (const uint8_t s = blob.Cells[i][j])
+                        keys.push_back((uint64_t(bx * TBlob::kSize + i) << 32) |
+                                       (uint64_t(by * TBlob::kSize + j) << 8) | s);
+            }
+    }
+    return keys;
+}
+
+bool TPeriodDetector::EqualMoved(const std::vector<uint64_t>& older,
+                                 const std::vector<uint64_t>& now, int32_t dx, int32_t dy)
+{
+    if (older.size() != now.size()) return false;
+    const uint64_t move = uint64_t((int64_t(dx) << 32) + (int64_t(dy) << 8));
+    for (size_t k = 0; k < now.size(); ++k)
+        if (older[k] + move != now[k]) return false;
+    return true;
+}
