@@ -176,6 +176,7 @@ void TBoard::WriteCells(const TRect& area, TRowAt rowAt)
             }
             written |= kept < unsigned((i1 - i0 + 1) * (j1 - j0 + 1));
             if (std::memcmp(before.Cells, blob->Cells, sizeof before.Cells) == 0) continue;
+            ++FEditCount;
             FSlotStamps[slot] = FStepStamp;
             FSlotEdges[slot] = beAll;
             FStateCountsStale = true;

@@ -2,7 +2,9 @@
 
 #include "BoardFixture.h"
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -73,18 +75,33 @@ TEST_F(TBoardTest, PeriodNeedsTheSameCellsAndIsLostByAnEdit)
     for (int i = 0; i < 20; ++i) Board.Step(false);
     EXPECT_FALSE(G.Period.Current().Found());
 
+    // Cells drawn by hand, or written in bulk as a fill or a paste does, start a new run from
+    // the cycle they were written in.
+    const uint8_t block[] = {1, 1, 1, 1};
+    const std::vector<std::pair<const char*, std::function<void()>>> edits = {
+        {"drawn",
+         [&] {
+             Draw(Board, 20, 20, {"OO", "OO"});
+         }},
+        {"written",
+         [&] {
+             Board.WriteArea({20, 20, 21, 21}, block, 2);
+         }},
+    };
     Board.SetWrap(false);
-    Board.Clear(false);
-    Draw(Board, 0, 0, {"OOO"});
-    for (int i = 0; i < 4; ++i) Board.Step(false);
-    ASSERT_EQ(G.Period.Current().Period, 2);
-    // Cells drawn by hand start a new run, from the cycle they were drawn in.
-    Draw(Board, 20, 20, {"OO", "OO"});
-    Board.Step(false);
-    EXPECT_FALSE(G.Period.Current().Found());
-    Board.Step(false);
-    Board.Step(false);
-    EXPECT_EQ(G.Period.Current(), (TPeriod{2, 4, 0, 0}));
+    for (const auto& [name, edit] : edits) {
+        SCOPED_TRACE(name);
+        Board.Clear(false);
+        Draw(Board, 0, 0, {"OOO"});
+        for (int i = 0; i < 4; ++i) Board.Step(false);
+        ASSERT_EQ(G.Period.Current().Period, 2);
+        edit();
+        Board.Step(false);
+        EXPECT_FALSE(G.Period.Current().Found());
+        Board.Step(false);
+        Board.Step(false);
+        EXPECT_EQ(G.Period.Current(), (TPeriod{2, 4, 0, 0}));
+    }
 }
 
 TEST_F(TBoardTest, RunNStopsWhenPeriodicOnlyWhenAsked)
