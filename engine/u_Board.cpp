@@ -146,6 +146,8 @@ void TBoard::WriteCells(const TRect& area, TRowAt rowAt)
 {
     const TRect r = OnBoard(area);
     if (r.IsEmpty()) return;
+    // The blocks take the bits' latest cells first; the bits are rebuilt at the next bit step.
+    LeaveBits();
     const TPoint first = CellToBlock(r.Left, r.Top), last = CellToBlock(r.Right, r.Bottom);
     bool written = false;
     for (int32_t bx = first.X; bx <= last.X; ++bx) {

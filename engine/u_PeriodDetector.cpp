@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -188,20 +189,19 @@ void TPeriodDetector::BeforeStep(const TBoard& board, const TLife& life)
     FWritten = 0;
 }
 
-void TPeriodDetector::BlockWritten(int32_t bx, int32_t by, const TBlob& old,
-                                   const TBlockResult& written)
+template <class TStates>
+void TPeriodDetector::CellsChanged(int32_t bx, int32_t by, const uint16_t* changed, TStates states)
 {
     if (++FWritten > kMaxWatchedBlocks) {
         StopWatching(true);
         return;
     }
-    // Only the cells that changed: the step marks them by column as bits of rows.
     unsigned __int128 added = 0, removed = 0;
     int64_t count = 0, sumI = 0, sumJ = 0;
     for (int i = 0; i < TBlob::kSize; ++i)
-        for (unsigned rows = written.Changed[i]; rows != 0; rows &= rows - 1) {
+        for (unsigned rows = changed[i]; rows != 0; rows &= rows - 1) {
             const int j = __builtin_ctz(rows);
-            const uint8_t before = old.Cells[i][j], after = written.Cells[i][j];
+            const auto [before, after] = states(i, j);
             added += (unsigned __int128)FWeights[i][j] * after;
             removed += (unsigned __int128)FWeights[i][j] * before;
             const int life = (after != 0) - (before != 0);
@@ -214,6 +214,25 @@ void TPeriodDetector::BlockWritten(int32_t bx, int32_t by, const TBlob& old,
     FSums.Count += count;
     FSums.SumX += count * bx * TBlob::kSize + sumI;
     FSums.SumY += count * by * TBlob::kSize + sumJ;
+}
+
+void TPeriodDetector::BlockWritten(int32_t bx, int32_t by, const TBlob& old,
+                                   const TBlockResult& written)
+{
+    // Only the cells that changed: the step marks them by column as bits of rows.
+    CellsChanged(bx, by, written.Changed, [&](int i, int j) {
+        return std::pair{old.Cells[i][j], written.Cells[i][j]};
+    });
+}
+
+void TPeriodDetector::BitsWritten(int32_t bx, int32_t by, const uint16_t (&changed)[TBlob::kSize],
+                                  const uint16_t (&now)[TBlob::kSize])
+{
+    // Two states: a changed cell was what it is not now.
+    CellsChanged(bx, by, changed, [&](int i, int j) {
+        const uint8_t after = uint8_t((now[i] >> j) & 1);
+        return std::pair{uint8_t(after ^ 1), after};
+    });
 }
 
 void TPeriodDetector::AfterStep(const TBoard& board)

@@ -7,6 +7,7 @@
 // watch is off and costs nothing but a count; it comes back, by one full pass over the board,
 // once the generations have been calm for a while.
 
+#include "engine/u_Blob.h"
 #include "engine/u_StepParams.h"
 
 #include <cstddef>
@@ -14,7 +15,6 @@
 #include <vector>
 
 class TBoard;
-struct TBlob;
 struct TBlockResult;
 class TLife;
 
@@ -46,11 +46,20 @@ public:
     // The step is about to replace block (bx, by) with `written`.
     bool Watching() const { return FWatching; }
     void BlockWritten(int32_t bx, int32_t by, const TBlob& old, const TBlockResult& written);
+    // The two-state step changed the cells of block (bx, by) marked in `changed`, by column as
+    // bits of rows; `now` holds the block's new cells in the same form.
+    void BitsWritten(int32_t bx, int32_t by, const uint16_t (&changed)[TBlob::kSize],
+                     const uint16_t (&now)[TBlob::kSize]);
 
     // The period holding now, if any; found in the generation where it has held one period.
     const TPeriod& Current() const { return FFound; }
 
 private:
+    // Updates the sums by the cells marked in `changed` (by column, bits of rows) of block
+    // (bx, by); states(i, j) gives a cell's state before and after.
+    template <class TStates>
+    void CellsChanged(int32_t bx, int32_t by, const uint16_t* changed, TStates states);
+
     struct TSums {
         uint64_t Hash = 0; // of the live cells' states, by position, mod 2^61 - 1
         int64_t Count = 0; // live cells

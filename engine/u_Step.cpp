@@ -88,7 +88,9 @@ void TBoard::SetStepIsa(TStepIsa isa)
         break;
     case TStepIsa::Avx512:
         FStepBlockColumn = simd_avx512::StepBlockColumn;
-        FStepBitStripe = simd_avx512::StepBitStripe;
+        // The bit step keeps to 256-bit vectors: four columns divide every tile and every
+        // board width evenly, so no vector runs past the board.
+        FStepBitStripe = simd_avx2::StepBitStripe;
         break;
     }
 }

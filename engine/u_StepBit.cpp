@@ -203,6 +203,7 @@ unsigned TBoard::SummariseTile(int w, int t, const uint64_t* old, const uint64_t
             ExtendLiveBox(FMinX + last, FMinY + y1, last / TBlob::kSize, y1 / TBlob::kSize);
         }
     }
+    ReportBitBlocks(w, t, old, next);
     // Every block of the tile is written when read: writing one that did not change costs
     // less than finding out here.
     const int columns = (x1 - x0) / TBlob::kSize, rowsOfBlocks = FBits.Rows(w) / TBlob::kSize;
@@ -225,6 +226,30 @@ unsigned TBoard::SummariseTile(int w, int t, const uint64_t* old, const uint64_t
            ((rows >> bottom) & 1 ? teBottom : 0) | (first & top ? teTopLeft : 0) |
            (last & top ? teTopRight : 0) | ((first >> bottom) & 1 ? teBottomLeft : 0) |
            ((last >> bottom) & 1 ? teBottomRight : 0);
+}
+
+void TBoard::ReportBitBlocks(int w, int t, const uint64_t* old, const uint64_t* next)
+{
+    TPeriodDetector& period = FGlobals.Period;
+    const int32_t x0 = t * TBitMirror::kTileColumns;
+    const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, FWidth);
+    const int rowsOfBlocks = FBits.Rows(w) / TBlob::kSize;
+    for (int32_t xb = x0; xb < x1; xb += TBlob::kSize) {
+        uint64_t any = 0;
+        for (int i = 0; i < TBlob::kSize; ++i) any |= old[xb + i] ^ next[xb + i];
+        for (int k = 0; k < rowsOfBlocks; ++k) {
+            const int shift = TBlob::kSize * k;
+            if (((any >> shift) & 0x3FF) == 0) continue;
+            ++FWrittenBlockCount;
+            if (!period.Watching()) continue;
+            uint16_t changed[TBlob::kSize], now[TBlob::kSize];
+            for (int i = 0; i < TBlob::kSize; ++i) {
+                changed[i] = uint16_t(((old[xb + i] ^ next[xb + i]) >> shift) & 0x3FF);
+                now[i] = uint16_t((next[xb + i] >> shift) & 0x3FF);
+            }
+            period.BitsWritten(xb / TBlob::kSize, w * TBitMirror::kBlockRows + k, changed, now);
+        }
+    }
 }
 
 bool TBoard::ListBitChanges(int32_t bx, int32_t by, const uint64_t* old, const uint64_t* next)

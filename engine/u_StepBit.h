@@ -54,6 +54,3 @@ void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job);
 namespace simd_avx2 {
 void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job);
 }
-namespace simd_avx512 {
-void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job);
-}

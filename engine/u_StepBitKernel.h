@@ -13,6 +13,8 @@ namespace PLEXA_SIMD_NS {
 namespace {
 
 constexpr int kWords = kLanes / 8; // columns per vector
+// Tiles are 40 columns and boards a multiple of 20 wide: the vectors split every tile evenly.
+static_assert(TBitMirror::kTileColumns % kWords == 0 && 20 % kWords == 0);
 typedef uint64_t TWords __attribute__((vector_size(kLanes)));
 
 PLEXA_INLINE TWords LoadWords(const uint64_t* p)
@@ -135,17 +137,7 @@ void StepTiles(const TBitRule& rule, const TBitStripeJob& job)
         const int32_t x0 = job.Tiles[k] * TBitMirror::kTileColumns;
         const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, job.Width);
         TTileSums sums;
-        int32_t x = x0;
-        for (; x + kWords <= x1; x += kWords) StepWords<Form>(rule, job, x, sums);
-        if (x < x1) {
-            // The last tile's last vector runs past the board; what it finds there is not
-            // counted.
-            TTileSums tail;
-            StepWords<Form>(rule, job, x, tail);
-            TWords old = LoadWords(job.Mid + x), next = LoadWords(job.Out + x);
-            for (int lane = x1 - x; lane < kWords; ++lane) old[lane] = next[lane] = 0;
-            sums.Add(old, next);
-        }
+        for (int32_t x = x0; x < x1; x += kWords) StepWords<Form>(rule, job, x, sums);
         job.Changes[k] = sums.Total();
     }
 }

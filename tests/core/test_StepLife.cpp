@@ -356,12 +356,15 @@ TEST_P(TBitSoupTest, MatchesTheReferenceGenerationOnEveryEdge)
             Board.SetStatesCount(2);
             TReferenceGrid grid{w, h, std::vector<uint8_t>(size_t(w) * h)};
             TRect box{w, h, -1, -1};
-            auto put = [&](int x, int y, uint8_t s) {
+            auto mark = [&](int x, int y, uint8_t s) {
                 grid.Cells[size_t(y) * w + x] = s;
-                Board.SetCell(Board.MinX() + x, Board.MinY() + y, s);
                 if (s != 0)
                     box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x),
                            std::max(box.Bottom, y)};
+            };
+            auto put = [&](int x, int y, uint8_t s) {
+                mark(x, y, s);
+                Board.SetCell(Board.MinX() + x, Board.MinY() + y, s);
             };
             // Dense in the corners and along the edges, sparse inside, so that some tiles
             // go quiet.
@@ -376,6 +379,12 @@ TEST_P(TBitSoupTest, MatchesTheReferenceGenerationOnEveryEdge)
             for (int gen = 0; gen < gens; ++gen) {
                 if (gen == gens / 3) put(w / 2, h / 2, 2);
                 if (gen == 2 * gens / 3) put(int(rng() % w), int(rng() % h), 1);
+                if (gen == gens / 2) {
+                    // Written in bulk, as a fill or a file writes cells.
+                    const int x = int(rng() % (w - 3)), y = int(rng() % h);
+                    Board.WriteRun(Board.MinX() + x, Board.MinY() + y, 3, 1);
+                    for (int k = 0; k < 3; ++k) mark(x + k, y, 1);
+                }
                 const TReferenceGrid next = ReferenceStep(grid, wrap, rule);
                 int changed = 0, live = 0;
                 for (int y = 0; y < h; ++y)
