@@ -104,7 +104,7 @@ endfunction()
 file(REMOVE ${OUT}/blinker.png ${OUT}/blinker.gif ${OUT}/big.png ${OUT}/three.gif)
 run_cli(0 out ${DATA}/cli/blinker.rle --generations 10 --png ${OUT}/blinker.png --cell-size 3
         --gif ${OUT}/blinker.gif --every 2)
-expect_match("${out}" "^cycle=10 population=3 box=-1,0,1,0 seconds=[0-9.]+ gens_per_second=[0-9.]+\n$"
+expect_match("${out}" "^cycle=10 population=3 box=-1,0,1,0 seconds=[0-9.]+ gens_per_second=[0-9.]+ period=2 since=0\n$"
              "blinker pictured")
 expect_hex(${OUT}/blinker.png 0 4 "89504e47" "PNG signature")
 expect_hex(${OUT}/blinker.png 16 8 "0000000f00000009" "PNG of 5 x 3 cells at 3 pixels")

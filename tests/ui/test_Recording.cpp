@@ -67,7 +67,9 @@ private slots:
         t.w.Command("cmdRunOnce")->trigger();
         t.w.Command("cmdRunOnce")->trigger();
         QCOMPARE(t.Rec()->text(), QString("REC 3"));
-        // A continuous run stopped after a while ends the recording with it.
+        // A continuous run stopped after a while ends the recording with it; slowed down, so
+        // that it stays short of the frame limit.
+        t.w.Globals().Run.SetInterval(10);
         QTimer::singleShot(200, &t.w, [&t] { t.w.Command("cmdRun")->trigger(); });
         t.w.Command("cmdRun")->trigger();
         QVERIFY(!t.Record()->isChecked());
