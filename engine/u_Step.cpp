@@ -63,6 +63,17 @@ bool CountsOnly(const std::array<uint8_t, 512>& outcome, uint16_t& birth, uint16
     return true;
 }
 
+// Weighted Life whose outcomes depend on the count alone steps a bit per cell as the Life rule
+// of those counts; every other rule stays as it is.
+TStepParams AsBitRule(const TStepParams& params)
+{
+    TStepParams bits = params;
+    if (params.Game == gmWeightedLife && !params.WeightedHistory &&
+        CountsOnly(params.WeightedOutcome, bits.Birth, bits.Survival))
+        bits.Game = gmLife;
+    return bits;
+}
+
 } // namespace
 
 TBoard::TStepIsa TBoard::BestStepIsa()
@@ -139,7 +150,12 @@ bool TBoard::ComputeChanges(bool collect)
     const uint8_t game = life.Game();
     if (game >= gmLife && game <= gmVoteForLife) {
         const TStepParams params = TStepParams::Of(*this, life);
-        if (BitStepFits(params)) return StepBits(params, collect);
+        const TStepParams bits = AsBitRule(params);
+        if (BitStepFits(bits)) {
+            // What the period watch compares from one generation to the next.
+            FLastParams = params;
+            return StepBits(bits, collect);
+        }
     }
     // The steps below work on the blocks: those the bits changed are written first, and the
     // bits are rebuilt when next wanted.

@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -76,31 +75,40 @@ TEST_F(TBoardTest, PeriodNeedsTheSameCellsAndIsLostByAnEdit)
     EXPECT_FALSE(G.Period.Current().Found());
 
     // Cells drawn by hand, or written in bulk as a fill or a paste does, start a new run from
-    // the cycle they were written in.
+    // the cycle they were written in; a new rule from the first generation it ran.
     const uint8_t block[] = {1, 1, 1, 1};
-    const std::vector<std::pair<const char*, std::function<void()>>> edits = {
+    struct TEdit {
+        const char* Name;
+        std::function<void()> Edit;
+        int Since;
+    };
+    const std::vector<TEdit> edits = {
         {"drawn",
          [&] {
              Draw(Board, 20, 20, {"OO", "OO"});
-         }},
+         },
+         4},
         {"written",
          [&] {
              Board.WriteArea({20, 20, 21, 21}, block, 2);
-         }},
+         },
+         4},
+        {"rule", [&] { Board.SetRules("23/36"); }, 5},
     };
     Board.SetWrap(false);
-    for (const auto& [name, edit] : edits) {
-        SCOPED_TRACE(name);
+    for (const TEdit& e : edits) {
+        SCOPED_TRACE(e.Name);
+        Board.SetRules("23/3");
         Board.Clear(false);
         Draw(Board, 0, 0, {"OOO"});
         for (int i = 0; i < 4; ++i) Board.Step(false);
         ASSERT_EQ(G.Period.Current().Period, 2);
-        edit();
+        e.Edit();
         Board.Step(false);
         EXPECT_FALSE(G.Period.Current().Found());
         Board.Step(false);
         Board.Step(false);
-        EXPECT_EQ(G.Period.Current(), (TPeriod{2, 4, 0, 0}));
+        EXPECT_EQ(G.Period.Current(), (TPeriod{2, e.Since, 0, 0}));
     }
 }
 
