@@ -70,21 +70,13 @@ int64_t HalfRoundedToEven(int64_t twice)
 template <class F>
 void ForEachLiveCell(const TBoard& board, const TRect& area, F&& f)
 {
-    const TRect a = CutToBoard(area, board.Extents());
-    if (a.IsEmpty()) return;
-    const TPoint first = board.CellToBlock(a.Left, a.Top);
-    const TPoint last = board.CellToBlock(a.Right, a.Bottom);
-    for (int32_t bx = first.X; bx <= last.X; ++bx)
-        for (int32_t by = first.Y; by <= last.Y; ++by) {
-            const TBlob& blob = board.BlobAt(bx, by);
-            if (blob.LiveCount == 0) continue;
-            const int32_t x0 = board.MinX() + bx * TBlob::kSize;
-            const int32_t y0 = board.MinY() + by * TBlob::kSize;
-            for (int i = 0; i < TBlob::kSize; ++i)
-                for (int j = 0; j < TBlob::kSize; ++j)
-                    if (blob.Cells[i][j] != 0 && a.Contains(x0 + i, y0 + j))
-                        f(x0 + i, y0 + j, blob.Cells[i][j]);
-        }
+    board.ForEachLiveBlock(area, [&](const TBlob& blob, int32_t x0, int32_t y0) {
+        for (int i = 0; i < TBlob::kSize; ++i)
+            for (int j = 0; j < TBlob::kSize; ++j)
+                if (blob.Cells[i][j] != 0 && area.Contains(x0 + i, y0 + j))
+                    f(x0 + i, y0 + j, blob.Cells[i][j]);
+        return true;
+    });
 }
 
 } // namespace

@@ -221,24 +221,18 @@ void TBoard::ReadArea(const TRect& area, uint8_t* cells, size_t stride) const
 {
     for (int64_t y = area.Top; y <= area.Bottom; ++y)
         std::memset(cells + size_t(y - area.Top) * stride, 0, size_t(area.Width()));
-    const TRect r = OnBoard(area);
-    if (r.IsEmpty()) return;
-    const TPoint first = CellToBlock(r.Left, r.Top), last = CellToBlock(r.Right, r.Bottom);
-    for (int32_t bx = first.X; bx <= last.X; ++bx) {
-        const int32_t x0 = FMinX + bx * TBlob::kSize;
-        const int i0 = std::max(r.Left - x0, 0), i1 = std::min(r.Right - x0, TBlob::kSize - 1);
-        for (int32_t by = first.Y; by <= last.Y; ++by) {
-            const TBlob& blob = BlobAt(bx, by);
-            if (blob.LiveCount == 0) continue;
-            const int32_t y0 = FMinY + by * TBlob::kSize;
-            const int j0 = std::max(r.Top - y0, 0), j1 = std::min(r.Bottom - y0, TBlob::kSize - 1);
-            for (int j = j0; j <= j1; ++j) {
-                uint8_t* row = cells + size_t(int64_t(y0) + j - area.Top) * stride +
-                               size_t(int64_t(x0) - area.Left);
-                for (int i = i0; i <= i1; ++i) row[i] = blob.Cells[i][j];
-            }
+    ForEachLiveBlock(area, [&](const TBlob& blob, int32_t x0, int32_t y0) {
+        const int i0 = std::max(area.Left - x0, 0),
+                  i1 = std::min(area.Right - x0, TBlob::kSize - 1);
+        const int j0 = std::max(area.Top - y0, 0),
+                  j1 = std::min(area.Bottom - y0, TBlob::kSize - 1);
+        for (int j = j0; j <= j1; ++j) {
+            uint8_t* row = cells + size_t(int64_t(y0) + j - area.Top) * stride +
+                           size_t(int64_t(x0) - area.Left);
+            for (int i = i0; i <= i1; ++i) row[i] = blob.Cells[i][j];
         }
-    }
+        return true;
+    });
 }
 
 uint8_t TBoard::GetCell(int32_t x, int32_t y) const

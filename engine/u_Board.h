@@ -72,6 +72,8 @@ public:
     // The live cells' bounding rectangle; (MaxX, MaxY, MinX, MinY) when there are none.
     TRect MinRectangle() const;
     TPoint CellToBlock(int32_t x, int32_t y) const;
+    // `area` cut to the board.
+    TRect OnBoard(const TRect& area) const;
     const TLiveBox& LiveBox() const { return FBox; }
     // Whole areas at a time, for fills and pattern files: `cells` holds `area` row by row,
     // `stride` bytes from one row to the next. Reading gives 0 off the board; writing skips
@@ -87,6 +89,22 @@ public:
     {
         if (FStaleCount != 0) MaterializeIfStale(bx, by);
         return *FSlots[SlotIndex(bx, by)];
+    }
+    // Calls f(blob, x0, y0) for every block with live cells that meets `area` on the board,
+    // (x0, y0) being the block's first cell; a false from f stops the walk.
+    template <class F>
+    void ForEachLiveBlock(const TRect& area, F&& f) const
+    {
+        const TRect a = OnBoard(area);
+        if (a.IsEmpty()) return;
+        const TPoint first = CellToBlock(a.Left, a.Top), last = CellToBlock(a.Right, a.Bottom);
+        for (int32_t bx = first.X; bx <= last.X; ++bx)
+            for (int32_t by = first.Y; by <= last.Y; ++by) {
+                const TBlob& blob = BlobAt(bx, by);
+                if (blob.LiveCount != 0 &&
+                    !f(blob, FMinX + bx * TBlob::kSize, FMinY + by * TBlob::kSize))
+                    return;
+            }
     }
 
     // Counts and bookkeeping.
@@ -148,7 +166,6 @@ private:
     // (x, y) and the cells to its right in the same block.
     template <class TRowAt>
     void WriteCells(const TRect& area, TRowAt rowAt);
-    TRect OnBoard(const TRect& area) const;
     // The columns and rows of a block that hold live cells, as bits; none for an empty block.
     struct TBlockSpan {
         unsigned Columns, Rows;

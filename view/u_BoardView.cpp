@@ -645,23 +645,15 @@ uint8_t TBoardView::PixelState(int32_t px, int32_t py) const
 
 uint8_t TBoardView::TopStateIn(const TRect& cells, uint8_t top) const
 {
-    const TBoard& board = FGlobals.Board;
-    const TPoint first = board.CellToBlock(cells.Left, cells.Top);
-    const TPoint last = board.CellToBlock(cells.Right, cells.Bottom);
     uint8_t best = 0;
-    for (int32_t bx = first.X; bx <= last.X; ++bx)
-        for (int32_t by = first.Y; by <= last.Y; ++by) {
-            const TBlob& blob = board.BlobAt(bx, by);
-            if (blob.LiveCount == 0) continue;
-            const int32_t x0 = board.MinX() + bx * TBlob::kSize;
-            const int32_t y0 = board.MinY() + by * TBlob::kSize;
-            const int i1 = std::min(cells.Right - x0, TBlob::kSize - 1);
-            const int j0 = std::max(cells.Top - y0, 0);
-            const int j1 = std::min(cells.Bottom - y0, TBlob::kSize - 1);
-            for (int i = std::max(cells.Left - x0, 0); i <= i1; ++i)
-                for (int j = j0; j <= j1; ++j) best = std::max(best, blob.Cells[i][j]);
-            if (best >= top) return best;
-        }
+    FGlobals.Board.ForEachLiveBlock(cells, [&](const TBlob& blob, int32_t x0, int32_t y0) {
+        const int i1 = std::min(cells.Right - x0, TBlob::kSize - 1);
+        const int j0 = std::max(cells.Top - y0, 0);
+        const int j1 = std::min(cells.Bottom - y0, TBlob::kSize - 1);
+        for (int i = std::max(cells.Left - x0, 0); i <= i1; ++i)
+            for (int j = j0; j <= j1; ++j) best = std::max(best, blob.Cells[i][j]);
+        return best < top;
+    });
     return best;
 }
 
