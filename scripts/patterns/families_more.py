@@ -187,7 +187,7 @@ def _traffic():
     each = ("Each row of the board is the road one generation later, so cars drive to the "
             "right and time runs downwards.")
     return [
-        Pattern(g, "Free flow", g, standard,
+        Pattern(g, "Light traffic", g, standard,
                 "Cars on a ring road at a low density under the standard traffic rule. "
                 + each + " Almost every car drives freely; the few short jams that form "
                 "dissolve quickly.",
@@ -208,12 +208,12 @@ def _traffic():
                 "traffic. " + each,
                 cells=soup(320, 1, 35, 8), board=(320, 200), wrap=True, states=8,
                 palette="Rainbow008"),
-        Pattern(g, "Always driving", g, "TRCA,0,0,1,1",
+        Pattern(g, "Eager drivers", g, "TRCA,0,0,1,1",
                 "Every car moves whenever the cell ahead is free, the deterministic traffic "
                 "rule. " + each + " Below half density every jam dissolves and the traffic "
                 "flows freely for ever; this road is at 40 percent.",
                 cells=soup(320, 1, 40, 40), board=(320, 200), wrap=True),
-        Pattern(g, "Always driving, crowded", g, "TRCA,0,0,1,1",
+        Pattern(g, "Eager drivers in heavy traffic", g, "TRCA,0,0,1,1",
                 "The deterministic traffic rule above half density: " + each + " The jams "
                 "can never dissolve; they settle into waves that run backwards at the "
                 "speed of the cars.",
