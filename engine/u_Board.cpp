@@ -189,13 +189,7 @@ void TBoard::WriteCells(const TRect& area, TRowAt rowAt)
             blob->LiveCount = uint8_t(live);
             // Every live cell lies in the live box already, so taking in the block's live cells
             // extends it just as its births would.
-            if (live > 0) {
-                const TBlockSpan span = LiveSpan(*blob);
-                ExtendLiveBox(x0 + __builtin_ctz(span.Columns), y0 + __builtin_ctz(span.Rows), bx,
-                              by);
-                ExtendLiveBox(x0 + 31 - __builtin_clz(span.Columns),
-                              y0 + 31 - __builtin_clz(span.Rows), bx, by);
-            }
+            if (live > 0) ExtendLiveBox(*blob, x0, y0, bx, by);
         }
     }
     if (written) FModified = true;
@@ -313,31 +307,26 @@ void TBoard::ResetLiveBox()
     FBox = {FMaxX, FMaxY, FMinX, FMinY, FBXMax, FBYMax, 0, 0};
 }
 
+void TBoard::ExtendLiveBox(const TBlob& blob, int32_t x0, int32_t y0, int32_t bx, int32_t by)
+{
+    const TBlockSpan span = LiveSpan(blob);
+    ExtendLiveBox(x0 + __builtin_ctz(span.Columns), y0 + __builtin_ctz(span.Rows), bx, by);
+    ExtendLiveBox(x0 + 31 - __builtin_clz(span.Columns), y0 + 31 - __builtin_clz(span.Rows), bx,
+                  by);
+}
+
 void TBoard::RecomputeLiveBox(bool currentBoxOnly)
 {
-    TRect area = currentBoxOnly ? TRect{FBox.MinX, FBox.MinY, FBox.MaxX, FBox.MaxY} : Extents();
-    area.Left = std::max(area.Left, FMinX);
-    area.Top = std::max(area.Top, FMinY);
-    area.Right = std::min(area.Right, FMaxX);
-    area.Bottom = std::min(area.Bottom, FMaxY);
+    // Every live cell lies in the box, so the box's blocks hold all of them, and a block's live
+    // cells count whole.
+    const TRect area =
+        currentBoxOnly ? TRect{FBox.MinX, FBox.MinY, FBox.MaxX, FBox.MaxY} : Extents();
     ResetLiveBox();
-    if (area.Left > area.Right || area.Top > area.Bottom) return;
-    // Only blocks with live cells are looked into.
-    const TPoint first = CellToBlock(area.Left, area.Top),
-                 last = CellToBlock(area.Right, area.Bottom);
-    for (int32_t bx = first.X; bx <= last.X; ++bx)
-        for (int32_t by = first.Y; by <= last.Y; ++by) {
-            const TBlob& blob = BlobAt(bx, by);
-            if (blob.LiveCount == 0) continue;
-            for (int i = 0; i < TBlob::kSize; ++i)
-                for (int j = 0; j < TBlob::kSize; ++j) {
-                    const int32_t x = FMinX + bx * TBlob::kSize + i;
-                    const int32_t y = FMinY + by * TBlob::kSize + j;
-                    if (blob.Cells[i][j] != 0 && x >= area.Left && x <= area.Right &&
-                        y >= area.Top && y <= area.Bottom)
-                        ExtendLiveBox(x, y, bx, by);
-                }
-        }
+    ForEachLiveBlock(area, [this](const TBlob& blob, int32_t x0, int32_t y0) {
+        const TPoint b = CellToBlock(x0, y0);
+        ExtendLiveBox(blob, x0, y0, b.X, b.Y);
+        return true;
+    });
 }
 
 TBoard::TBlockSpan TBoard::LiveSpan(const TBlob& blob)

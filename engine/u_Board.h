@@ -158,6 +158,8 @@ private:
     TBlob* AllocateBlob();
     void ResetLiveBox();
     void ExtendLiveBox(int32_t x, int32_t y, int32_t bx, int32_t by);
+    // By the live cells of `blob`, block (bx, by) at cell (x0, y0).
+    void ExtendLiveBox(const TBlob& blob, int32_t x0, int32_t y0, int32_t bx, int32_t by);
     // By the births of block (bx, by) at cell (x0, y0), as bits of rows by column.
     void ExtendLiveBox(int32_t x0, int32_t y0, int32_t bx, int32_t by,
                        const uint16_t (&born)[TBlockResult::kColumns]);
