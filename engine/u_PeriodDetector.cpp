@@ -78,8 +78,11 @@ TPeriodDetector::TPeriodDetector()
     for (int i = 0; i < TBlob::kSize; ++i)
         for (int j = 0; j < TBlob::kSize; ++j)
             FWeights[i][j] = MulMod(Power(kBaseA, i), Power(kBaseB, j));
-    for (size_t bx = 0; bx < FBlockA.size(); ++bx) FBlockA[bx] = PowA(int64_t(bx) * TBlob::kSize);
-    for (size_t by = 0; by < FBlockB.size(); ++by) FBlockB[by] = PowB(int64_t(by) * TBlob::kSize);
+    // Each block's weight is its left neighbour's times a^10 (above: b^10).
+    const uint64_t stepA = PowA(TBlob::kSize), stepB = PowB(TBlob::kSize);
+    FBlockA[0] = FBlockB[0] = 1;
+    for (size_t bx = 1; bx < FBlockA.size(); ++bx) FBlockA[bx] = MulMod(FBlockA[bx - 1], stepA);
+    for (size_t by = 1; by < FBlockB.size(); ++by) FBlockB[by] = MulMod(FBlockB[by - 1], stepB);
     Reset();
 }
 
