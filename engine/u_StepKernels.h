@@ -1,111 +1,14 @@
 #pragma once
 // The two-dimensional games on a column of blocks: the outer-totalistic ones (Life,
-// Generations, Weighted Life, Vote for Life) on byte vectors, the rules table, Cyclic CA and
-// user rules cell by cell. Included only by the units that build it for one instruction set
-// each; see u_Simd.h for why everything here sits in that set's namespace.
+// Generations, Weighted Life, Vote for Life) and Cyclic CA on byte vectors, user rules cell by
+// cell; the rules table is in u_StepTableKernel.h. Included only by the units that build it for one
+// instruction set each; see u_Simd.h for why everything here sits in that set's namespace.
 
-#include "engine/u_BlockStep.h"
-#include "engine/u_Simd.h"
+#include "engine/u_StepTableKernel.h"
+#include "engine/u_StepWindow.h"
 
 namespace PLEXA_SIMD_NS {
 namespace {
-
-constexpr int W = kColumnsPerVector;
-// The block's ten columns in vectors of W columns; with W = 4 the last vector holds two.
-constexpr int kBlockVectors = (TBlob::kSize + W - 1) / W;
-// The 12x12 neighbour window of a block: window column a = 0..11 holds rows 0..11 in lanes
-// 0..11, columns and rows 1..10 being the block itself and the others the facing cells of its
-// eight neighbours. Block vector v reads window vectors v..v+2 (one column each) or v..v+1.
-// Lanes 12..15 and columns beyond 11 hold whatever the loads bring; they reach only result
-// lanes 10..15 and result columns beyond 9, which nothing stores or counts.
-constexpr int kWindowVectors = W == 1 ? 12 : kBlockVectors + 1;
-
-// Constants are made where they are used: a namespace-scope vector would be initialised at
-// start-up, with this unit's instructions, on any processor.
-PLEXA_INLINE TV One()
-{
-    return Splat(1);
-}
-
-PLEXA_INLINE TV RowLanes()
-{
-    TV keep{};
-    for (int lane = 0; lane < kLanes; ++lane) keep[lane] = lane % 16 < TBlob::kSize ? 0xFF : 0;
-    return keep;
-}
-
-// How many block columns block vector v holds, and the lane bits of their rows.
-constexpr int Columns(int v)
-{
-    return TBlob::kSize - W * v < W ? TBlob::kSize - W * v : W;
-}
-constexpr TLaneBits RowLaneBits(int v)
-{
-    TLaneBits bits = 0;
-    for (int h = 0; h < Columns(v); ++h) bits |= TLaneBits(0x3FF) << (16 * h);
-    return bits;
-}
-
-// Window vector v of one block row of the neighbourhood (left, middle and right blocks): the
-// left block's last column, the middle block's columns, the right block's first column.
-PLEXA_INLINE TV WindowRowVector(const TBlob* const row[3], int v)
-{
-    const uint8_t* leftEdge = row[0]->Cells[TBlob::kSize - 1];
-    const uint8_t* rightEdge = row[2]->Cells[0];
-    const TBlob& mid = *row[1];
-#if defined(__AVX512BW__)
-    const auto pair = [](const uint8_t* low, const uint8_t* high) {
-        return _mm256_loadu2_m128i((const __m128i*)high, (const __m128i*)low);
-    };
-    const auto quad = [](__m256i low, __m256i high) {
-        typedef uint64_t TQuarter __attribute__((vector_size(32)));
-        return (TV)__builtin_shufflevector((TQuarter)low, (TQuarter)high, 0, 1, 2, 3, 4, 5, 6, 7);
-    };
-    const auto load = [](const uint8_t* p) { return _mm256_loadu_si256((const __m256i*)p); };
-    switch (v) {
-    case 0:
-        return quad(pair(leftEdge, mid.Cells[0]), load(mid.Cells[1]));
-    case 1:
-        return Load(mid.Cells[3]);
-    case 2:
-        return quad(load(mid.Cells[7]), pair(mid.Cells[TBlob::kSize - 1], rightEdge));
-    default:
-        return TV{};
-    }
-#elif defined(__AVX2__)
-    const auto pair = [](const uint8_t* low, const uint8_t* high) {
-        return (TV)_mm256_loadu2_m128i((const __m128i*)high, (const __m128i*)low);
-    };
-    return v == 0                    ? pair(leftEdge, mid.Cells[0])
-           : v == kWindowVectors - 1 ? pair(mid.Cells[TBlob::kSize - 1], rightEdge)
-                                     : Load(mid.Cells[2 * v - 1]);
-#else
-    return Load(v == 0 ? leftEdge : v == kWindowVectors - 1 ? rightEdge : mid.Cells[v - 1]);
-#endif
-}
-
-// nb[row][column] are the block and its neighbours; nb[1][1] is the block itself.
-PLEXA_INLINE void BuildWindow(const TBlob* const nb[3][3], TV window[kWindowVectors])
-{
-    PLEXA_UNROLL
-    for (int v = 0; v < kWindowVectors; ++v)
-        window[v] = LanesUp<1>(WindowRowVector(nb[1], v)) |
-                    LanesDown<TBlob::kSize - 1>(WindowRowVector(nb[0], v)) |
-                    LanesUp<11>(WindowRowVector(nb[2], v));
-}
-
-// For the block vector v, the window vectors whose first column lies one or two columns on.
-PLEXA_INLINE TV Next1(const TV* w, int v)
-{
-    return ColumnsOn<1>(w[v], w[v + 1]);
-}
-PLEXA_INLINE TV Next2(const TV* w, int v)
-{
-    if constexpr (W == 1)
-        return w[v + 2];
-    else
-        return ColumnsOn<2>(w[v], w[v + 1]);
-}
 
 // 1 in every lane whose cell counts as a neighbour: any live state, or state 1 only.
 PLEXA_INLINE TV Counted(TV cells, bool stateOneOnly)
@@ -252,113 +155,6 @@ private:
     TV FLast, FFirstDecay;
 };
 
-// The rules that look at cells one by one read the window as bytes, W(a, b) being window
-// column a, row b, and write the new state of block cell (i, j).
-class TWindowBytes {
-public:
-    PLEXA_INLINE explicit TWindowBytes(const TV* window)
-    {
-        PLEXA_UNROLL
-        for (int v = 0; v < kWindowVectors; ++v) Store(FBytes + v * kLanes, window[v]);
-    }
-    PLEXA_INLINE uint8_t operator()(int a, int b) const { return FBytes[16 * a + b]; }
-
-private:
-    alignas(64) uint8_t FBytes[kWindowVectors * kLanes];
-};
-
-class TBlockBytes {
-public:
-    PLEXA_INLINE uint8_t& operator()(int i, int j) { return FBytes[16 * i + j]; }
-    PLEXA_INLINE void LoadInto(TV* next) const
-    {
-        PLEXA_UNROLL
-        for (int v = 0; v < kBlockVectors; ++v) next[v] = Load(FBytes + v * kLanes);
-    }
-
-private:
-    alignas(64) uint8_t FBytes[kBlockVectors * kLanes] = {};
-};
-
-// States beyond the last one can only come from outside; tables are never indexed with them.
-PLEXA_INLINE int Bounded(uint8_t state)
-{
-    return state < kCellStates ? state : kCellStates - 1;
-}
-
-// Rules table: the next state by the cell's state and the number of firing cells around it.
-// The counts are summed on whole vectors; the table is read by byte shuffles, one per count,
-// where the instruction set has them, and cell by cell otherwise.
-class TTableKernel {
-public:
-    static constexpr bool kSkipsEmpty = true;
-    explicit TTableKernel(const TBlockRule& rule)
-        : FRule(rule), FFiringMask(Splat(rule.FiringMask)),
-          FMaxCount((rule.Moore ? 8 : 4) + (rule.Centre ? 1 : 0))
-    {
-#if defined(__AVX2__)
-        // States 16..24 get tables of their own only when one of their entries is not 0.
-        FHighStates = false;
-        for (int state = 16; state < kCellStates; ++state)
-            for (int k = 0; k <= FMaxCount; ++k) FHighStates |= rule.Table[state][k] != 0;
-        for (int k = 0; k <= FMaxCount; ++k)
-            for (int lane = 0; lane < kLanes; ++lane) {
-                const int state = lane % 16;
-                FLow[k][lane] = rule.Table[state][k];
-                FHigh[k][lane] = rule.Table[Bounded(uint8_t(16 + state))][k];
-            }
-#endif
-    }
-    PLEXA_INLINE void Compute(const TBlob* const[3][3], const TV* window, const TV* old,
-                              TV* next) const
-    {
-        TV fires[kWindowVectors];
-        PLEXA_UNROLL
-        for (int v = 0; v < kWindowVectors; ++v)
-            fires[v] = Mask((window[v] & FFiringMask) == One()) & One();
-        PLEXA_UNROLL
-        for (int v = 0; v < kBlockVectors; ++v) {
-            const TV left = fires[v], middle = Next1(fires, v), right = Next2(fires, v);
-            TV k = LanesDown<1>(left) + middle + LanesDown<2>(middle) + LanesDown<1>(right);
-            if (FRule.Moore) k += left + LanesDown<2>(left) + right + LanesDown<2>(right);
-            if (FRule.Centre) k += LanesDown<1>(middle);
-            next[v] = Lookup(MinU8(old[v], Splat(kCellStates - 1)), k, v);
-        }
-    }
-
-private:
-    // Table[state][count] in every lane; states are at most kCellStates - 1.
-    PLEXA_INLINE TV Lookup(TV states, TV counts, int v) const
-    {
-#if defined(__AVX2__)
-        (void)v;
-        const TV low = Mask(states < Splat(16));
-        TV r{};
-        for (int k = 0; k <= FMaxCount; ++k) {
-            TV value = Shuffle(FLow[k], states);
-            if (FHighStates) value = (low & value) | (~low & Shuffle(FHigh[k], states));
-            r |= Mask(counts == Splat(uint8_t(k))) & value;
-        }
-        return FHighStates ? r : r & low;
-#else
-        alignas(64) uint8_t s[kLanes], k[kLanes], out[kLanes] = {};
-        Store(s, states);
-        Store(k, counts);
-        for (int lane = 0; lane < 16 * Columns(v); ++lane)
-            if (lane % 16 < TBlob::kSize) out[lane] = FRule.Table[s[lane]][k[lane]];
-        return Load(out);
-#endif
-    }
-
-    const TBlockRule& FRule;
-    TV FFiringMask;
-    int FMaxCount;
-#if defined(__AVX2__)
-    TV FLow[10], FHigh[10]; // by count: the entries of states 0..15 and of 16..24
-    bool FHighStates;
-#endif
-};
-
 // User rules: the library's CARule for every cell, i and j being the cell's place in its block.
 class TUserKernel {
 public:
@@ -428,16 +224,16 @@ private:
         for (int v = 0; v < kBlockVectors; ++v) {
             const TV c = old[v];
             const TV successor = Mask(c < last) & (c + one);
-            const auto holds = [&successor, &one](TV cells) {
-                return Mask(cells == successor) & one;
-            };
+            // Each neighbour that holds the successor adds 0xFF, that is subtracts 1.
+            const auto holds = [&successor](TV cells) { return Mask(cells == successor); };
             const TV left = window[v], middle = Next1(window, v), right = Next2(window, v);
-            TV k = holds(LanesDown<1>(left)) + holds(middle) + holds(LanesDown<2>(middle)) +
-                   holds(LanesDown<1>(right));
+            TV minus = holds(LanesDown<1>(left)) + holds(middle) + holds(LanesDown<2>(middle)) +
+                       holds(LanesDown<1>(right));
             if (FRule.Moore)
-                k += holds(left) + holds(LanesDown<2>(left)) + holds(right) +
-                     holds(LanesDown<2>(right));
-            TV advances = Mask(MinU8(k, threshold) == threshold);
+                minus += holds(left) + holds(LanesDown<2>(left)) + holds(right) +
+                         holds(LanesDown<2>(right));
+            const TV count = TV{} - minus;
+            TV advances = Mask(MinU8(count, threshold) == threshold);
             if (FRule.GreenbergHastings) advances |= Mask(c != 0);
             next[v] = (advances & successor) | (~advances & MinU8(c, last));
         }
@@ -537,23 +333,25 @@ PLEXA_INLINE bool Summarise(const TV* old, TV* next, int oldLive, TBlockResult& 
     return true;
 }
 
-// What the step needs to know of one block row across the three columns: its blocks, whether
-// any holds a live cell, and what of them changed recently.
+// What the step needs to know of one block row across the three columns: its blocks and what
+// of them changed recently. The blocks' cells are not read here: most blocks of a quiet board
+// are passed over, and reading them would cost a trip to memory each.
 struct TBlockRow {
     const TBlob* Blobs[3];
-    unsigned Live;
     unsigned Fresh[3]; // TBlockEdge bits of changes at or after the job's Recent stamp
 
     PLEXA_INLINE TBlockRow(const TBlockColumnJob& job, int index)
     {
-        Live = 0;
         PLEXA_UNROLL
         for (int c = 0; c < 3; ++c) {
             Blobs[c] = job.Slots[c][index];
-            Live |= Blobs[c]->LiveCount;
             // Arithmetic rather than a branch: which blocks are fresh is hard to predict.
             Fresh[c] = job.Edges[c][index] & -unsigned(job.Stamps[c][index] >= job.Recent);
         }
+    }
+    PLEXA_INLINE unsigned Live() const
+    {
+        return Blobs[0]->LiveCount | Blobs[1]->LiveCount | Blobs[2]->LiveCount;
     }
 };
 
@@ -589,7 +387,7 @@ PLEXA_INLINE bool StepBlock(const TKernel& kernel, const TBlockColumnJob& job, c
     if (job.SkipQuiet &&
         !(job.FarReach ? NeighbourhoodChanged(up, mid, down) : WindowChanged(up, mid, down)))
         return false;
-    if (TKernel::kSkipsEmpty && (up.Live | mid.Live | down.Live) == 0) return false;
+    if (TKernel::kSkipsEmpty && (up.Live() | mid.Live() | down.Live()) == 0) return false;
 
     const TBlob* const nb[3][3] = {{up.Blobs[0], up.Blobs[1], up.Blobs[2]},
                                    {mid.Blobs[0], mid.Blobs[1], mid.Blobs[2]},
@@ -608,6 +406,22 @@ PLEXA_INLINE int RowIndex(const TBlockColumnJob& job, int32_t by)
     return (!job.Wrap ? by : by < 0 ? job.LastBoardRow : by > job.LastBoardRow ? 0 : by) + 1;
 }
 
+// The blocks of the column on the right are new to the caches when the step reaches them;
+// their cells are asked for this many block rows ahead, where a block around may be computed.
+constexpr int kPrefetchRows = 4;
+
+PLEXA_INLINE void Prefetch(const TBlockColumnJob& job, int32_t by)
+{
+    if (by > job.LastRow + 1) return;
+    const int index = RowIndex(job, by);
+    if (job.SkipQuiet && job.Stamps[0][index] < job.Recent && job.Stamps[1][index] < job.Recent &&
+        job.Stamps[2][index] < job.Recent)
+        return;
+    const char* blob = reinterpret_cast<const char*>(job.Slots[2][index]);
+    for (size_t offset = 0; offset < sizeof(TBlob); offset += 64) __builtin_prefetch(blob + offset);
+    __builtin_prefetch(blob + sizeof(TBlob) - 1);
+}
+
 template <class TKernel>
 int StepColumn(const TKernel& kernel, const TBlockColumnJob& job, TBlockResult* results)
 {
@@ -615,6 +429,7 @@ int StepColumn(const TKernel& kernel, const TBlockColumnJob& job, TBlockResult* 
     int count = 0;
     TBlockRow up(job, index(job.FirstRow - 1)), mid(job, index(job.FirstRow));
     for (int32_t by = job.FirstRow; by <= job.LastRow; ++by) {
+        Prefetch(job, by + 1 + kPrefetchRows);
         const TBlockRow down(job, index(by + 1));
         if (StepBlock(kernel, job, up, mid, down, results[count])) results[count++].Row = by;
         up = mid;
@@ -748,7 +563,8 @@ int StepBlockColumn(const TBlockRule& rule, const TBlockColumnJob& job, TBlockRe
     case TBlockKernel::Vote:
         return StepColumn(TVoteKernel(rule), job, results);
     case TBlockKernel::RulesTable:
-        return StepColumn(TTableKernel(rule), job, results);
+        return StepTable(rule,
+                         [&](const auto& kernel) { return StepColumn(kernel, job, results); });
     case TBlockKernel::Cyclic:
         if (rule.Range > 1 && rule.Moore) return TCyclicSweep(rule, job).Run(results);
         return StepColumn(TCyclicKernel(rule), job, results);
