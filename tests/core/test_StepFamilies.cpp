@@ -206,11 +206,15 @@ TEST_F(TFamilyTest, KernelsMatchTheReferenceOnOddBoardShapes)
         int States;
         bool Wide; // cheap enough for the reference on the widest board
     };
-    // A rules table of 25 states with entries for states 16..24 as well (von Neumann, the
-    // centre counting, odd states firing), next to "Balloons" (Moore, 16 states).
+    // Rules tables of 25 states with entries for states 16..24 as well, the centre counting
+    // (von Neumann with odd states firing, Moore with state 1 only), next to "Balloons" (Moore,
+    // 16 states, odd states firing).
     std::mt19937 rng(3);
-    std::string full = "2,1,1";
-    for (int k = 0; k < 25 * 10; ++k) full += "," + std::to_string(k == 0 ? 0 : rng() % 25);
+    std::string full = "2,1,1", fullMoore = "1,1,0";
+    for (int k = 0; k < 25 * 10; ++k) {
+        full += "," + std::to_string(k == 0 ? 0 : rng() % 25);
+        fullMoore += "," + std::to_string(k == 0 ? 0 : rng() % 25);
+    }
     const TCase cases[] = {
         {gmRulesTable,
          "1,0,1,0,0,15,0,0,0,5,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,4,"
@@ -220,9 +224,13 @@ TEST_F(TFamilyTest, KernelsMatchTheReferenceOnOddBoardShapes)
          "2,2,2,2,2,2,2,2",
          16, true},
         {gmRulesTable, full, 25, true},
+        {gmRulesTable, fullMoore, 25, true},
         // Weights that only count run as Life and as Generations.
         {gmWeightedLife, "NW1,NN1,NE1,WW1,ME0,EE1,SW1,SS1,SE1,HI0,RS2,RS3,RB3", 3, true},
         {gmWeightedLife, "NW2,NN2,NE2,WW2,ME1,EE2,SW2,SS2,SE2,HI4,RS5,RS6,RS7,RB4,RB6", 4, false},
+        {gmCyclic, "R1/T3/C5/NM", 5, true},
+        {gmCyclic, "R1/T2/C4/NN", 4, true},
+        {gmCyclic, "R1/T2/C3/NM/GH", 3, true},
         {gmCyclic, "R3/T5/C4/NM/GH", 4, true},
         {gmCyclic, "R10/T50/C4/NM", 4, false},
     };
