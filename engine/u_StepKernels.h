@@ -414,10 +414,12 @@ PLEXA_INLINE void Prefetch(const TBlockColumnJob& job, int32_t by)
 {
     if (by > job.LastRow + 1) return;
     const int index = RowIndex(job, by);
-    if (job.SkipQuiet && job.Stamps[0][index] < job.Recent && job.Stamps[1][index] < job.Recent &&
-        job.Stamps[2][index] < job.Recent)
-        return;
-    const char* blob = reinterpret_cast<const char*>(job.Slots[2][index]);
+    // Without a branch, which would be hard to predict: quiet rows ask for the stand-in block,
+    // which the caches hold anyway.
+    const bool quiet = job.SkipQuiet && (job.Stamps[0][index] < job.Recent) &
+                                            (job.Stamps[1][index] < job.Recent) &
+                                            (job.Stamps[2][index] < job.Recent);
+    const char* blob = reinterpret_cast<const char*>(quiet ? job.Void : job.Slots[2][index]);
     for (size_t offset = 0; offset < sizeof(TBlob); offset += 64) __builtin_prefetch(blob + offset);
     __builtin_prefetch(blob + sizeof(TBlob) - 1);
 }
