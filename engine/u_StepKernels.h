@@ -1,8 +1,8 @@
 #pragma once
 // The two-dimensional games on a column of blocks: the outer-totalistic ones (Life,
 // Generations, Weighted Life, Vote for Life) and Cyclic CA on byte vectors, user rules cell by
-// cell; the rules table is in u_StepTableKernel.h. Included only by the units that build it for one
-// instruction set each; see u_Simd.h for why everything here sits in that set's namespace.
+// cell, the rules table from u_StepTableKernel.h. Included only by the units that build it for
+// one instruction set each; see u_Simd.h for why everything here sits in that set's namespace.
 
 #include "engine/u_StepTableKernel.h"
 #include "engine/u_StepWindow.h"

@@ -7,6 +7,7 @@
 
 namespace PLEXA_SIMD_NS {
 namespace {
+
 constexpr int W = kColumnsPerVector;
 // The block's ten columns in vectors of W columns; with W = 4 the last vector holds two.
 constexpr int kBlockVectors = (TBlob::kSize + W - 1) / W;
@@ -137,5 +138,6 @@ PLEXA_INLINE int Bounded(uint8_t state)
 {
     return state < kCellStates ? state : kCellStates - 1;
 }
+
 } // namespace
 } // namespace PLEXA_SIMD_NS
