@@ -226,7 +226,7 @@ private:
     TfrmToBmp* frmToBmp = nullptr;
     TfrmRecord* frmRecord = nullptr;
     std::unique_ptr<TRecorder> FRecorder; // the recording in progress
-    TfrmSettings* frmSettings = nullptr; // made when first asked for, once the palettes are known
+    TfrmSettings* frmSettings = nullptr;  // made when first asked for, once the palettes are known
     std::array<QToolBar*, 5> FToolbars{};
     QMenu* popBoard = nullptr;
     QMenu* popShapes = nullptr;

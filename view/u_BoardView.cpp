@@ -586,11 +586,11 @@ void TBoardView::PaintCells(uint8_t state, std::span<const TCellChange> cells)
         // A pixel a cell: the common case of a whole board in view, painted by the thousand.
         const int64_t right = int64_t(FViewLeft) + FViewCols,
                       bottom = int64_t(FViewTop) + FViewRows;
+        FPixels.clear();
         for (const TCellChange& c : cells)
-            if (c.X >= FViewLeft && c.X < right && c.Y >= FViewTop && c.Y < bottom) {
-                const int32_t px = c.X - FViewLeft, py = c.Y - FViewTop;
-                FCanvas->FillRect({px, py, px + 1, py + 1});
-            }
+            if (c.X >= FViewLeft && c.X < right && c.Y >= FViewTop && c.Y < bottom)
+                FPixels.push_back({c.X - FViewLeft, c.Y - FViewTop});
+        FCanvas->FillPixels(FPixels);
     });
 }
 
