@@ -189,7 +189,9 @@ void TfrmMain::OpenAtStart(const QString& patternArgument)
     FillPaletteMenu();
     FMouse->SetCursorMode(static_cast<uint8_t>(FConfig->Window.InitialCursorMode));
     ShowStartFolder();
-    ApplyRefresh(kShowEverything);
+    // The board is empty or just opened and painted: its live box is tight.
+    ApplyRefresh(kShowEverything & ~rfBoard);
+    FView->Redraw(rdDrawCells);
 }
 
 void TfrmMain::ShowFormCaption()
@@ -226,7 +228,9 @@ void TfrmMain::ApplyRefresh(unsigned what)
         if (FConfig->Window.OpenAction == 1) FView->CenterPattern(false);
         if (FConfig->Window.OpenAction == 2) FView->BestFit(false);
     }
-    if (what & rfBoard) FView->Redraw(rdAll);
+    // An opened pattern was written into a cleared board, so its live box is tight already:
+    // tightening it again would cost a pass over the largest board.
+    if (what & rfBoard) FView->Redraw(what & rfPatternOpened ? rdDrawCells : rdAll);
     if (what & rfFitView) FView->FitIfOutside();
     if (what & rfCaption) {
         ShowFormCaption();
