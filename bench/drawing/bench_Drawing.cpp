@@ -77,7 +77,7 @@ double MillisecondsPerGeneration(TfrmMain& window, bool draw, int generations)
     return clock.nsecsElapsed() / 1e6 / generations;
 }
 
-// Opens the file as the program does at its start, then shows the window and paints it.
+// Starts the window as the program does with the file on its command line, and paints it.
 int OpenAndShow(TfrmMain& window, const std::string& file, const QElapsedTimer& sinceStart)
 {
     window.StartShown(std::string(), nullptr, QString::fromStdString(file));
