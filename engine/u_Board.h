@@ -196,7 +196,9 @@ private:
     int StirredTiles(const uint16_t* fresh, int w, int32_t* tiles) const;
     unsigned SummariseTile(int w, int t, const uint64_t* old, const uint64_t* next,
                            const TBitTileChanges& changes, bool& collect);
-    bool ListBitChanges(int32_t bx, int32_t by, const uint64_t* old, const uint64_t* next);
+    // Lists the changes of tile t of stripe w that the painter shows; false when a list could
+    // not grow.
+    bool ListBitChanges(int w, int t, const uint64_t* old, const uint64_t* next);
     // Counts the blocks of tile t of stripe w whose cells changed, and tells the period watch
     // what changed in them.
     void ReportBitBlocks(int w, int t, const uint64_t* old, const uint64_t* next);

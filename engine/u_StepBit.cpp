@@ -211,14 +211,7 @@ unsigned TBoard::SummariseTile(int w, int t, const uint64_t* old, const uint64_t
     if (stale == 0) FStaleList[FStaleCount++] = w * FBits.Tiles() + t;
     for (int k = 0; k < rowsOfBlocks; ++k) stale |= ((1u << columns) - 1) << (kTileBlocks * k);
     stale |= kListed;
-    if (collect) {
-        const int32_t bx0 = x0 / TBlob::kSize, by0 = w * TBitMirror::kBlockRows;
-        for (int32_t bx = std::max(bx0, FPaintBlocks.Left);
-             bx <= std::min(bx0 + columns - 1, FPaintBlocks.Right) && collect; ++bx)
-            for (int32_t by = std::max(by0, FPaintBlocks.Top);
-                 by <= std::min(by0 + rowsOfBlocks - 1, FPaintBlocks.Bottom) && collect; ++by)
-                collect = ListBitChanges(bx, by, old, next);
-    }
+    if (collect) collect = ListBitChanges(w, t, old, next);
     const unsigned top = 1, bottom = unsigned(FBits.Rows(w) - 1);
     const uint64_t rows = changes.Rows;
     const uint64_t first = old[x0] ^ next[x0], last = old[x1 - 1] ^ next[x1 - 1];
@@ -252,24 +245,41 @@ void TBoard::ReportBitBlocks(int w, int t, const uint64_t* old, const uint64_t* 
     }
 }
 
-bool TBoard::ListBitChanges(int32_t bx, int32_t by, const uint64_t* old, const uint64_t* next)
+bool TBoard::ListBitChanges(int w, int t, const uint64_t* old, const uint64_t* next)
 {
-    const int shift = 10 * (by % TBitMirror::kBlockRows);
-    const int32_t x0 = bx * TBlob::kSize, y0 = FMinY + by * TBlob::kSize;
+    // The tile's blocks in the window.
+    const int32_t x0 = t * TBitMirror::kTileColumns;
+    const int32_t bx0 = x0 / TBlob::kSize, by0 = w * TBitMirror::kBlockRows;
+    const int columns = (std::min(x0 + TBitMirror::kTileColumns, FWidth) - x0) / TBlob::kSize;
+    const int rowsOfBlocks = FBits.Rows(w) / TBlob::kSize;
+    const int32_t left = std::max(bx0, FPaintBlocks.Left);
+    const int32_t right = std::min(bx0 + columns - 1, FPaintBlocks.Right);
+    const int top = std::max(by0, FPaintBlocks.Top) - by0;
+    const int bottom = std::min(by0 + rowsOfBlocks - 1, FPaintBlocks.Bottom) - by0;
+    if (left > right || top > bottom) return true;
     if (!FPaintByCell) {
-        uint64_t changed = 0;
-        for (int i = 0; i < TBlob::kSize; ++i) changed |= old[x0 + i] ^ next[x0 + i];
-        if (((changed >> shift) & 0x3FF) == 0) return true;
-        return FChangedBlocks.Append({bx, by}, FGlobals.Memory);
+        for (int32_t bx = left; bx <= right; ++bx) {
+            uint64_t changed = 0;
+            for (int i = 0; i < TBlob::kSize; ++i)
+                changed |= old[bx * TBlob::kSize + i] ^ next[bx * TBlob::kSize + i];
+            for (int k = top; k <= bottom; ++k)
+                if (((changed >> (TBlob::kSize * k)) & 0x3FF) != 0 &&
+                    !FChangedBlocks.Append({bx, by0 + k}, FGlobals.Memory))
+                    return false;
+        }
+        return true;
     }
-    for (int i = 0; i < TBlob::kSize; ++i) {
-        const uint64_t now = next[x0 + i] >> shift;
-        for (unsigned rows = unsigned((old[x0 + i] >> shift) ^ now) & 0x3FF; rows != 0;
-             rows &= rows - 1) {
-            const int j = __builtin_ctz(rows);
+    // Column by column over the shown rows of the stripe, rather than block by block: most
+    // columns of a changed tile change little.
+    const uint64_t shown = ((uint64_t(1) << (TBlob::kSize * (bottom + 1))) - 1) &
+                           ~((uint64_t(1) << (TBlob::kSize * top)) - 1);
+    const int32_t y0 = FMinY + w * TBitMirror::kRows;
+    for (int32_t x = left * TBlob::kSize; x < (right + 1) * TBlob::kSize; ++x) {
+        const uint64_t now = next[x];
+        for (uint64_t rows = (old[x] ^ now) & shown; rows != 0; rows &= rows - 1) {
+            const int j = __builtin_ctzll(rows);
             const uint8_t state = uint8_t((now >> j) & 1);
-            if (!FChanges[state].Append({FMinX + x0 + i, y0 + j, state}, FGlobals.Memory))
-                return false;
+            if (!FChanges[state].Append({FMinX + x, y0 + j, state}, FGlobals.Memory)) return false;
         }
     }
     return true;

@@ -18,9 +18,8 @@ int main(int argc, char* argv[])
                       {".PLX"});
     // The data folders sit beside the executable; file names are in the file system's encoding.
     const QStringList arguments = QCoreApplication::arguments();
-    frmMain.Start(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + '/',
-                  std::make_unique<TQtConfigStore>(),
-                  arguments.size() > 1 ? arguments[1] : QString());
-    frmMain.show();
+    frmMain.StartShown(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + '/',
+        std::make_unique<TQtConfigStore>(), arguments.size() > 1 ? arguments[1] : QString());
     return QApplication::exec();
 }

@@ -77,7 +77,8 @@ void TBoardWidget::resizeEvent(QResizeEvent* event)
     }
     FView.SetCanvas(FCanvas.get());
     FView.SetAreaSize(width(), height());
-    FView.Redraw();
+    // The cells have not changed: the live box stays as it is.
+    FView.Redraw(rdDrawCells);
 }
 
 void TBoardWidget::paintEvent(QPaintEvent* event)

@@ -28,12 +28,15 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QThread>
 #include <QToolBar>
+#include <QWindow>
 
 #include <utility>
 
@@ -138,13 +141,40 @@ TfrmMain::~TfrmMain()
 void TfrmMain::Start(const std::string& programFolder, std::unique_ptr<TConfigStore> store,
                      const QString& patternArgument)
 {
+    Configure(programFolder, std::move(store));
+    OpenAtStart(patternArgument);
+}
+
+void TfrmMain::StartShown(const std::string& programFolder, std::unique_ptr<TConfigStore> store,
+                          const QString& patternArgument)
+{
+    Configure(programFolder, std::move(store));
+    show();
+    // Until the window is on the screen (bounded, for a display that never exposes it): the
+    // progress painted during a long reading would otherwise paint nowhere.
+    QElapsedTimer waited;
+    waited.start();
+    while (!windowHandle()->isExposed() && waited.elapsed() < 1000) {
+        QCoreApplication::processEvents();
+        QThread::msleep(5);
+    }
+    QCoreApplication::processEvents();
+    OpenAtStart(patternArgument);
+}
+
+void TfrmMain::Configure(const std::string& programFolder, std::unique_ptr<TConfigStore> store)
+{
     TGlobals& g = *FGlobals;
     g.ProgramFolder = programFolder;
     g.Document.LastDir = programFolder;
     g.Life.Library.AddProgramEntries(g.ProgramFolder);
     FStore = std::move(store);
     if (FStore) ApplySettings();
+}
 
+void TfrmMain::OpenAtStart(const QString& patternArgument)
+{
+    TGlobals& g = *FGlobals;
     const QString argument = patternArgument.trimmed();
     const std::string last = FConfig->Window.LastFile;
     if (argument.isEmpty()) g.Board.Clear(false);
@@ -159,7 +189,9 @@ void TfrmMain::Start(const std::string& programFolder, std::unique_ptr<TConfigSt
     FillPaletteMenu();
     FMouse->SetCursorMode(static_cast<uint8_t>(FConfig->Window.InitialCursorMode));
     ShowStartFolder();
-    ApplyRefresh(kShowEverything);
+    // The board is empty or just opened and painted: its live box is tight.
+    ApplyRefresh(kShowEverything & ~rfBoard);
+    FView->Redraw(rdDrawCells);
 }
 
 void TfrmMain::ShowFormCaption()
@@ -196,7 +228,9 @@ void TfrmMain::ApplyRefresh(unsigned what)
         if (FConfig->Window.OpenAction == 1) FView->CenterPattern(false);
         if (FConfig->Window.OpenAction == 2) FView->BestFit(false);
     }
-    if (what & rfBoard) FView->Redraw(rdAll);
+    // An opened pattern was written into a cleared board, so its live box is tight already:
+    // tightening it again would cost a pass over the largest board.
+    if (what & rfBoard) FView->Redraw(what & rfPatternOpened ? rdDrawCells : rdAll);
     if (what & rfFitView) FView->FitIfOutside();
     if (what & rfCaption) {
         ShowFormCaption();

@@ -66,6 +66,10 @@ public:
     // named on the command line, or the last one.
     void Start(const std::string& programFolder, std::unique_ptr<TConfigStore> store,
                const QString& patternArgument);
+    // Start as the program does it: the window is shown before the pattern is opened, so that
+    // the progress of reading a large file is seen.
+    void StartShown(const std::string& programFolder, std::unique_ptr<TConfigStore> store,
+                    const QString& patternArgument);
 
     // The command named `name`, e.g. "cmdRunOnce"; null for no such command.
     QAction* Command(const char* name) const;
@@ -148,6 +152,9 @@ private:
     void RefreshRecentFiles();
     void ShowFileInManager();
     void ShowStartFolder();
+    // The halves of Start: before the window shows and after.
+    void Configure(const std::string& programFolder, std::unique_ptr<TConfigStore> store);
+    void OpenAtStart(const QString& patternArgument);
 
     // Recording runs (u_MainRecording.cpp).
     void CreateRecording();
@@ -219,7 +226,7 @@ private:
     TfrmToBmp* frmToBmp = nullptr;
     TfrmRecord* frmRecord = nullptr;
     std::unique_ptr<TRecorder> FRecorder; // the recording in progress
-    TfrmSettings* frmSettings = nullptr; // made when first asked for, once the palettes are known
+    TfrmSettings* frmSettings = nullptr;  // made when first asked for, once the palettes are known
     std::array<QToolBar*, 5> FToolbars{};
     QMenu* popBoard = nullptr;
     QMenu* popShapes = nullptr;

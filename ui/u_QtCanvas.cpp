@@ -58,6 +58,26 @@ void TQtCanvas::FillRect(const TPixelRect& r)
     Painted();
 }
 
+void TQtCanvas::FillPixels(std::span<const TPoint> pixels)
+{
+    if (pixels.empty()) return;
+    // The image is made writable once for all of them.
+    uchar* bits = FImage.bits();
+    const qsizetype stride = FImage.bytesPerLine();
+    const auto width = unsigned(FImage.width()), height = unsigned(FImage.height());
+    const auto at = [&](const TPoint& p) -> QRgb& {
+        return reinterpret_cast<QRgb*>(bits + p.Y * stride)[p.X];
+    };
+    for (const TPoint& p : pixels) {
+        if (unsigned(p.X) >= width || unsigned(p.Y) >= height) continue;
+        if (FXor)
+            at(p) ^= FPixel;
+        else
+            at(p) = FPixel;
+    }
+    Painted();
+}
+
 void TQtCanvas::FillEllipse(const TPixelRect& r)
 {
     if (r.Right <= r.Left || r.Bottom <= r.Top) return;

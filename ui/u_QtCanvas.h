@@ -23,6 +23,7 @@ public:
     void SetColor(TColor color) override;
     void SetMode(TPenMode mode) override;
     void FillRect(const TPixelRect& r) override;
+    void FillPixels(std::span<const TPoint> pixels) override;
     void FillEllipse(const TPixelRect& r) override;
     void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
     void Frame(const TPixelRect& r, int32_t width) override;

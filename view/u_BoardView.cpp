@@ -258,9 +258,13 @@ void TBoardView::PaintLiveCells()
     const TPoint first = board.CellToBlock(FViewLeft, FViewTop);
     const TPoint last = board.CellToBlock(FViewLeft + FViewCols - 1, FViewTop + FViewRows - 1);
     CollectBlocks({first.X, first.Y, last.X, last.Y});
+    // The states in view, not the board's counts: on a large board counting them all costs
+    // more than painting the window.
+    std::array<bool, TBoard::kMaxStates> shown{};
+    ForEachCollectedCell([&](int32_t, int32_t, uint8_t s) { shown[s] = true; });
     // From the lowest state up, so that in sub-zoom a pixel shows the highest state of its cells.
     for (int state = 1; state < TBoard::kMaxStates; ++state) {
-        if (board.StateCount(state) == 0) continue;
+        if (!shown[size_t(state)]) continue;
         SelectColor(StateColor(state));
         ForEachCollectedCell([&](int32_t x, int32_t y, uint8_t s) {
             if (s == state) DrawCell(x, y, false, state);
@@ -582,11 +586,11 @@ void TBoardView::PaintCells(uint8_t state, std::span<const TCellChange> cells)
         // A pixel a cell: the common case of a whole board in view, painted by the thousand.
         const int64_t right = int64_t(FViewLeft) + FViewCols,
                       bottom = int64_t(FViewTop) + FViewRows;
+        FPixels.clear();
         for (const TCellChange& c : cells)
-            if (c.X >= FViewLeft && c.X < right && c.Y >= FViewTop && c.Y < bottom) {
-                const int32_t px = c.X - FViewLeft, py = c.Y - FViewTop;
-                FCanvas->FillRect({px, py, px + 1, py + 1});
-            }
+            if (c.X >= FViewLeft && c.X < right && c.Y >= FViewTop && c.Y < bottom)
+                FPixels.push_back({c.X - FViewLeft, c.Y - FViewTop});
+        FCanvas->FillPixels(FPixels);
     });
 }
 

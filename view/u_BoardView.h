@@ -184,4 +184,6 @@ private:
     // Sub-zoom painting: which pixels a generation touched, as flags and as a list.
     std::vector<uint8_t> FDirty;
     std::vector<TPoint> FDirtyPixels;
+    // A generation's changed cells at one pixel a cell, as pixels; kept for its capacity.
+    std::vector<TPoint> FPixels;
 };

@@ -3,9 +3,11 @@
 // the board area; tests back it with a plain pixel buffer. Coordinates are pixels with (0,0) at
 // the area's top-left corner; anything outside the area is clipped by the canvas.
 
+#include "base/u_Geometry.h"
 #include "view/u_Palette.h"
 
 #include <cstdint>
+#include <span>
 
 // A pixel rectangle; Right and Bottom are exclusive.
 struct TPixelRect {
@@ -30,6 +32,11 @@ public:
     virtual void SetMode(TPenMode mode) = 0;
 
     virtual void FillRect(const TPixelRect& r) = 0;
+    // Single pixels by the thousand, as a generation at one pixel a cell paints them.
+    virtual void FillPixels(std::span<const TPoint> pixels)
+    {
+        for (const TPoint& p : pixels) FillRect({p.X, p.Y, p.X + 1, p.Y + 1});
+    }
     // The filled ellipse inscribed in `r`.
     virtual void FillEllipse(const TPixelRect& r) = 0;
     // A horizontal or vertical line one pixel wide from (x1, y1) up to, not including, (x2, y2).

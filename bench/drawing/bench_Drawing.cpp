@@ -3,6 +3,8 @@
 // painting every generation's changes and once without, turn for turn as the run loop does
 // (a generation, the status bar, pending events), at each cell size (7 and 1 unless told;
 // sub-zoom sizes as negative numbers, -64 for 1/64). Prints one line per cell size.
+// plexa_bench_drawing --open FILE: how long the window takes from its start to showing the
+// file's board painted; prints one line.
 
 #include "engine/u_Globals.h"
 #include "ui/u_Main.h"
@@ -26,6 +28,7 @@ struct TBenchOptions {
     int32_t Height = 300;
     std::vector<int32_t> CellSizes{7, 1};
     int Generations = 2000;
+    std::string OpenFile;
 };
 
 bool ParseOptions(int argc, char* argv[], TBenchOptions& o)
@@ -39,6 +42,8 @@ bool ParseOptions(int argc, char* argv[], TBenchOptions& o)
             o.CellSizes = {std::atoi(value)};
         } else if (name == "--generations") {
             o.Generations = std::atoi(value);
+        } else if (name == "--open") {
+            o.OpenFile = value;
         } else {
             return false;
         }
@@ -72,6 +77,18 @@ double MillisecondsPerGeneration(TfrmMain& window, bool draw, int generations)
     return clock.nsecsElapsed() / 1e6 / generations;
 }
 
+// Starts the window as the program does with the file on its command line, and paints it.
+int OpenAndShow(TfrmMain& window, const std::string& file, const QElapsedTimer& sinceStart)
+{
+    window.StartShown(std::string(), nullptr, QString::fromStdString(file));
+    window.repaint();
+    QCoreApplication::processEvents();
+    const TBoard& board = window.Globals().Board;
+    std::printf("open_ms=%.0f board=%dx%d population=%lld\n", sinceStart.nsecsElapsed() / 1e6,
+                board.Width(), board.Height(), static_cast<long long>(board.LiveCount()));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -79,13 +96,16 @@ int main(int argc, char* argv[])
     TBenchOptions options;
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr, "usage: plexa_bench_drawing [--size WxH] [--cell-size S] "
-                             "[--generations N]\n");
+                             "[--generations N] | --open FILE\n");
         return 2;
     }
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     TfrmMain window;
     window.resize(800, 600);
+    if (!options.OpenFile.empty()) return OpenAndShow(window, options.OpenFile, sinceStart);
     window.show();
     TBoard& board = window.Globals().Board;
     board.SetSize(options.Width, options.Height);

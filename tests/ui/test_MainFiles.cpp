@@ -19,8 +19,10 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 class TestMainFiles : public QObject {
@@ -286,6 +288,36 @@ private slots:
         QCOMPARE(g.Document.Recent.Names().front(), Data("rle/glider.rle").toStdString());
         QCOMPARE(g.Board.LiveCount(), 0); // not reloaded
         QCOMPARE(w->Config().Window.LastFile, Data("rle/glider.rle").toStdString());
+    }
+
+    void ALongOpenAtTheStartShowsItsProgressInTheShownWindow()
+    {
+        // Big enough for a progress: a 6000 x 1000 RLE of vertical stripes, about 6 MB.
+        const QString path = Temp("stripes.rle");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            const QByteArray row = QByteArray("bo").repeated(3000) + "$\n";
+            file.write("x = 6000, y = 1000, rule = B3/S23\n");
+            for (int y = 0; y < 1000; ++y) file.write(row);
+            file.write("!\n");
+        }
+        TfrmMain w;
+        QStringList progress;
+        bool alwaysShown = true;
+        connect(w.statusBar(), &QStatusBar::messageChanged, &w, [&](const QString& text) {
+            if (text.isEmpty()) return;
+            progress << text;
+            alwaysShown = alwaysShown && w.isVisible() && w.windowHandle()->isExposed();
+        });
+        TMessageAnswerer answerer;
+        w.StartShown(std::string(PLEXA_TEST_DATA_DIR) + "/", nullptr, path);
+        QCOMPARE(answerer.Text, QString());
+        QCOMPARE(w.Globals().Board.LiveCount(), 6000 / 2 * 1000);
+        QVERIFY2(progress.size() >= 2, qPrintable(progress.join(",")));
+        QVERIFY(alwaysShown);
+        QCOMPARE(progress.back(), QString("100%"));
+        QVERIFY(w.statusBar()->currentMessage().isEmpty());
     }
 
     void TheLastFileSurvivesAStartAndAnExit()

@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <vector>
+
 class TestMainWindow : public QObject {
     Q_OBJECT
 
@@ -104,6 +106,27 @@ private slots:
         QCOMPARE(image.pixel(2, 1), qRgb(0x99, 0x66, 0x33));
         QCOMPARE(image.pixel(3, 1), qRgb(0, 0, 0)); // Right is exclusive
         QCOMPARE(image.pixel(1, 2), qRgb(0, 0, 0)); // and so is Bottom
+    }
+
+    void CanvasPixelsPaintAsOnePixelRectangles()
+    {
+        // Pixels off the image are left out; in Xor mode a pixel given twice flips back.
+        const std::vector<TPoint> pixels{{0, 0}, {7, 7}, {3, 5}, {-1, 2}, {8, 0}, {2, 9}, {3, 5}};
+        for (const TPenMode mode : {TPenMode::Copy, TPenMode::Xor}) {
+            QImage byPixels = BlankImage(), byRects = BlankImage();
+            {
+                TQtCanvas a(byPixels), b(byRects);
+                for (TQtCanvas* canvas : {&a, &b}) {
+                    canvas->SetMode(mode);
+                    canvas->SetColor(0x00336699);
+                }
+                a.FillPixels(pixels);
+                for (const TPoint& p : pixels) b.FillRect({p.X, p.Y, p.X + 1, p.Y + 1});
+            }
+            QCOMPARE(byPixels, byRects);
+            QCOMPARE(CountPixels(byPixels, qRgb(0, 0, 0)),
+                     mode == TPenMode::Copy ? 64 - 3 : 64 - 2);
+        }
     }
 
     void CanvasLineLeavesOutItsEndPixel()
