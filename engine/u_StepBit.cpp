@@ -1,4 +1,4 @@
-// The two-state games a bit per cell. The board keeps a bit mirror of its cells; a generation
+// The Life-like games a bit per cell. The board keeps a bit mirror of its cells; a generation
 // is computed on the mirror alone, tile by tile, passing over the tiles whose neighbourhood did
 // not change. The blocks of the changed cells are written from the mirror only when someone
 // reads them, so a generation that nobody looks at costs its bits and its counts.
@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -52,13 +53,29 @@ TBitRule TBitRule::Vote(uint16_t survival)
     return rule;
 }
 
+// The countdown of every dying state fits the planes.
+static_assert(1 + std::bit_width(unsigned(kCellStates - 2)) <= TBitMirror::kPlanesMax);
+
+TBitRule TBitRule::Generations(uint16_t survival, uint16_t birth)
+{
+    TBitRule rule = RuleOfCounts(birth, survival);
+    rule.Form = TForm::Generations;
+    return rule;
+}
+
 bool TBoard::BitStepFits(const TStepParams& params)
 {
     // Rules that bear cells from nothing would fill the blocks that the byte step passes over.
-    const bool twoStates = ((params.Game == gmLife || params.Game == gmGenerations) &&
-                            params.StatesCount == 2 && (params.Birth & 1) == 0) ||
-                           (params.Game == gmVoteForLife && (params.Survival & 1) == 0);
-    if (!twoStates || !FBlocksComplete || FWidth == 0) return false;
+    const bool generations = params.Game == gmGenerations && (params.Birth & 1) == 0;
+    const bool twoStates =
+        (params.Game == gmLife && params.StatesCount == 2 && (params.Birth & 1) == 0) ||
+        (generations && params.StatesCount == 2) ||
+        (params.Game == gmVoteForLife && (params.Survival & 1) == 0);
+    if (!(twoStates || generations) || !FBlocksComplete || FWidth == 0) return false;
+    // The planes of another states count read otherwise: the blocks take their cells first.
+    const int states = twoStates ? 2 : params.StatesCount;
+    if (FBits.Valid && FBits.States() != states) LeaveBits();
+    FBits.SetStates(states);
     if (!FBits.Valid && !RebuildBits()) return false;
     return !FBits.High;
 }
@@ -84,6 +101,11 @@ bool TBoard::RebuildBits()
             if (blob.LiveCount == 0) continue;
             const int stripe = by / TBitMirror::kBlockRows;
             const int shift = 10 * (by % TBitMirror::kBlockRows);
+            uint64_t* words = FBits.Stripe(stripe) + bx * TBlob::kSize;
+            if (FBits.Planes() > 1) {
+                high |= RebuildPlanes(blob, words, shift);
+                continue;
+            }
             for (int i = 0; i < TBlob::kSize; ++i) {
                 uint64_t bits = 0;
                 for (int j = 0; j < TBlob::kSize; ++j) {
@@ -91,13 +113,35 @@ bool TBoard::RebuildBits()
                     bits |= uint64_t(cell != 0) << j;
                     high |= cell > 1;
                 }
-                FBits.Stripe(stripe)[bx * TBlob::kSize + i] |= bits << shift;
+                words[i] |= bits << shift;
             }
         }
     FBits.Valid = true;
     FBits.High = high;
     FBits.Stirred = true;
     return true;
+}
+
+bool TBoard::RebuildPlanes(const TBlob& blob, uint64_t* words, int shift) const
+{
+    bool high = false;
+    const size_t stride = FBits.PlaneStride();
+    for (int i = 0; i < TBlob::kSize; ++i)
+        for (int j = 0; j < TBlob::kSize; ++j) {
+            const uint8_t cell = blob.Cells[i][j];
+            if (cell == 0) continue;
+            const uint64_t bit = uint64_t(1) << (shift + j);
+            if (cell == 1 || !FBits.Holds(cell)) {
+                // A state the planes cannot hold sends the step to the blocks.
+                high |= cell != 1;
+                words[i] |= bit;
+                continue;
+            }
+            const unsigned countdown = unsigned(FBits.States() - cell);
+            for (int p = 1; p < FBits.Planes(); ++p)
+                if (countdown >> (p - 1) & 1) words[i + p * stride] |= bit;
+        }
+    return high;
 }
 
 void TBoard::MaterializeIfStale(int32_t bx, int32_t by) const
@@ -113,12 +157,18 @@ void TBoard::MaterializeBlock(int32_t bx, int32_t by) const
 {
     TBlob& blob = *FSlots[SlotIndex(bx, by)];
     int live = 0;
-    for (int i = 0; i < TBlob::kSize; ++i) {
-        const unsigned bits = FBits.BlockColumn(bx * TBlob::kSize + i, by);
-        const uint64_t low = kByteOfBit[bits & 0xFF], high = kByteOfBit[bits >> 8];
-        std::memcpy(blob.Cells[i], &low, 8);
-        std::memcpy(blob.Cells[i] + 8, &high, 2);
-        live += __builtin_popcount(bits);
+    if (FBits.Planes() > 1) {
+        const uint64_t* words = FBits.Stripe(by / TBitMirror::kBlockRows) + bx * TBlob::kSize;
+        for (int i = 0; i < TBlob::kSize; ++i)
+            live += FBits.ColumnStates(words + i, by % TBitMirror::kBlockRows, blob.Cells[i]);
+    } else {
+        for (int i = 0; i < TBlob::kSize; ++i) {
+            const unsigned bits = FBits.BlockColumn(bx * TBlob::kSize + i, by);
+            const uint64_t low = kByteOfBit[bits & 0xFF], high = kByteOfBit[bits >> 8];
+            std::memcpy(blob.Cells[i], &low, 8);
+            std::memcpy(blob.Cells[i] + 8, &high, 2);
+            live += __builtin_popcount(bits);
+        }
     }
     blob.LiveCount = uint8_t(live);
     const int stripe = by / TBitMirror::kBlockRows, row = by % TBitMirror::kBlockRows;
@@ -187,7 +237,7 @@ unsigned TBoard::SummariseTile(int w, int t, const uint64_t* old, const uint64_t
     const int32_t x0 = t * TBitMirror::kTileColumns;
     const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, FWidth);
     FChangedCount += changes.Changed;
-    FLiveCount += 2 * changes.Born - changes.Changed;
+    FLiveCount += changes.Born - changes.Emptied;
     const int32_t row0 = w * TBitMirror::kRows;
     if (changes.BornRows != 0) {
         const int32_t y0 = row0 + __builtin_ctzll(changes.BornRows);
@@ -235,19 +285,32 @@ void TBoard::ReportBitBlocks(int w, int t, const uint64_t* old, const uint64_t* 
     const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, FWidth);
     const int rowsOfBlocks = FBits.Rows(w) / TBlob::kSize;
     for (int32_t xb = x0; xb < x1; xb += TBlob::kSize) {
-        uint64_t any = 0;
-        for (int i = 0; i < TBlob::kSize; ++i) any |= old[xb + i] ^ next[xb + i];
+        uint64_t any = 0, changes[TBlob::kSize];
+        for (int i = 0; i < TBlob::kSize; ++i) {
+            changes[i] = (old[xb + i] ^ next[xb + i]) | FBits.Dying(old + xb + i);
+            any |= changes[i];
+        }
         for (int k = 0; k < rowsOfBlocks; ++k) {
             const int shift = TBlob::kSize * k;
             if (((any >> shift) & 0x3FF) == 0) continue;
             ++FWrittenBlockCount;
             if (!period.Watching()) continue;
+            const int32_t bx = xb / TBlob::kSize, by = w * TBitMirror::kBlockRows + k;
             uint16_t changed[TBlob::kSize], now[TBlob::kSize];
             for (int i = 0; i < TBlob::kSize; ++i) {
-                changed[i] = uint16_t(((old[xb + i] ^ next[xb + i]) >> shift) & 0x3FF);
+                changed[i] = uint16_t((changes[i] >> shift) & 0x3FF);
                 now[i] = uint16_t((next[xb + i] >> shift) & 0x3FF);
             }
-            period.BitsWritten(xb / TBlob::kSize, w * TBitMirror::kBlockRows + k, changed, now);
+            if (FBits.Planes() == 1) {
+                period.BitsWritten(bx, by, changed, now);
+                continue;
+            }
+            TBlob before, after;
+            for (int i = 0; i < TBlob::kSize; ++i) {
+                FBits.ColumnStates(old + xb + i, k, before.Cells[i]);
+                FBits.ColumnStates(next + xb + i, k, after.Cells[i]);
+            }
+            period.StatesWritten(bx, by, changed, before, after);
         }
     }
 }
@@ -258,16 +321,20 @@ bool TBoard::ListBitChanges(int32_t bx, int32_t by, const uint64_t* old, const u
     const int32_t x0 = bx * TBlob::kSize, y0 = FMinY + by * TBlob::kSize;
     if (!FPaintByCell) {
         uint64_t changed = 0;
-        for (int i = 0; i < TBlob::kSize; ++i) changed |= old[x0 + i] ^ next[x0 + i];
+        for (int i = 0; i < TBlob::kSize; ++i)
+            changed |= (old[x0 + i] ^ next[x0 + i]) | FBits.Dying(old + x0 + i);
         if (((changed >> shift) & 0x3FF) == 0) return true;
         return FChangedBlocks.Append({bx, by}, FGlobals.Memory);
     }
+    const bool planes = FBits.Planes() > 1;
     for (int i = 0; i < TBlob::kSize; ++i) {
         const uint64_t now = next[x0 + i] >> shift;
-        for (unsigned rows = unsigned((old[x0 + i] >> shift) ^ now) & 0x3FF; rows != 0;
-             rows &= rows - 1) {
+        const uint64_t changed = (old[x0 + i] ^ next[x0 + i]) | FBits.Dying(old + x0 + i);
+        uint8_t states[TBlob::kSize];
+        if (planes) FBits.ColumnStates(next + x0 + i, by % TBitMirror::kBlockRows, states);
+        for (unsigned rows = unsigned(changed >> shift) & 0x3FF; rows != 0; rows &= rows - 1) {
             const int j = __builtin_ctz(rows);
-            const uint8_t state = uint8_t((now >> j) & 1);
+            const uint8_t state = planes ? states[j] : uint8_t((now >> j) & 1);
             if (!FChanges[state].Append({FMinX + x0 + i, y0 + j, state}, FGlobals.Memory))
                 return false;
         }
@@ -285,9 +352,9 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
     // The byte step's record of quiet blocks does not know these changes.
     FLastParamsValid = false;
 
-    const TBitRule rule = params.Game == gmVoteForLife
-                              ? TBitRule::Vote(params.Survival)
-                              : TBitRule::Life(params.Survival, params.Birth);
+    const TBitRule rule = params.Game == gmVoteForLife ? TBitRule::Vote(params.Survival)
+                          : m.Planes() > 1 ? TBitRule::Generations(params.Survival, params.Birth)
+                                           : TBitRule::Life(params.Survival, params.Birth);
     m.RefreshGhosts(FWrap);
     const int stripes = m.Stripes(), tiles = m.Tiles();
     const uint16_t* fresh = m.Fresh();
@@ -303,7 +370,9 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
         for (int k = 0; k < changedCounts[scratch]; ++k) {
             const int32_t x0 = changedTiles[scratch][k] * TBitMirror::kTileColumns;
             const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, FWidth);
-            std::copy(from + x0, from + x1, to + x0);
+            for (size_t p = 0; p < size_t(m.Planes()); ++p)
+                std::copy(from + p * m.PlaneStride() + x0, from + p * m.PlaneStride() + x1,
+                          to + p * m.PlaneStride() + x0);
         }
         changedCounts[scratch] = 0;
     };
@@ -315,6 +384,9 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
         job.Mid = m.Stripe(w);
         job.Out = m.Scratch(scratch);
         job.Width = FWidth;
+        job.PlaneStride = m.PlaneStride();
+        job.CountdownPlanes = m.Planes() - 1;
+        job.Countdown = unsigned(m.States() - 2);
         job.TopBit = m.Rows(w) - 1;
         job.RowMask = (uint64_t(1) << m.Rows(w)) - 1;
         if (w > 0) {
@@ -349,9 +421,14 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
     commit(0, 2);
     m.SwapEdges();
 
-    // Only states 0 and 1 are on the board.
-    FStateCounts.fill(0);
-    FStateCounts[1] = FLiveCount;
-    FStateCountsStale = false;
+    if (m.Planes() > 1) {
+        // Counted from the blocks when read.
+        FStateCountsStale = true;
+    } else {
+        // Only states 0 and 1 are on the board.
+        FStateCounts.fill(0);
+        FStateCounts[1] = FLiveCount;
+        FStateCountsStale = false;
+    }
     return collecting || !collect;
 }

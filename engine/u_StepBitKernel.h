@@ -1,5 +1,5 @@
 #pragma once
-// The two-state games a bit per cell: each vector holds the words of neighbouring columns, so
+// The Life-like games a bit per cell: each vector holds the words of neighbouring columns, so
 // one instruction serves 64 cells per word. Included only by the units that build it for one
 // instruction set each, in that set's namespace (see u_Simd.h).
 
@@ -61,9 +61,11 @@ PLEXA_INLINE uint64_t OrWords(TWords x)
 }
 
 // What a tile's vectors changed, summed up as they are computed. A tile's vectors are at most
-// 40 / kWords per lane, so no byte of a count passes 8 * 40 / kWords <= 160.
+// 40 / kWords per lane, so no byte of a count passes 8 * 40 / kWords <= 160. Two states: a
+// changed cell that was not born was emptied; with dying cells that is counted apart.
+template <bool Decay>
 struct TTileSums {
-    TWords Rows{}, BornRows{}, Changed{}, Born{};
+    TWords Rows{}, BornRows{}, Changed{}, Born{}, Emptied{};
 
     PLEXA_INLINE void Add(TWords old, TWords next)
     {
@@ -73,17 +75,50 @@ struct TTileSums {
         Changed += ByteCounts(d);
         Born += ByteCounts(b);
     }
+    PLEXA_INLINE void Add(TWords rows, TWords changed, TWords born, TWords emptied)
+    {
+        Rows |= rows;
+        BornRows |= born;
+        Changed += ByteCounts(changed);
+        Born += ByteCounts(born);
+        Emptied += ByteCounts(emptied);
+    }
     PLEXA_INLINE TBitTileChanges Total() const
     {
-        return {OrWords(Rows), OrWords(BornRows), SumBytes(Changed), SumBytes(Born)};
+        const int changed = SumBytes(Changed), born = SumBytes(Born);
+        return {OrWords(Rows), OrWords(BornRows), changed, born,
+                Decay ? SumBytes(Emptied) : changed - born};
     }
 };
 
 using TForm = TBitRule::TForm;
 
+constexpr bool Decays(TForm form)
+{
+    return form == TForm::Generations;
+}
+
+// Generations: state 1 as the rule's leaves give it, but not for a dying cell; the dying
+// cells count down by one, and the cells of state 1 that do not survive start to.
+PLEXA_INLINE void StepCountdown(const TBitStripeJob& job, int32_t x, TWords cC, TWords next,
+                                TWords dying, const TWords* countdown, TTileSums<true>& sums)
+{
+    const TWords start = cC & ~next;
+    TWords borrow = dying, still{};
+    for (int p = 0; p < job.CountdownPlanes; ++p) {
+        TWords bit = countdown[p] ^ borrow;
+        borrow &= ~countdown[p];
+        if (job.Countdown >> p & 1) bit |= start;
+        std::memcpy(job.Out + size_t(p + 1) * job.PlaneStride + x, &bit, sizeof bit);
+        still |= bit;
+    }
+    const TWords d = cC ^ next;
+    sums.Add(d, d | dying, next & ~cC, dying & ~still);
+}
+
 template <TForm Form>
 PLEXA_INLINE void StepWords(const TBitRule& rule, const TBitStripeJob& job, int32_t x,
-                            TTileSums& sums)
+                            TTileSums<Decays(Form)>& sums)
 {
     const TWords cL = LoadWords(job.Mid + x - 1), cC = LoadWords(job.Mid + x),
                  cR = LoadWords(job.Mid + x + 1);
@@ -124,6 +159,18 @@ PLEXA_INLINE void StepWords(const TBitRule& rule, const TBitStripeJob& job, int3
         };
         next = tree(rule.Leaves[0]);
         if constexpr (Form == TForm::Counts) next = Select(cC, tree(rule.Leaves[1]), next);
+        if constexpr (Decays(Form)) {
+            TWords countdown[TBitMirror::kPlanesMax], dying{};
+            for (int p = 0; p < job.CountdownPlanes; ++p) {
+                countdown[p] = LoadWords(job.Mid + size_t(p + 1) * job.PlaneStride + x);
+                dying |= countdown[p];
+            }
+            // Dying cells are neither born nor counted.
+            next = Select(cC, tree(rule.Leaves[1]), next & ~dying) & (TWords{} + job.RowMask);
+            std::memcpy(job.Out + x, &next, sizeof next);
+            StepCountdown(job, x, cC, next, dying, countdown, sums);
+            return;
+        }
     }
     next &= TWords{} + job.RowMask;
     std::memcpy(job.Out + x, &next, sizeof next);
@@ -136,7 +183,7 @@ void StepTiles(const TBitRule& rule, const TBitStripeJob& job)
     for (int k = 0; k < job.TileCount; ++k) {
         const int32_t x0 = job.Tiles[k] * TBitMirror::kTileColumns;
         const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, job.Width);
-        TTileSums sums;
+        TTileSums<Decays(Form)> sums;
         for (int32_t x = x0; x < x1; x += kWords) StepWords<Form>(rule, job, x, sums);
         job.Changes[k] = sums.Total();
     }
@@ -153,6 +200,8 @@ void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job)
         return StepTiles<TForm::Counts>(rule, job);
     case TForm::Sums:
         return StepTiles<TForm::Sums>(rule, job);
+    case TForm::Generations:
+        return StepTiles<TForm::Generations>(rule, job);
     }
 }
 
