@@ -39,8 +39,9 @@ bool TBitMirror::Allocate(TMemoryGate& gate)
     if (FStripeStride > FScratchStride) {
         if (!gate.Allow()) return false;
         FScratch.reset(new (std::nothrow) uint64_t[kScratch * FStripeStride]);
-        FScratchStride = FScratch ? FStripeStride : 0;
-        if (!FScratch) return false;
+        FChanged.reset(new (std::nothrow) uint64_t[FStride]);
+        FScratchStride = FScratch && FChanged ? FStripeStride : 0;
+        if (FScratchStride == 0) return false;
     }
     if (tiles > FAllocatedTiles) {
         if (!gate.Allow()) return false;

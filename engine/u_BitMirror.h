@@ -87,14 +87,13 @@ public:
         const uint64_t word = Stripe(blockRow / kBlockRows)[column];
         return unsigned(word >> (10 * (blockRow % kBlockRows))) & 0x3FF;
     }
-    // The dying cells of a stripe's column, `words` being its plane 0 word (the others follow
-    // PlaneStride() apart).
-    uint64_t Dying(const uint64_t* words) const
+    // The cells of column x of the stripe just computed whose state changed, from its words
+    // before and after (plane 0); with dying cells the step records them in ChangedWords().
+    uint64_t Changed(const uint64_t* old, const uint64_t* next, int32_t x) const
     {
-        uint64_t dying = 0;
-        for (int p = 1; p < FPlanes; ++p) dying |= words[p * FStride];
-        return dying;
+        return FPlanes > 1 ? FChanged[size_t(x)] : old[x] ^ next[x];
     }
+    uint64_t* ChangedWords() { return FChanged.get(); }
     // The states of the ten cells of block row `k` of such a column; gives the nonzero ones.
     int ColumnStates(const uint64_t* words, int k, uint8_t* states) const;
     // Every cell 0.
@@ -122,6 +121,6 @@ private:
     int FStates = 2, FPlanes = 1;
     size_t FStride = 0, FStripeStride = 0;
     size_t FAllocatedWords = 0, FScratchStride = 0, FAllocatedTiles = 0;
-    std::unique_ptr<uint64_t[]> FWords, FScratch;
+    std::unique_ptr<uint64_t[]> FWords, FScratch, FChanged;
     std::unique_ptr<uint16_t[]> FFresh, FNext;
 };

@@ -124,23 +124,23 @@ bool TBoard::RebuildBits()
 
 bool TBoard::RebuildPlanes(const TBlob& blob, uint64_t* words, int shift) const
 {
+    const unsigned states = unsigned(FBits.States());
+    const int planes = FBits.Planes();
     bool high = false;
-    const size_t stride = FBits.PlaneStride();
-    for (int i = 0; i < TBlob::kSize; ++i)
+    for (int i = 0; i < TBlob::kSize; ++i) {
+        uint64_t bits[TBitMirror::kPlanesMax] = {};
         for (int j = 0; j < TBlob::kSize; ++j) {
-            const uint8_t cell = blob.Cells[i][j];
-            if (cell == 0) continue;
-            const uint64_t bit = uint64_t(1) << (shift + j);
-            if (cell == 1 || !FBits.Holds(cell)) {
-                // A state the planes cannot hold sends the step to the blocks.
-                high |= cell != 1;
-                words[i] |= bit;
-                continue;
-            }
-            const unsigned countdown = unsigned(FBits.States() - cell);
-            for (int p = 1; p < FBits.Planes(); ++p)
-                if (countdown >> (p - 1) & 1) words[i + p * stride] |= bit;
+            const unsigned cell = blob.Cells[i][j];
+            // A state the planes cannot hold is kept as state 1 and sends the step to the
+            // blocks.
+            const bool held = cell < states;
+            high |= !held;
+            // Bit 0 for state 1, the countdown above it.
+            const unsigned code = cell >= 2 && held ? (states - cell) << 1 : unsigned(cell != 0);
+            for (int p = 0; p < planes; ++p) bits[p] |= uint64_t(code >> p & 1) << j;
         }
+        for (int p = 0; p < planes; ++p) words[i + p * FBits.PlaneStride()] |= bits[p] << shift;
+    }
     return high;
 }
 
@@ -283,17 +283,18 @@ void TBoard::ReportBitBlocks(int w, int t, const uint64_t* old, const uint64_t* 
     TPeriodDetector& period = FGlobals.Period;
     const int32_t x0 = t * TBitMirror::kTileColumns;
     const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, FWidth);
-    const int rowsOfBlocks = FBits.Rows(w) / TBlob::kSize;
+    const int rowsOfBlocks = FBits.Rows(w) / TBlob::kSize, planes = FBits.Planes();
+    int written = 0;
     for (int32_t xb = x0; xb < x1; xb += TBlob::kSize) {
         uint64_t any = 0, changes[TBlob::kSize];
         for (int i = 0; i < TBlob::kSize; ++i) {
-            changes[i] = (old[xb + i] ^ next[xb + i]) | FBits.Dying(old + xb + i);
+            changes[i] = FBits.Changed(old, next, xb + i);
             any |= changes[i];
         }
         for (int k = 0; k < rowsOfBlocks; ++k) {
             const int shift = TBlob::kSize * k;
             if (((any >> shift) & 0x3FF) == 0) continue;
-            ++FWrittenBlockCount;
+            ++written;
             if (!period.Watching()) continue;
             const int32_t bx = xb / TBlob::kSize, by = w * TBitMirror::kBlockRows + k;
             uint16_t changed[TBlob::kSize], now[TBlob::kSize];
@@ -301,7 +302,7 @@ void TBoard::ReportBitBlocks(int w, int t, const uint64_t* old, const uint64_t* 
                 changed[i] = uint16_t((changes[i] >> shift) & 0x3FF);
                 now[i] = uint16_t((next[xb + i] >> shift) & 0x3FF);
             }
-            if (FBits.Planes() == 1) {
+            if (planes == 1) {
                 period.BitsWritten(bx, by, changed, now);
                 continue;
             }
@@ -313,6 +314,7 @@ void TBoard::ReportBitBlocks(int w, int t, const uint64_t* old, const uint64_t* 
             period.StatesWritten(bx, by, changed, before, after);
         }
     }
+    FWrittenBlockCount += written;
 }
 
 bool TBoard::ListBitChanges(int32_t bx, int32_t by, const uint64_t* old, const uint64_t* next)
@@ -321,15 +323,14 @@ bool TBoard::ListBitChanges(int32_t bx, int32_t by, const uint64_t* old, const u
     const int32_t x0 = bx * TBlob::kSize, y0 = FMinY + by * TBlob::kSize;
     if (!FPaintByCell) {
         uint64_t changed = 0;
-        for (int i = 0; i < TBlob::kSize; ++i)
-            changed |= (old[x0 + i] ^ next[x0 + i]) | FBits.Dying(old + x0 + i);
+        for (int i = 0; i < TBlob::kSize; ++i) changed |= FBits.Changed(old, next, x0 + i);
         if (((changed >> shift) & 0x3FF) == 0) return true;
         return FChangedBlocks.Append({bx, by}, FGlobals.Memory);
     }
     const bool planes = FBits.Planes() > 1;
     for (int i = 0; i < TBlob::kSize; ++i) {
         const uint64_t now = next[x0 + i] >> shift;
-        const uint64_t changed = (old[x0 + i] ^ next[x0 + i]) | FBits.Dying(old + x0 + i);
+        const uint64_t changed = FBits.Changed(old, next, x0 + i);
         uint8_t states[TBlob::kSize];
         if (planes) FBits.ColumnStates(next + x0 + i, by % TBitMirror::kBlockRows, states);
         for (unsigned rows = unsigned(changed >> shift) & 0x3FF; rows != 0; rows &= rows - 1) {
@@ -387,6 +388,7 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
         job.PlaneStride = m.PlaneStride();
         job.CountdownPlanes = m.Planes() - 1;
         job.Countdown = unsigned(m.States() - 2);
+        job.Changed = m.ChangedWords();
         job.TopBit = m.Rows(w) - 1;
         job.RowMask = (uint64_t(1) << m.Rows(w)) - 1;
         if (w > 0) {

@@ -52,6 +52,7 @@ struct TBitStripeJob {
     size_t PlaneStride;
     int CountdownPlanes;
     unsigned Countdown;
+    uint64_t* Changed;    // by column, the cells whose state changed
     const int32_t* Tiles; // the tiles to compute, TBitMirror::kTileColumns columns each
     int TileCount;
     TBitTileChanges* Changes; // by computed tile

@@ -112,8 +112,9 @@ PLEXA_INLINE void StepCountdown(const TBitStripeJob& job, int32_t x, TWords cC, 
         std::memcpy(job.Out + size_t(p + 1) * job.PlaneStride + x, &bit, sizeof bit);
         still |= bit;
     }
-    const TWords d = cC ^ next;
-    sums.Add(d, d | dying, next & ~cC, dying & ~still);
+    const TWords d = cC ^ next, changed = d | dying;
+    std::memcpy(job.Changed + x, &changed, sizeof changed);
+    sums.Add(d, changed, next & ~cC, dying & ~still);
 }
 
 template <TForm Form>
