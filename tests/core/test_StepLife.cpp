@@ -1,7 +1,9 @@
 #include "BoardFixture.h"
 #include "ReferenceStep.h"
 
+#include <algorithm>
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -415,8 +417,24 @@ TEST_P(TBitSoupTest, MatchesTheReferenceGenerationOnEveryEdge)
                             box = {std::min(box.Left, x), std::min(box.Top, y),
                                    std::max(box.Right, x), std::max(box.Bottom, y)};
                     }
+                // The last generation is painted: every changed cell in its new state.
+                TRecordingPainter painter;
+                std::vector<std::tuple<int32_t, int32_t, int>> expected, painted;
+                if (gen == gens - 1) {
+                    G.Painter = &painter;
+                    for (int y = 0; y < h; ++y)
+                        for (int x = 0; x < w; ++x)
+                            if (grid.Cells[size_t(y) * w + x] != next.Cells[size_t(y) * w + x])
+                                expected.emplace_back(Board.MinX() + x, Board.MinY() + y,
+                                                      next.Cells[size_t(y) * w + x]);
+                }
                 grid = next;
-                Board.Step(false);
+                Board.Step(gen == gens - 1);
+                G.Painter = nullptr;
+                for (const auto& p : painter.Painted) painted.emplace_back(p.X, p.Y, p.State);
+                std::sort(painted.begin(), painted.end());
+                std::sort(expected.begin(), expected.end());
+                ASSERT_EQ(painted, expected) << "generation " << gen;
                 ASSERT_EQ(Board.ChangedCount(), changed) << "generation " << gen;
                 ASSERT_EQ(Board.LiveCount(), live) << "generation " << gen;
                 for (int state = 1; state <= high; ++state)
