@@ -291,6 +291,10 @@ void TBoard::ReportBitBlocks(int w, int t, const uint64_t* old, const uint64_t* 
             changes[i] = FBits.Changed(old, next, xb + i);
             any |= changes[i];
         }
+        if (!period.Watching()) {
+            for (int k = 0; k < rowsOfBlocks; ++k) written += ((any >> (10 * k)) & 0x3FF) != 0;
+            continue;
+        }
         for (int k = 0; k < rowsOfBlocks; ++k) {
             const int shift = TBlob::kSize * k;
             if (((any >> shift) & 0x3FF) == 0) continue;

@@ -117,8 +117,24 @@ PLEXA_INLINE void StepCountdown(const TBitStripeJob& job, int32_t x, TWords cC, 
     sums.Add(d, changed, next & ~cC, dying & ~still);
 }
 
+// The rule's leaves as masks, made once per stripe: a leaf is its Even mask where n0 is clear
+// and its Odd mask where it is set. Picked by index in the loop, they would be stored and
+// loaded back at every vector.
+struct TLeafMasks {
+    TWords Even[2][5], Odd[2][5];
+
+    explicit TLeafMasks(const TBitRule& rule)
+    {
+        for (int c = 0; c < 2; ++c)
+            for (int l = 0; l < 5; ++l) {
+                Even[c][l] = TWords{} - uint64_t(rule.Leaves[c][l] & 1);
+                Odd[c][l] = TWords{} - uint64_t(rule.Leaves[c][l] >> 1 & 1);
+            }
+    }
+};
+
 template <TForm Form>
-PLEXA_INLINE void StepWords(const TBitRule& rule, const TBitStripeJob& job, int32_t x,
+PLEXA_INLINE void StepWords(const TLeafMasks& leaves, const TBitStripeJob& job, int32_t x,
                             TTileSums<Decays(Form)>& sums)
 {
     const TWords cL = LoadWords(job.Mid + x - 1), cC = LoadWords(job.Mid + x),
@@ -152,14 +168,16 @@ PLEXA_INLINE void StepWords(const TBitRule& rule, const TBitStripeJob& job, int3
         next = n1 & (n0 | cC) & ~(n2 | n3);
     } else {
         // The rule's leaves by n0, then down the tree by n1, n2, n3 and the cell.
-        const TWords leaf[4] = {TWords{}, ~n0, n0, ~TWords{}};
-        const auto tree = [&](const uint8_t* leaves) {
-            const TWords low = Select(n1, leaf[leaves[1]], leaf[leaves[0]]);
-            const TWords high = Select(n1, leaf[leaves[3]], leaf[leaves[2]]);
-            return Select(n3, leaf[leaves[4]], Select(n2, high, low));
+        const auto tree = [&](int c) {
+            const auto leaf = [&](int l) {
+                return Select(n0, leaves.Odd[c][l], leaves.Even[c][l]);
+            };
+            const TWords low = Select(n1, leaf(1), leaf(0));
+            const TWords high = Select(n1, leaf(3), leaf(2));
+            return Select(n3, leaf(4), Select(n2, high, low));
         };
-        next = tree(rule.Leaves[0]);
-        if constexpr (Form == TForm::Counts) next = Select(cC, tree(rule.Leaves[1]), next);
+        next = tree(0);
+        if constexpr (Form == TForm::Counts) next = Select(cC, tree(1), next);
         if constexpr (Decays(Form)) {
             TWords countdown[TBitMirror::kPlanesMax], dying{};
             for (int p = 0; p < job.CountdownPlanes; ++p) {
@@ -167,7 +185,7 @@ PLEXA_INLINE void StepWords(const TBitRule& rule, const TBitStripeJob& job, int3
                 dying |= countdown[p];
             }
             // Dying cells are neither born nor counted.
-            next = Select(cC, tree(rule.Leaves[1]), next & ~dying) & (TWords{} + job.RowMask);
+            next = Select(cC, tree(1), next & ~dying) & (TWords{} + job.RowMask);
             std::memcpy(job.Out + x, &next, sizeof next);
             StepCountdown(job, x, cC, next, dying, countdown, sums);
             return;
@@ -181,11 +199,12 @@ PLEXA_INLINE void StepWords(const TBitRule& rule, const TBitStripeJob& job, int3
 template <TForm Form>
 void StepTiles(const TBitRule& rule, const TBitStripeJob& job)
 {
+    const TLeafMasks leaves(rule);
     for (int k = 0; k < job.TileCount; ++k) {
         const int32_t x0 = job.Tiles[k] * TBitMirror::kTileColumns;
         const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, job.Width);
         TTileSums<Decays(Form)> sums;
-        for (int32_t x = x0; x < x1; x += kWords) StepWords<Form>(rule, job, x, sums);
+        for (int32_t x = x0; x < x1; x += kWords) StepWords<Form>(leaves, job, x, sums);
         job.Changes[k] = sums.Total();
     }
 }
