@@ -109,7 +109,7 @@ public:
     }
 
     // The bits hold the board's cells (else they must be rebuilt before use); High: a cell may
-    // hold a state above 1, which the bits do not tell.
+    // hold a state that the planes do not tell.
     bool Valid = false;
     bool High = false;
     // Every tile is to be computed at the next step.

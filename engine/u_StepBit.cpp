@@ -253,7 +253,10 @@ unsigned TBoard::SummariseTile(int w, int t, const uint64_t* old, const uint64_t
             ExtendLiveBox(FMinX + last, FMinY + y1, last / TBlob::kSize, y1 / TBlob::kSize);
         }
     }
-    ReportBitBlocks(w, t, old, next);
+    if (FBits.Planes() > 1 && !FGlobals.Period.Watching())
+        FWrittenBlockCount += __builtin_popcount(changes.Blocks);
+    else
+        ReportBitBlocks(w, t, old, next);
     // Every block of the tile is written when read: writing one that did not change costs
     // less than finding out here.
     const int columns = (x1 - x0) / TBlob::kSize, rowsOfBlocks = FBits.Rows(w) / TBlob::kSize;

@@ -27,13 +27,15 @@ struct TBitRule {
 };
 
 // What changed in a computed tile: the rows where state 1 changed and where cells were born,
-// and the counts of changed, born and emptied cells.
+// the counts of changed, born and emptied cells, and with dying cells the blocks with a
+// change (bit 4 * block row + block column).
 struct TBitTileChanges {
     uint64_t Rows;
     uint64_t BornRows;
     int32_t Changed;
     int32_t Born;
     int32_t Emptied;
+    uint32_t Blocks;
 };
 
 struct TBitStripeJob {

@@ -86,8 +86,12 @@ struct TTileSums {
     PLEXA_INLINE TBitTileChanges Total() const
     {
         const int changed = SumBytes(Changed), born = SumBytes(Born);
-        return {OrWords(Rows), OrWords(BornRows), changed, born,
-                Decay ? SumBytes(Emptied) : changed - born};
+        return {OrWords(Rows),
+                OrWords(BornRows),
+                changed,
+                born,
+                Decay ? SumBytes(Emptied) : changed - born,
+                0};
     }
 };
 
@@ -196,6 +200,21 @@ PLEXA_INLINE void StepWords(const TLeafMasks& leaves, const TBitStripeJob& job, 
     sums.Add(cC, next);
 }
 
+// The blocks of a tile whose cells changed, read while the tile's changed words are at hand.
+inline uint32_t ChangedBlocks(const TBitStripeJob& job, int32_t x0, int32_t x1)
+{
+    constexpr int kSide = TBitMirror::kRows / TBitMirror::kBlockRows;
+    constexpr int kColumns = TBitMirror::kTileColumns / kSide;
+    uint32_t blocks = 0;
+    for (int32_t xb = x0, column = 0; xb < x1; xb += kSide, ++column) {
+        uint64_t any = 0;
+        for (int i = 0; i < kSide; ++i) any |= job.Changed[xb + i];
+        for (int row = 0; row < TBitMirror::kBlockRows; ++row)
+            blocks |= uint32_t((any >> (kSide * row) & 0x3FF) != 0) << (kColumns * row + column);
+    }
+    return blocks;
+}
+
 template <TForm Form>
 void StepTiles(const TBitRule& rule, const TBitStripeJob& job)
 {
@@ -206,6 +225,7 @@ void StepTiles(const TBitRule& rule, const TBitStripeJob& job)
         TTileSums<Decays(Form)> sums;
         for (int32_t x = x0; x < x1; x += kWords) StepWords<Form>(leaves, job, x, sums);
         job.Changes[k] = sums.Total();
+        if constexpr (Decays(Form)) job.Changes[k].Blocks = ChangedBlocks(job, x0, x1);
     }
 }
 
