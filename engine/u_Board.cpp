@@ -286,6 +286,7 @@ int32_t TBoard::StateCount(int state) const
 
 void TBoard::RecountStates() const
 {
+    if (CountPlaneStates()) return;
     FStateCounts.fill(0);
     // Every live cell lies in the block box.
     for (int32_t bx = FBox.MinBX; bx <= FBox.MaxBX; ++bx)

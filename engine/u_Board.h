@@ -211,6 +211,8 @@ private:
     void LeaveBits();
     void DropStaleBlocks();
     void RecountStates() const;
+    // The counts by state from the Generations planes, when they hold every cell.
+    bool CountPlaneStates() const;
 
     TGlobals& FGlobals;
 

@@ -144,6 +144,33 @@ bool TBoard::RebuildPlanes(const TBlob& blob, uint64_t* words, int shift) const
     return high;
 }
 
+bool TBoard::CountPlaneStates() const
+{
+    if (!FBits.Valid || FBits.High || FBits.Planes() == 1) return false;
+    FStateCounts.fill(0);
+    const size_t stride = FBits.PlaneStride();
+    const int planes = FBits.Planes(), states = FBits.States();
+    for (int w = 0; w < FBits.Stripes(); ++w) {
+        const uint64_t* words = FBits.Stripe(w);
+        for (int32_t x = 0; x < FWidth; ++x) {
+            FStateCounts[1] += __builtin_popcountll(words[x]);
+            uint64_t dying = 0;
+            for (int p = 1; p < planes; ++p) dying |= words[x + p * stride];
+            // Each countdown r of the dying cells is state states - r.
+            for (int r = 1; dying != 0 && r <= states - 2; ++r) {
+                uint64_t match = dying;
+                for (int p = 1; p < planes; ++p) {
+                    const uint64_t plane = words[x + p * stride];
+                    match &= (r >> (p - 1) & 1) ? plane : ~plane;
+                }
+                FStateCounts[size_t(states - r)] += __builtin_popcountll(match);
+            }
+        }
+    }
+    FStateCountsStale = false;
+    return true;
+}
+
 void TBoard::MaterializeIfStale(int32_t bx, int32_t by) const
 {
     if (unsigned(bx) > unsigned(FBXMax) || unsigned(by) > unsigned(FBYMax)) return;
