@@ -145,6 +145,45 @@ TEST_F(TStepLifeTest, WeightedLifeWithAndWithoutHistory)
     EXPECT_EQ(Board.GetCell(7, 7), 1);
 }
 
+TEST_F(TStepLifeTest, DyingCellsKeepTheirStatesWhenTheRuleOrItsStatesChange)
+{
+    // The bits' planes follow the states count: each change writes the cells out and reads
+    // them back, and Life takes the dying cells through the blocks.
+    UseGame(gmGenerations, "345/2/4");
+    const int w = Board.Width(), h = Board.Height();
+    TReferenceGrid grid{w, h, std::vector<uint8_t>(size_t(w) * h)};
+    std::mt19937 rng(5);
+    for (int y = 60; y < 140; ++y)
+        for (int x = 60; x < 140; ++x)
+            if (rng() % 2 == 0) {
+                grid.Cells[size_t(y) * w + x] = uint8_t(1 + rng() % 3);
+                Board.SetCell(Board.MinX() + x, Board.MinY() + y, grid.Cells[size_t(y) * w + x]);
+            }
+    struct TPhase {
+        uint8_t Game;
+        const char* Rule;
+        int States;
+    };
+    for (const TPhase& phase :
+         {TPhase{gmGenerations, "345/2/4", 4}, TPhase{gmGenerations, "345/2/7", 7},
+          TPhase{gmGenerations, "345/2/5", 5}, TPhase{gmLife, "23/3", 2},
+          TPhase{gmGenerations, "345/2/4", 4}}) {
+        SCOPED_TRACE(phase.Rule);
+        UseGame(phase.Game, phase.Rule);
+        Board.SetStatesCount(phase.States);
+        const TReferenceRule rule{phase.Game, Board.SurvivalSet(), Board.BirthSet(), phase.States};
+        for (int gen = 0; gen < 3; ++gen) {
+            grid = ReferenceStep(grid, false, rule);
+            Board.Step(false);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    ASSERT_EQ(Board.GetCell(Board.MinX() + x, Board.MinY() + y),
+                              grid.Cells[size_t(y) * w + x])
+                        << "generation " << gen << " at " << x << "," << y;
+        }
+    }
+}
+
 TEST_F(TStepLifeTest, GliderWrapsOnATorusOnly)
 {
     for (bool wrap : {true, false}) {
