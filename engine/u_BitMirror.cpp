@@ -1,6 +1,7 @@
 #include "engine/u_BitMirror.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <new>
 
@@ -13,24 +14,34 @@ void TBitMirror::Resize(int32_t width, int32_t height)
     FTiles = (width + kTileColumns - 1) / kTileColumns;
     // Whole vectors of the widest kind on both sides of the columns.
     FStride = size_t(kPad) + size_t((width + kPad - 1) / kPad * kPad) + kPad;
+    FStripeStride = FStride * size_t(FPlanes);
     Valid = false;
     Stirred = true;
 }
 
+void TBitMirror::SetStates(int states)
+{
+    if (states == FStates) return;
+    FStates = states;
+    FPlanes = states > 2 ? 1 + std::bit_width(unsigned(states - 2)) : 1;
+    Resize(FWidth, FHeight);
+}
+
 bool TBitMirror::Allocate(TMemoryGate& gate)
 {
-    const size_t words = size_t(FStripes) * FStride, tiles = size_t(FStripes) * FTiles;
+    const size_t words = size_t(FStripes) * FStripeStride, tiles = size_t(FStripes) * FTiles;
     if (words > FAllocatedWords) {
         if (!gate.Allow()) return false;
         FWords.reset(new (std::nothrow) uint64_t[words]);
         FAllocatedWords = FWords ? words : 0;
         if (!FWords) return false;
     }
-    if (FStride > FScratchStride) {
+    if (FStripeStride > FScratchStride) {
         if (!gate.Allow()) return false;
-        FScratch.reset(new (std::nothrow) uint64_t[kScratch * FStride]);
-        FScratchStride = FScratch ? FStride : 0;
-        if (!FScratch) return false;
+        FScratch.reset(new (std::nothrow) uint64_t[kScratch * FStripeStride]);
+        FChanged.reset(new (std::nothrow) uint64_t[FStride]);
+        FScratchStride = FScratch && FChanged ? FStripeStride : 0;
+        if (FScratchStride == 0) return false;
     }
     if (tiles > FAllocatedTiles) {
         if (!gate.Allow()) return false;
@@ -44,13 +55,13 @@ bool TBitMirror::Allocate(TMemoryGate& gate)
         }
         FAllocatedTiles = tiles;
     }
-    std::fill_n(FScratch.get(), kScratch * FStride, 0);
+    std::fill_n(FScratch.get(), kScratch * FStripeStride, 0);
     return true;
 }
 
 void TBitMirror::Zero()
 {
-    std::fill_n(FWords.get(), size_t(FStripes) * FStride, 0);
+    std::fill_n(FWords.get(), size_t(FStripes) * FStripeStride, 0);
 }
 
 void TBitMirror::RefreshGhosts(bool wrap)
@@ -62,10 +73,34 @@ void TBitMirror::RefreshGhosts(bool wrap)
     }
 }
 
-void TBitMirror::Set(int32_t column, int32_t row, bool alive)
+void TBitMirror::Set(int32_t column, int32_t row, uint8_t state)
 {
-    uint64_t& word = Stripe(row / kRows)[column];
+    uint64_t* words = Stripe(row / kRows) + column;
     const uint64_t bit = uint64_t(1) << (row % kRows);
-    word = alive ? word | bit : word & ~bit;
+    // A state the planes cannot hold is kept as a live cell until the bits are rebuilt.
+    High |= !Holds(state);
+    const unsigned countdown = state >= 2 && Holds(state) ? unsigned(FStates - state) : 0;
+    words[0] = state == 1 || !Holds(state) ? words[0] | bit : words[0] & ~bit;
+    for (int p = 1; p < FPlanes; ++p) {
+        uint64_t& word = words[p * FStride];
+        word = countdown >> (p - 1) & 1 ? word | bit : word & ~bit;
+    }
     MarkChanged(column, row);
+}
+
+int TBitMirror::ColumnStates(const uint64_t* words, int k, uint8_t* states) const
+{
+    const int shift = 10 * k;
+    const unsigned alive = unsigned(words[0] >> shift) & 0x3FF;
+    unsigned countdown[kPlanesMax] = {}, dying = 0;
+    for (int p = 1; p < FPlanes; ++p) {
+        countdown[p] = unsigned(words[p * FStride] >> shift) & 0x3FF;
+        dying |= countdown[p];
+    }
+    for (int j = 0; j < 10; ++j) {
+        unsigned r = 0;
+        for (int p = 1; p < FPlanes; ++p) r |= (countdown[p] >> j & 1) << (p - 1);
+        states[j] = uint8_t(alive >> j & 1 ? 1 : r != 0 ? FStates - int(r) : 0);
+    }
+    return __builtin_popcount(alive | dying);
 }

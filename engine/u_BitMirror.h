@@ -1,8 +1,13 @@
 #pragma once
-// The board's cells a bit each, for the two-state games' step. The board is cut into stripes
-// of 60 rows; a stripe holds one 64-bit word per column, bit b being the stripe's row b. Sixty
-// rows are six block rows, so a block column is ten bits of one word. Stripes are cut across
-// into tiles of 40 columns, the unit in which the step passes over quiet regions.
+// The board's cells a bit each, for the step of the Life-like games. The board is cut into
+// stripes of 60 rows; a stripe holds one 64-bit word per column, bit b being the stripe's row
+// b. Sixty rows are six block rows, so a block column is ten bits of one word. Stripes are cut
+// across into tiles of 40 columns, the unit in which the step passes over quiet regions.
+//
+// A stripe has a plane of such words for state 1 and, for Generations of C > 2 states, planes
+// of the dying cells' countdown: a cell of state 2..C-1 holds C - state in binary, bit p in
+// plane 1 + p, and 0 when it is not dying. Every plane of a stripe has the same shape, one
+// PlaneStride() after the other.
 
 #include "base/u_Memory.h"
 
@@ -37,6 +42,12 @@ public:
     // Sets the geometry for a board of width x height cells (multiples of 20) and forgets the
     // cells; storage is taken at the next Allocate.
     void Resize(int32_t width, int32_t height);
+    // The states the planes hold, 2 or the Generations rule's states count (at most 25); forgets
+    // the cells when the planes change.
+    void SetStates(int states);
+    int States() const { return FStates; }
+    int Planes() const { return FPlanes; }
+    size_t PlaneStride() const { return FStride; }
     // False when the memory could not be had.
     bool Allocate(TMemoryGate& gate);
 
@@ -46,31 +57,45 @@ public:
     int Rows(int stripe) const { return stripe < FStripes - 1 ? kRows : FLastRows; }
 
     // Column 0 of a stripe; columns -1 .. Width + kPad - 2 may be read.
-    uint64_t* Stripe(int stripe) { return FWords.get() + size_t(stripe) * FStride + kPad; }
+    // Plane p of a stripe is PlaneStride() * p further on.
+    uint64_t* Stripe(int stripe) { return FWords.get() + size_t(stripe) * FStripeStride + kPad; }
     const uint64_t* Stripe(int stripe) const
     {
-        return FWords.get() + size_t(stripe) * FStride + kPad;
+        return FWords.get() + size_t(stripe) * FStripeStride + kPad;
     }
     // Scratch stripes of the same shape for the step: the new contents of stripes being
     // computed, and one always 0 for the rows beyond the plane's edges.
-    uint64_t* Scratch(int k) { return FScratch.get() + size_t(k) * FStride + kPad; }
+    uint64_t* Scratch(int k) { return FScratch.get() + size_t(k) * FStripeStride + kPad; }
     const uint64_t* ZeroStripe() const
     {
-        return FScratch.get() + size_t(kScratch - 1) * FStride + kPad;
+        return FScratch.get() + size_t(kScratch - 1) * FStripeStride + kPad;
     }
-    static constexpr int kScratch = 4; // three for new contents, the last one the zero stripe
+    static constexpr int kScratch = 4;   // three for new contents, the last one the zero stripe
+    static constexpr int kPlanesMax = 6; // state 1 and the countdown of 23 dying states
 
     // The ghost columns, from the facing columns on a torus, else 0.
     void RefreshGhosts(bool wrap);
 
-    // Bits of cell (column, row) board-relative (0-based).
-    void Set(int32_t column, int32_t row, bool alive);
-    // The ten bits of column `column` of block row `blockRow`.
+    // Cell (column, row) board-relative (0-based) takes `state`; one the planes cannot hold
+    // sets High.
+    void Set(int32_t column, int32_t row, uint8_t state);
+    // Whether the planes hold `state`.
+    bool Holds(uint8_t state) const { return state < 2 || (FPlanes > 1 && state < FStates); }
+    // The ten bits of column `column` of block row `blockRow`, of state 1.
     unsigned BlockColumn(int32_t column, int32_t blockRow) const
     {
         const uint64_t word = Stripe(blockRow / kBlockRows)[column];
         return unsigned(word >> (10 * (blockRow % kBlockRows))) & 0x3FF;
     }
+    // The cells of column x of the stripe just computed whose state changed, from its words
+    // before and after (plane 0); with dying cells the step records them in ChangedWords().
+    uint64_t Changed(const uint64_t* old, const uint64_t* next, int32_t x) const
+    {
+        return FPlanes > 1 ? FChanged[size_t(x)] : old[x] ^ next[x];
+    }
+    uint64_t* ChangedWords() { return FChanged.get(); }
+    // The states of the ten cells of block row `k` of such a column; gives the nonzero ones.
+    int ColumnStates(const uint64_t* words, int k, uint8_t* states) const;
     // Every cell 0.
     void Zero();
 
@@ -84,7 +109,7 @@ public:
     }
 
     // The bits hold the board's cells (else they must be rebuilt before use); High: a cell may
-    // hold a state above 1, which the bits do not tell.
+    // hold a state that the planes do not tell.
     bool Valid = false;
     bool High = false;
     // Every tile is to be computed at the next step.
@@ -93,8 +118,9 @@ public:
 private:
     int32_t FWidth = 0, FHeight = 0;
     int FStripes = 0, FTiles = 0, FLastRows = 0;
-    size_t FStride = 0;
+    int FStates = 2, FPlanes = 1;
+    size_t FStride = 0, FStripeStride = 0;
     size_t FAllocatedWords = 0, FScratchStride = 0, FAllocatedTiles = 0;
-    std::unique_ptr<uint64_t[]> FWords, FScratch;
+    std::unique_ptr<uint64_t[]> FWords, FScratch, FChanged;
     std::unique_ptr<uint16_t[]> FFresh, FNext;
 };

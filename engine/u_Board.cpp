@@ -109,10 +109,7 @@ void TBoard::SetCell(int32_t x, int32_t y, uint8_t state)
         if (FStaleCount != 0) MaterializeIfStale(bx, by);
         const uint8_t old = blob->Cells[i][j];
         if (state != old) {
-            if (FBits.Valid) {
-                if ((state != 0) != (old != 0)) FBits.Set(x - FMinX, y - FMinY, state != 0);
-                FBits.High |= state > 1;
-            }
+            if (FBits.Valid) FBits.Set(x - FMinX, y - FMinY, state);
             blob->Cells[i][j] = state;
             ++FEditCount;
             FSlotStamps[slot] = FStepStamp;
@@ -289,6 +286,7 @@ int32_t TBoard::StateCount(int state) const
 
 void TBoard::RecountStates() const
 {
+    if (CountPlaneStates()) return;
     FStateCounts.fill(0);
     // Every live cell lies in the block box.
     for (int32_t bx = FBox.MinBX; bx <= FBox.MaxBX; ++bx)

@@ -189,9 +189,12 @@ private:
     bool ListRowChanges(int32_t y, const uint8_t* row);
     void PaintChanges();
     void ReportStepMemoryFailure();
-    // The two-state games on the bit mirror (u_StepBit.cpp).
+    // The Life-like games on the bit mirror (u_StepBit.cpp).
     bool BitStepFits(const TStepParams& params);
     bool RebuildBits();
+    // Adds a block's cells to the planes at bit `shift` of its columns' words; true when a
+    // state is more than the planes hold.
+    bool RebuildPlanes(const TBlob& blob, uint64_t* words, int shift) const;
     bool StepBits(const TStepParams& params, bool collect);
     int StirredTiles(const uint16_t* fresh, int w, int32_t* tiles) const;
     unsigned SummariseTile(int w, int t, const uint64_t* old, const uint64_t* next,
@@ -210,6 +213,8 @@ private:
     void LeaveBits();
     void DropStaleBlocks();
     void RecountStates() const;
+    // The counts by state from the Generations planes, when they hold every cell.
+    bool CountPlaneStates() const;
 
     TGlobals& FGlobals;
 

@@ -238,6 +238,14 @@ void TPeriodDetector::BitsWritten(int32_t bx, int32_t by, const uint16_t (&chang
     });
 }
 
+void TPeriodDetector::StatesWritten(int32_t bx, int32_t by, const uint16_t (&changed)[TBlob::kSize],
+                                    const TBlob& before, const TBlob& after)
+{
+    CellsChanged(bx, by, changed, [&](int i, int j) {
+        return std::pair{before.Cells[i][j], after.Cells[i][j]};
+    });
+}
+
 void TPeriodDetector::AfterStep(const TBoard& board)
 {
     FWatching = false;

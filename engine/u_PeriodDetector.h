@@ -50,6 +50,9 @@ public:
     // bits of rows; `now` holds the block's new cells in the same form.
     void BitsWritten(int32_t bx, int32_t by, const uint16_t (&changed)[TBlob::kSize],
                      const uint16_t (&now)[TBlob::kSize]);
+    // The same for a step of more states, with the block's cells before and after.
+    void StatesWritten(int32_t bx, int32_t by, const uint16_t (&changed)[TBlob::kSize],
+                       const TBlob& before, const TBlob& after);
 
     // The period holding now, if any; found in the generation where it has held one period.
     const TPeriod& Current() const { return FFound; }

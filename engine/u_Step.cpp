@@ -64,13 +64,13 @@ bool CountsOnly(const std::array<uint8_t, 512>& outcome, uint16_t& birth, uint16
 }
 
 // Weighted Life whose outcomes depend on the count alone steps a bit per cell as the Life rule
-// of those counts; every other rule stays as it is.
+// of those counts, or with History as their Generations rule; every other rule stays as it is.
 TStepParams AsBitRule(const TStepParams& params)
 {
     TStepParams bits = params;
-    if (params.Game == gmWeightedLife && !params.WeightedHistory &&
+    if (params.Game == gmWeightedLife &&
         CountsOnly(params.WeightedOutcome, bits.Birth, bits.Survival))
-        bits.Game = gmLife;
+        bits.Game = params.WeightedHistory ? gmGenerations : gmLife;
     return bits;
 }
 

@@ -1,4 +1,4 @@
-// The two-state games a bit per cell. The board keeps a bit mirror of its cells; a generation
+// The Life-like games a bit per cell. The board keeps a bit mirror of its cells; a generation
 // is computed on the mirror alone, tile by tile, passing over the tiles whose neighbourhood did
 // not change. The blocks of the changed cells are written from the mirror only when someone
 // reads them, so a generation that nobody looks at costs its bits and its counts.
@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -52,13 +53,29 @@ TBitRule TBitRule::Vote(uint16_t survival)
     return rule;
 }
 
+// The countdown of every dying state fits the planes.
+static_assert(1 + std::bit_width(unsigned(kCellStates - 2)) <= TBitMirror::kPlanesMax);
+
+TBitRule TBitRule::Generations(uint16_t survival, uint16_t birth)
+{
+    TBitRule rule = RuleOfCounts(birth, survival);
+    rule.Form = TForm::Generations;
+    return rule;
+}
+
 bool TBoard::BitStepFits(const TStepParams& params)
 {
     // Rules that bear cells from nothing would fill the blocks that the byte step passes over.
-    const bool twoStates = ((params.Game == gmLife || params.Game == gmGenerations) &&
-                            params.StatesCount == 2 && (params.Birth & 1) == 0) ||
-                           (params.Game == gmVoteForLife && (params.Survival & 1) == 0);
-    if (!twoStates || !FBlocksComplete || FWidth == 0) return false;
+    const bool generations = params.Game == gmGenerations && (params.Birth & 1) == 0;
+    const bool twoStates =
+        (params.Game == gmLife && params.StatesCount == 2 && (params.Birth & 1) == 0) ||
+        (generations && params.StatesCount == 2) ||
+        (params.Game == gmVoteForLife && (params.Survival & 1) == 0);
+    if (!(twoStates || generations) || !FBlocksComplete || FWidth == 0) return false;
+    // The planes of another states count read otherwise: the blocks take their cells first.
+    const int states = twoStates ? 2 : params.StatesCount;
+    if (FBits.Valid && FBits.States() != states) LeaveBits();
+    FBits.SetStates(states);
     if (!FBits.Valid && !RebuildBits()) return false;
     return !FBits.High;
 }
@@ -84,6 +101,11 @@ bool TBoard::RebuildBits()
             if (blob.LiveCount == 0) continue;
             const int stripe = by / TBitMirror::kBlockRows;
             const int shift = 10 * (by % TBitMirror::kBlockRows);
+            uint64_t* words = FBits.Stripe(stripe) + bx * TBlob::kSize;
+            if (FBits.Planes() > 1) {
+                high |= RebuildPlanes(blob, words, shift);
+                continue;
+            }
             for (int i = 0; i < TBlob::kSize; ++i) {
                 uint64_t bits = 0;
                 for (int j = 0; j < TBlob::kSize; ++j) {
@@ -91,12 +113,61 @@ bool TBoard::RebuildBits()
                     bits |= uint64_t(cell != 0) << j;
                     high |= cell > 1;
                 }
-                FBits.Stripe(stripe)[bx * TBlob::kSize + i] |= bits << shift;
+                words[i] |= bits << shift;
             }
         }
     FBits.Valid = true;
     FBits.High = high;
     FBits.Stirred = true;
+    return true;
+}
+
+bool TBoard::RebuildPlanes(const TBlob& blob, uint64_t* words, int shift) const
+{
+    const unsigned states = unsigned(FBits.States());
+    const int planes = FBits.Planes();
+    bool high = false;
+    for (int i = 0; i < TBlob::kSize; ++i) {
+        uint64_t bits[TBitMirror::kPlanesMax] = {};
+        for (int j = 0; j < TBlob::kSize; ++j) {
+            const unsigned cell = blob.Cells[i][j];
+            // A state the planes cannot hold is kept as state 1 and sends the step to the
+            // blocks.
+            const bool held = cell < states;
+            high |= !held;
+            // Bit 0 for state 1, the countdown above it.
+            const unsigned code = cell >= 2 && held ? (states - cell) << 1 : unsigned(cell != 0);
+            for (int p = 0; p < planes; ++p) bits[p] |= uint64_t(code >> p & 1) << j;
+        }
+        for (int p = 0; p < planes; ++p) words[i + p * FBits.PlaneStride()] |= bits[p] << shift;
+    }
+    return high;
+}
+
+bool TBoard::CountPlaneStates() const
+{
+    if (!FBits.Valid || FBits.High || FBits.Planes() == 1) return false;
+    FStateCounts.fill(0);
+    const size_t stride = FBits.PlaneStride();
+    const int planes = FBits.Planes(), states = FBits.States();
+    for (int w = 0; w < FBits.Stripes(); ++w) {
+        const uint64_t* words = FBits.Stripe(w);
+        for (int32_t x = 0; x < FWidth; ++x) {
+            FStateCounts[1] += __builtin_popcountll(words[x]);
+            uint64_t dying = 0;
+            for (int p = 1; p < planes; ++p) dying |= words[x + p * stride];
+            // Each countdown r of the dying cells is state states - r.
+            for (int r = 1; dying != 0 && r <= states - 2; ++r) {
+                uint64_t match = dying;
+                for (int p = 1; p < planes; ++p) {
+                    const uint64_t plane = words[x + p * stride];
+                    match &= (r >> (p - 1) & 1) ? plane : ~plane;
+                }
+                FStateCounts[size_t(states - r)] += __builtin_popcountll(match);
+            }
+        }
+    }
+    FStateCountsStale = false;
     return true;
 }
 
@@ -113,12 +184,18 @@ void TBoard::MaterializeBlock(int32_t bx, int32_t by) const
 {
     TBlob& blob = *FSlots[SlotIndex(bx, by)];
     int live = 0;
-    for (int i = 0; i < TBlob::kSize; ++i) {
-        const unsigned bits = FBits.BlockColumn(bx * TBlob::kSize + i, by);
-        const uint64_t low = kByteOfBit[bits & 0xFF], high = kByteOfBit[bits >> 8];
-        std::memcpy(blob.Cells[i], &low, 8);
-        std::memcpy(blob.Cells[i] + 8, &high, 2);
-        live += __builtin_popcount(bits);
+    if (FBits.Planes() > 1) {
+        const uint64_t* words = FBits.Stripe(by / TBitMirror::kBlockRows) + bx * TBlob::kSize;
+        for (int i = 0; i < TBlob::kSize; ++i)
+            live += FBits.ColumnStates(words + i, by % TBitMirror::kBlockRows, blob.Cells[i]);
+    } else {
+        for (int i = 0; i < TBlob::kSize; ++i) {
+            const unsigned bits = FBits.BlockColumn(bx * TBlob::kSize + i, by);
+            const uint64_t low = kByteOfBit[bits & 0xFF], high = kByteOfBit[bits >> 8];
+            std::memcpy(blob.Cells[i], &low, 8);
+            std::memcpy(blob.Cells[i] + 8, &high, 2);
+            live += __builtin_popcount(bits);
+        }
     }
     blob.LiveCount = uint8_t(live);
     const int stripe = by / TBitMirror::kBlockRows, row = by % TBitMirror::kBlockRows;
@@ -187,7 +264,7 @@ unsigned TBoard::SummariseTile(int w, int t, const uint64_t* old, const uint64_t
     const int32_t x0 = t * TBitMirror::kTileColumns;
     const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, FWidth);
     FChangedCount += changes.Changed;
-    FLiveCount += 2 * changes.Born - changes.Changed;
+    FLiveCount += changes.Born - changes.Emptied;
     const int32_t row0 = w * TBitMirror::kRows;
     if (changes.BornRows != 0) {
         const int32_t y0 = row0 + __builtin_ctzll(changes.BornRows);
@@ -203,7 +280,10 @@ unsigned TBoard::SummariseTile(int w, int t, const uint64_t* old, const uint64_t
             ExtendLiveBox(FMinX + last, FMinY + y1, last / TBlob::kSize, y1 / TBlob::kSize);
         }
     }
-    ReportBitBlocks(w, t, old, next);
+    if (FBits.Planes() > 1 && !FGlobals.Period.Watching())
+        FWrittenBlockCount += __builtin_popcount(changes.Blocks);
+    else
+        ReportBitBlocks(w, t, old, next);
     // Every block of the tile is written when read: writing one that did not change costs
     // less than finding out here.
     const int columns = (x1 - x0) / TBlob::kSize, rowsOfBlocks = FBits.Rows(w) / TBlob::kSize;
@@ -226,23 +306,41 @@ void TBoard::ReportBitBlocks(int w, int t, const uint64_t* old, const uint64_t* 
     TPeriodDetector& period = FGlobals.Period;
     const int32_t x0 = t * TBitMirror::kTileColumns;
     const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, FWidth);
-    const int rowsOfBlocks = FBits.Rows(w) / TBlob::kSize;
+    const int rowsOfBlocks = FBits.Rows(w) / TBlob::kSize, planes = FBits.Planes();
+    int written = 0;
     for (int32_t xb = x0; xb < x1; xb += TBlob::kSize) {
-        uint64_t any = 0;
-        for (int i = 0; i < TBlob::kSize; ++i) any |= old[xb + i] ^ next[xb + i];
+        uint64_t any = 0, changes[TBlob::kSize];
+        for (int i = 0; i < TBlob::kSize; ++i) {
+            changes[i] = FBits.Changed(old, next, xb + i);
+            any |= changes[i];
+        }
+        if (!period.Watching()) {
+            for (int k = 0; k < rowsOfBlocks; ++k) written += ((any >> (10 * k)) & 0x3FF) != 0;
+            continue;
+        }
         for (int k = 0; k < rowsOfBlocks; ++k) {
             const int shift = TBlob::kSize * k;
             if (((any >> shift) & 0x3FF) == 0) continue;
-            ++FWrittenBlockCount;
-            if (!period.Watching()) continue;
+            ++written;
+            const int32_t bx = xb / TBlob::kSize, by = w * TBitMirror::kBlockRows + k;
             uint16_t changed[TBlob::kSize], now[TBlob::kSize];
             for (int i = 0; i < TBlob::kSize; ++i) {
-                changed[i] = uint16_t(((old[xb + i] ^ next[xb + i]) >> shift) & 0x3FF);
+                changed[i] = uint16_t((changes[i] >> shift) & 0x3FF);
                 now[i] = uint16_t((next[xb + i] >> shift) & 0x3FF);
             }
-            period.BitsWritten(xb / TBlob::kSize, w * TBitMirror::kBlockRows + k, changed, now);
+            if (planes == 1) {
+                period.BitsWritten(bx, by, changed, now);
+                continue;
+            }
+            TBlob before, after;
+            for (int i = 0; i < TBlob::kSize; ++i) {
+                FBits.ColumnStates(old + xb + i, k, before.Cells[i]);
+                FBits.ColumnStates(next + xb + i, k, after.Cells[i]);
+            }
+            period.StatesWritten(bx, by, changed, before, after);
         }
     }
+    FWrittenBlockCount += written;
 }
 
 bool TBoard::ListBitChanges(int w, int t, const uint64_t* old, const uint64_t* next)
@@ -261,7 +359,7 @@ bool TBoard::ListBitChanges(int w, int t, const uint64_t* old, const uint64_t* n
         for (int32_t bx = left; bx <= right; ++bx) {
             uint64_t changed = 0;
             for (int i = 0; i < TBlob::kSize; ++i)
-                changed |= old[bx * TBlob::kSize + i] ^ next[bx * TBlob::kSize + i];
+                changed |= FBits.Changed(old, next, bx * TBlob::kSize + i);
             for (int k = top; k <= bottom; ++k)
                 if (((changed >> (TBlob::kSize * k)) & 0x3FF) != 0 &&
                     !FChangedBlocks.Append({bx, by0 + k}, FGlobals.Memory))
@@ -271,15 +369,22 @@ bool TBoard::ListBitChanges(int w, int t, const uint64_t* old, const uint64_t* n
     }
     // Column by column over the shown rows of the stripe, rather than block by block: most
     // columns of a changed tile change little.
-    const uint64_t shown = ((uint64_t(1) << (TBlob::kSize * (bottom + 1))) - 1) &
-                           ~((uint64_t(1) << (TBlob::kSize * top)) - 1);
+    const bool planes = FBits.Planes() > 1;
     const int32_t y0 = FMinY + w * TBitMirror::kRows;
     for (int32_t x = left * TBlob::kSize; x < (right + 1) * TBlob::kSize; ++x) {
-        const uint64_t now = next[x];
-        for (uint64_t rows = (old[x] ^ now) & shown; rows != 0; rows &= rows - 1) {
-            const int j = __builtin_ctzll(rows);
-            const uint8_t state = uint8_t((now >> j) & 1);
-            if (!FChanges[state].Append({FMinX + x, y0 + j, state}, FGlobals.Memory)) return false;
+        const uint64_t now = next[x], changed = FBits.Changed(old, next, x);
+        for (int k = top; k <= bottom; ++k) {
+            const int shift = TBlob::kSize * k;
+            unsigned rows = unsigned(changed >> shift) & 0x3FF;
+            if (rows == 0) continue;
+            uint8_t states[TBlob::kSize];
+            if (planes) FBits.ColumnStates(next + x, k, states);
+            for (; rows != 0; rows &= rows - 1) {
+                const int j = __builtin_ctz(rows);
+                const uint8_t state = planes ? states[j] : uint8_t((now >> (shift + j)) & 1);
+                if (!FChanges[state].Append({FMinX + x, y0 + shift + j, state}, FGlobals.Memory))
+                    return false;
+            }
         }
     }
     return true;
@@ -295,9 +400,9 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
     // The byte step's record of quiet blocks does not know these changes.
     FLastParamsValid = false;
 
-    const TBitRule rule = params.Game == gmVoteForLife
-                              ? TBitRule::Vote(params.Survival)
-                              : TBitRule::Life(params.Survival, params.Birth);
+    const TBitRule rule = params.Game == gmVoteForLife ? TBitRule::Vote(params.Survival)
+                          : m.Planes() > 1 ? TBitRule::Generations(params.Survival, params.Birth)
+                                           : TBitRule::Life(params.Survival, params.Birth);
     m.RefreshGhosts(FWrap);
     const int stripes = m.Stripes(), tiles = m.Tiles();
     const uint16_t* fresh = m.Fresh();
@@ -313,7 +418,9 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
         for (int k = 0; k < changedCounts[scratch]; ++k) {
             const int32_t x0 = changedTiles[scratch][k] * TBitMirror::kTileColumns;
             const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, FWidth);
-            std::copy(from + x0, from + x1, to + x0);
+            for (size_t p = 0; p < size_t(m.Planes()); ++p)
+                std::copy(from + p * m.PlaneStride() + x0, from + p * m.PlaneStride() + x1,
+                          to + p * m.PlaneStride() + x0);
         }
         changedCounts[scratch] = 0;
     };
@@ -325,6 +432,10 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
         job.Mid = m.Stripe(w);
         job.Out = m.Scratch(scratch);
         job.Width = FWidth;
+        job.PlaneStride = m.PlaneStride();
+        job.CountdownPlanes = m.Planes() - 1;
+        job.Countdown = unsigned(m.States() - 2);
+        job.Changed = m.ChangedWords();
         job.TopBit = m.Rows(w) - 1;
         job.RowMask = (uint64_t(1) << m.Rows(w)) - 1;
         if (w > 0) {
@@ -359,9 +470,14 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
     commit(0, 2);
     m.SwapEdges();
 
-    // Only states 0 and 1 are on the board.
-    FStateCounts.fill(0);
-    FStateCounts[1] = FLiveCount;
-    FStateCountsStale = false;
+    if (m.Planes() > 1) {
+        // Counted from the blocks when read.
+        FStateCountsStale = true;
+    } else {
+        // Only states 0 and 1 are on the board.
+        FStateCounts.fill(0);
+        FStateCounts[1] = FLiveCount;
+        FStateCountsStale = false;
+    }
     return collecting || !collect;
 }

@@ -13,7 +13,8 @@ struct TBitRule {
     // How the new state is found: "23/3", the rule most run, in a few instructions; by the
     // leaves of the cell's state and its neighbour count; by the leaves of state 0 and the
     // count of the 3x3 neighbourhood, the cell included (0..9), which is all a vote reads.
-    enum class TForm : uint8_t { Conway, Counts, Sums };
+    // Generations: by the leaves as Counts, and the dying cells count down on their planes.
+    enum class TForm : uint8_t { Conway, Counts, Sums, Generations };
     TForm Form;
     uint8_t Leaves[2][5];
 
@@ -21,14 +22,20 @@ struct TBitRule {
     static TBitRule Life(uint16_t survival, uint16_t birth);
     // Vote for Life: alive when the sum is in S.
     static TBitRule Vote(uint16_t survival);
+    // Generations of more than two states.
+    static TBitRule Generations(uint16_t survival, uint16_t birth);
 };
 
-// What changed in a computed tile: the rows of any change and of any birth, and the counts.
+// What changed in a computed tile: the rows where state 1 changed and where cells were born,
+// the counts of changed, born and emptied cells, and with dying cells the blocks with a
+// change (bit 4 * block row + block column).
 struct TBitTileChanges {
     uint64_t Rows;
     uint64_t BornRows;
     int32_t Changed;
     int32_t Born;
+    int32_t Emptied;
+    uint32_t Blocks;
 };
 
 struct TBitStripeJob {
@@ -42,6 +49,12 @@ struct TBitStripeJob {
     int TopBit;       // the stripe's last row, below which Below's row 0 lies
     uint64_t RowMask; // the stripe's rows
     int32_t Width;
+    // Generations: the planes after the first (TBitMirror::PlaneStride() apart, in Mid and
+    // Out alike) and the countdown of a cell that starts to die.
+    size_t PlaneStride;
+    int CountdownPlanes;
+    unsigned Countdown;
+    uint64_t* Changed;    // by column, the cells whose state changed
     const int32_t* Tiles; // the tiles to compute, TBitMirror::kTileColumns columns each
     int TileCount;
     TBitTileChanges* Changes; // by computed tile

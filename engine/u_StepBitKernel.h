@@ -1,5 +1,5 @@
 #pragma once
-// The two-state games a bit per cell: each vector holds the words of neighbouring columns, so
+// The Life-like games a bit per cell: each vector holds the words of neighbouring columns, so
 // one instruction serves 64 cells per word. Included only by the units that build it for one
 // instruction set each, in that set's namespace (see u_Simd.h).
 
@@ -61,9 +61,11 @@ PLEXA_INLINE uint64_t OrWords(TWords x)
 }
 
 // What a tile's vectors changed, summed up as they are computed. A tile's vectors are at most
-// 40 / kWords per lane, so no byte of a count passes 8 * 40 / kWords <= 160.
+// 40 / kWords per lane, so no byte of a count passes 8 * 40 / kWords <= 160. Two states: a
+// changed cell that was not born was emptied; with dying cells that is counted apart.
+template <bool Decay>
 struct TTileSums {
-    TWords Rows{}, BornRows{}, Changed{}, Born{};
+    TWords Rows{}, BornRows{}, Changed{}, Born{}, Emptied{};
 
     PLEXA_INLINE void Add(TWords old, TWords next)
     {
@@ -73,17 +75,71 @@ struct TTileSums {
         Changed += ByteCounts(d);
         Born += ByteCounts(b);
     }
+    PLEXA_INLINE void Add(TWords rows, TWords changed, TWords born, TWords emptied)
+    {
+        Rows |= rows;
+        BornRows |= born;
+        Changed += ByteCounts(changed);
+        Born += ByteCounts(born);
+        Emptied += ByteCounts(emptied);
+    }
     PLEXA_INLINE TBitTileChanges Total() const
     {
-        return {OrWords(Rows), OrWords(BornRows), SumBytes(Changed), SumBytes(Born)};
+        const int changed = SumBytes(Changed), born = SumBytes(Born);
+        return {OrWords(Rows),
+                OrWords(BornRows),
+                changed,
+                born,
+                Decay ? SumBytes(Emptied) : changed - born,
+                0};
     }
 };
 
 using TForm = TBitRule::TForm;
 
+constexpr bool Decays(TForm form)
+{
+    return form == TForm::Generations;
+}
+
+// Generations: state 1 as the rule's leaves give it, but not for a dying cell; the dying
+// cells count down by one, and the cells of state 1 that do not survive start to.
+PLEXA_INLINE void StepCountdown(const TBitStripeJob& job, int32_t x, TWords cC, TWords next,
+                                TWords dying, const TWords* countdown, TTileSums<true>& sums)
+{
+    const TWords start = cC & ~next;
+    TWords borrow = dying, still{};
+    for (int p = 0; p < job.CountdownPlanes; ++p) {
+        TWords bit = countdown[p] ^ borrow;
+        borrow &= ~countdown[p];
+        if (job.Countdown >> p & 1) bit |= start;
+        std::memcpy(job.Out + size_t(p + 1) * job.PlaneStride + x, &bit, sizeof bit);
+        still |= bit;
+    }
+    const TWords d = cC ^ next, changed = d | dying;
+    std::memcpy(job.Changed + x, &changed, sizeof changed);
+    sums.Add(d, changed, next & ~cC, dying & ~still);
+}
+
+// The rule's leaves as masks, made once per stripe: a leaf is its Even mask where n0 is clear
+// and its Odd mask where it is set. Picked by index in the loop, they would be stored and
+// loaded back at every vector.
+struct TLeafMasks {
+    TWords Even[2][5], Odd[2][5];
+
+    explicit TLeafMasks(const TBitRule& rule)
+    {
+        for (int c = 0; c < 2; ++c)
+            for (int l = 0; l < 5; ++l) {
+                Even[c][l] = TWords{} - uint64_t(rule.Leaves[c][l] & 1);
+                Odd[c][l] = TWords{} - uint64_t(rule.Leaves[c][l] >> 1 & 1);
+            }
+    }
+};
+
 template <TForm Form>
-PLEXA_INLINE void StepWords(const TBitRule& rule, const TBitStripeJob& job, int32_t x,
-                            TTileSums& sums)
+PLEXA_INLINE void StepWords(const TLeafMasks& leaves, const TBitStripeJob& job, int32_t x,
+                            TTileSums<Decays(Form)>& sums)
 {
     const TWords cL = LoadWords(job.Mid + x - 1), cC = LoadWords(job.Mid + x),
                  cR = LoadWords(job.Mid + x + 1);
@@ -116,29 +172,60 @@ PLEXA_INLINE void StepWords(const TBitRule& rule, const TBitStripeJob& job, int3
         next = n1 & (n0 | cC) & ~(n2 | n3);
     } else {
         // The rule's leaves by n0, then down the tree by n1, n2, n3 and the cell.
-        const TWords leaf[4] = {TWords{}, ~n0, n0, ~TWords{}};
-        const auto tree = [&](const uint8_t* leaves) {
-            const TWords low = Select(n1, leaf[leaves[1]], leaf[leaves[0]]);
-            const TWords high = Select(n1, leaf[leaves[3]], leaf[leaves[2]]);
-            return Select(n3, leaf[leaves[4]], Select(n2, high, low));
+        const auto tree = [&](int c) {
+            const auto leaf = [&](int l) {
+                return Select(n0, leaves.Odd[c][l], leaves.Even[c][l]);
+            };
+            const TWords low = Select(n1, leaf(1), leaf(0));
+            const TWords high = Select(n1, leaf(3), leaf(2));
+            return Select(n3, leaf(4), Select(n2, high, low));
         };
-        next = tree(rule.Leaves[0]);
-        if constexpr (Form == TForm::Counts) next = Select(cC, tree(rule.Leaves[1]), next);
+        next = tree(0);
+        if constexpr (Form == TForm::Counts) next = Select(cC, tree(1), next);
+        if constexpr (Decays(Form)) {
+            TWords countdown[TBitMirror::kPlanesMax], dying{};
+            for (int p = 0; p < job.CountdownPlanes; ++p) {
+                countdown[p] = LoadWords(job.Mid + size_t(p + 1) * job.PlaneStride + x);
+                dying |= countdown[p];
+            }
+            // Dying cells are neither born nor counted.
+            next = Select(cC, tree(1), next & ~dying) & (TWords{} + job.RowMask);
+            std::memcpy(job.Out + x, &next, sizeof next);
+            StepCountdown(job, x, cC, next, dying, countdown, sums);
+            return;
+        }
     }
     next &= TWords{} + job.RowMask;
     std::memcpy(job.Out + x, &next, sizeof next);
     sums.Add(cC, next);
 }
 
+// The blocks of a tile whose cells changed, read while the tile's changed words are at hand.
+inline uint32_t ChangedBlocks(const TBitStripeJob& job, int32_t x0, int32_t x1)
+{
+    constexpr int kSide = TBitMirror::kRows / TBitMirror::kBlockRows;
+    constexpr int kColumns = TBitMirror::kTileColumns / kSide;
+    uint32_t blocks = 0;
+    for (int32_t xb = x0, column = 0; xb < x1; xb += kSide, ++column) {
+        uint64_t any = 0;
+        for (int i = 0; i < kSide; ++i) any |= job.Changed[xb + i];
+        for (int row = 0; row < TBitMirror::kBlockRows; ++row)
+            blocks |= uint32_t((any >> (kSide * row) & 0x3FF) != 0) << (kColumns * row + column);
+    }
+    return blocks;
+}
+
 template <TForm Form>
 void StepTiles(const TBitRule& rule, const TBitStripeJob& job)
 {
+    const TLeafMasks leaves(rule);
     for (int k = 0; k < job.TileCount; ++k) {
         const int32_t x0 = job.Tiles[k] * TBitMirror::kTileColumns;
         const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, job.Width);
-        TTileSums sums;
-        for (int32_t x = x0; x < x1; x += kWords) StepWords<Form>(rule, job, x, sums);
+        TTileSums<Decays(Form)> sums;
+        for (int32_t x = x0; x < x1; x += kWords) StepWords<Form>(leaves, job, x, sums);
         job.Changes[k] = sums.Total();
+        if constexpr (Decays(Form)) job.Changes[k].Blocks = ChangedBlocks(job, x0, x1);
     }
 }
 
@@ -153,6 +240,8 @@ void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job)
         return StepTiles<TForm::Counts>(rule, job);
     case TForm::Sums:
         return StepTiles<TForm::Sums>(rule, job);
+    case TForm::Generations:
+        return StepTiles<TForm::Generations>(rule, job);
     }
 }
 

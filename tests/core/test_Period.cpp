@@ -66,6 +66,22 @@ TEST_F(TBoardTest, PeriodsOfKnownPatterns)
     }
 }
 
+TEST_F(TBoardTest, PeriodOfAGenerationsOscillatorTellsTheDyingStatesApart)
+{
+    // Period 4 in "12/3/4", its cells passing through both dying states; taken for another
+    // state, a dying cell would make it repeat sooner or not at all.
+    UseGame(gmGenerations, "12/3/4");
+    const std::vector<std::string> rows = {"...1", ".1..", ".121", ".211"};
+    for (size_t y = 0; y < rows.size(); ++y)
+        for (size_t x = 0; x < rows[y].size(); ++x)
+            if (rows[y][x] != '.') Board.SetCell(int(x), int(y), uint8_t(rows[y][x] - '0'));
+    for (int i = 0; i < 30 && !G.Period.Current().Found(); ++i) Board.Step(false);
+    const TPeriod found = G.Period.Current();
+    EXPECT_EQ(found.Period, 4);
+    EXPECT_EQ(found.Dx, 0);
+    EXPECT_EQ(found.Dy, 0);
+}
+
 TEST_F(TBoardTest, PeriodNeedsTheSameCellsAndIsLostByAnEdit)
 {
     // On a wrapped board a moving pattern does not count as repeating before it comes round.

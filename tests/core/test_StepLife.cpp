@@ -1,7 +1,9 @@
 #include "BoardFixture.h"
 #include "ReferenceStep.h"
 
+#include <algorithm>
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -141,6 +143,45 @@ TEST_F(TStepLifeTest, WeightedLifeWithAndWithoutHistory)
     Board.SetCell(7, 7, 1);
     Board.Step(false);
     EXPECT_EQ(Board.GetCell(7, 7), 1);
+}
+
+TEST_F(TStepLifeTest, DyingCellsKeepTheirStatesWhenTheRuleOrItsStatesChange)
+{
+    // The bits' planes follow the states count: each change writes the cells out and reads
+    // them back, and Life takes the dying cells through the blocks.
+    UseGame(gmGenerations, "345/2/4");
+    const int w = Board.Width(), h = Board.Height();
+    TReferenceGrid grid{w, h, std::vector<uint8_t>(size_t(w) * h)};
+    std::mt19937 rng(5);
+    for (int y = 60; y < 140; ++y)
+        for (int x = 60; x < 140; ++x)
+            if (rng() % 2 == 0) {
+                grid.Cells[size_t(y) * w + x] = uint8_t(1 + rng() % 3);
+                Board.SetCell(Board.MinX() + x, Board.MinY() + y, grid.Cells[size_t(y) * w + x]);
+            }
+    struct TPhase {
+        uint8_t Game;
+        const char* Rule;
+        int States;
+    };
+    for (const TPhase& phase :
+         {TPhase{gmGenerations, "345/2/4", 4}, TPhase{gmGenerations, "345/2/7", 7},
+          TPhase{gmGenerations, "345/2/5", 5}, TPhase{gmLife, "23/3", 2},
+          TPhase{gmGenerations, "345/2/4", 4}}) {
+        SCOPED_TRACE(phase.Rule);
+        UseGame(phase.Game, phase.Rule);
+        Board.SetStatesCount(phase.States);
+        const TReferenceRule rule{phase.Game, Board.SurvivalSet(), Board.BirthSet(), phase.States};
+        for (int gen = 0; gen < 3; ++gen) {
+            grid = ReferenceStep(grid, false, rule);
+            Board.Step(false);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    ASSERT_EQ(Board.GetCell(Board.MinX() + x, Board.MinY() + y),
+                              grid.Cells[size_t(y) * w + x])
+                        << "generation " << gen << " at " << x << "," << y;
+        }
+    }
 }
 
 TEST_F(TStepLifeTest, GliderWrapsOnATorusOnly)
@@ -322,18 +363,21 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-// The two-state games a bit per cell, on boards whose edges cut through the bits' words and
-// tiles: soups over the whole board, a cell of a higher state that sends a generation through
-// the blocks and back, edits in regions gone quiet, and the live-cell box kept by births.
+// The games a bit per cell, on boards whose edges cut through the bits' words and tiles:
+// soups over the whole board, a cell of a state the bits do not hold that sends a generation
+// through the blocks and back, edits in regions gone quiet and of dying cells, the counts and
+// the live-cell box kept by births.
 struct TBitSoupCase {
     uint8_t Game;
     const char* Rule;
+    int States;
     int Width, Height;
 };
 
 void PrintTo(const TBitSoupCase& sc, std::ostream* os)
 {
-    *os << TLife::GameName(sc.Game) << " \"" << sc.Rule << "\" on " << sc.Width << "x" << sc.Height;
+    *os << TLife::GameName(sc.Game) << " \"" << sc.Rule << "\" of " << sc.States << " states on "
+        << sc.Width << "x" << sc.Height;
 }
 
 class TBitSoupTest : public TBoardTest, public testing::WithParamInterface<TBitSoupCase> {};
@@ -353,7 +397,7 @@ TEST_P(TBitSoupTest, MatchesTheReferenceGenerationOnEveryEdge)
             Board.Clear(false);
             Board.SetWrap(wrap);
             UseGame(sc.Game, sc.Rule);
-            Board.SetStatesCount(2);
+            Board.SetStatesCount(sc.States);
             TReferenceGrid grid{w, h, std::vector<uint8_t>(size_t(w) * h)};
             TRect box{w, h, -1, -1};
             auto mark = [&](int x, int y, uint8_t s) {
@@ -371,14 +415,27 @@ TEST_P(TBitSoupTest, MatchesTheReferenceGenerationOnEveryEdge)
             for (int y = 0; y < h; ++y)
                 for (int x = 0; x < w; ++x) {
                     const bool edge = x < 12 || y < 12 || x >= w - 12 || y >= h - 12;
-                    if (rng() % (edge ? 2 : 9) == 0) put(x, y, 1);
+                    if (rng() % (edge ? 2 : 9) == 0)
+                        put(x, y, sc.States == 2 ? 1 : uint8_t(1 + rng() % (sc.States - 1)));
                 }
-            const TReferenceRule rule{sc.Game, Board.SurvivalSet(), Board.BirthSet(), 2};
+            const TReferenceRule rule{sc.Game, Board.SurvivalSet(), Board.BirthSet(), sc.States,
+                                      &G.Life.WLife};
+            const int high = std::min(sc.States, TBoard::kMaxStates - 1);
             // The widest board is as dense as the reference can afford.
             const int gens = w * h > 100000 ? 4 : 14;
             for (int gen = 0; gen < gens; ++gen) {
-                if (gen == gens / 3) put(w / 2, h / 2, 2);
-                if (gen == 2 * gens / 3) put(int(rng() % w), int(rng() % h), 1);
+                if (gen == gens / 3) put(w / 2, h / 2, uint8_t(high));
+                if (gen == 2 * gens / 3) {
+                    put(int(rng() % w), int(rng() % h), 1);
+                    // A dying cell back to life, and another one's age.
+                    const size_t from = rng() % grid.Cells.size();
+                    for (int edits = 0, k = 0; edits < 2 && k < w * h; ++k) {
+                        const size_t at = (from + size_t(k)) % grid.Cells.size();
+                        if (grid.Cells[at] < 2) continue;
+                        put(int(at % size_t(w)), int(at / size_t(w)), uint8_t(edits == 0 ? 1 : 2));
+                        ++edits;
+                    }
+                }
                 if (gen == gens / 2) {
                     // Written in bulk, as a fill or a file writes cells.
                     const int x = int(rng() % (w - 3)), y = int(rng() % h);
@@ -387,21 +444,40 @@ TEST_P(TBitSoupTest, MatchesTheReferenceGenerationOnEveryEdge)
                 }
                 const TReferenceGrid next = ReferenceStep(grid, wrap, rule);
                 int changed = 0, live = 0;
+                std::vector<int> counts(size_t(high) + 1);
                 for (int y = 0; y < h; ++y)
                     for (int x = 0; x < w; ++x) {
                         const uint8_t was = grid.Cells[size_t(y) * w + x],
                                       now = next.Cells[size_t(y) * w + x];
                         changed += was != now;
                         live += now != 0;
+                        ++counts[now];
                         if (was == 0 && now != 0)
                             box = {std::min(box.Left, x), std::min(box.Top, y),
                                    std::max(box.Right, x), std::max(box.Bottom, y)};
                     }
+                // The last generation is painted: every changed cell in its new state.
+                TRecordingPainter painter;
+                std::vector<std::tuple<int32_t, int32_t, int>> expected, painted;
+                if (gen == gens - 1) {
+                    G.Painter = &painter;
+                    for (int y = 0; y < h; ++y)
+                        for (int x = 0; x < w; ++x)
+                            if (grid.Cells[size_t(y) * w + x] != next.Cells[size_t(y) * w + x])
+                                expected.emplace_back(Board.MinX() + x, Board.MinY() + y,
+                                                      next.Cells[size_t(y) * w + x]);
+                }
                 grid = next;
-                Board.Step(false);
+                Board.Step(gen == gens - 1);
+                G.Painter = nullptr;
+                for (const auto& p : painter.Painted) painted.emplace_back(p.X, p.Y, p.State);
+                std::sort(painted.begin(), painted.end());
+                std::sort(expected.begin(), expected.end());
+                ASSERT_EQ(painted, expected) << "generation " << gen;
                 ASSERT_EQ(Board.ChangedCount(), changed) << "generation " << gen;
                 ASSERT_EQ(Board.LiveCount(), live) << "generation " << gen;
-                ASSERT_EQ(Board.StateCount(1) + Board.StateCount(2), live);
+                for (int state = 1; state <= high; ++state)
+                    ASSERT_EQ(Board.StateCount(state), counts[size_t(state)]) << "state " << state;
                 const TLiveBox& b = Board.LiveBox();
                 ASSERT_EQ(TRect(b.MinX, b.MinY, b.MaxX, b.MaxY),
                           TRect(Board.MinX() + box.Left, Board.MinY() + box.Top,
@@ -416,17 +492,25 @@ TEST_P(TBitSoupTest, MatchesTheReferenceGenerationOnEveryEdge)
         }
 }
 
-INSTANTIATE_TEST_SUITE_P(TwoStates, TBitSoupTest,
-                         testing::Values(TBitSoupCase{gmLife, "23/3", 20, 20},
-                                         TBitSoupCase{gmLife, "23/3", 100000, 20},
-                                         TBitSoupCase{gmLife, "23/3", 20, 2500},
-                                         TBitSoupCase{gmLife, "1357/1357", 180, 140},
-                                         TBitSoupCase{gmVoteForLife, "46789", 20, 20},
-                                         TBitSoupCase{gmVoteForLife, "46789", 20, 2500},
-                                         TBitSoupCase{gmGenerations, "345/2/2", 20, 2500}),
-                         [](const testing::TestParamInfo<TBitSoupCase>& info) {
-                             std::string name = TLife::GameName(info.param.Game) + "_" +
-                                                std::to_string(info.index);
-                             std::erase(name, ' ');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    TwoStates, TBitSoupTest,
+    testing::Values(
+        TBitSoupCase{gmLife, "23/3", 2, 20, 20}, TBitSoupCase{gmLife, "23/3", 2, 100000, 20},
+        TBitSoupCase{gmLife, "23/3", 2, 20, 2500}, TBitSoupCase{gmLife, "1357/1357", 2, 180, 140},
+        TBitSoupCase{gmVoteForLife, "46789", 2, 20, 20},
+        TBitSoupCase{gmVoteForLife, "46789", 2, 20, 2500},
+        TBitSoupCase{gmGenerations, "345/2/2", 2, 20, 2500},
+        TBitSoupCase{gmGenerations, "345/2/3", 3, 100000, 20},
+        TBitSoupCase{gmGenerations, "345/2/4", 4, 20, 20},
+        TBitSoupCase{gmGenerations, "345/2/4", 4, 20, 2500},
+        TBitSoupCase{gmGenerations, "2/13/25", 25, 180, 140},
+        TBitSoupCase{gmGenerations, "2/13/25", 25, 100000, 20},
+        TBitSoupCase{gmWeightedLife, "NW1,NN1,NE1,WW1,ME0,EE1,SW1,SS1,SE1,HI5,RS2,RS3,RB3", 5, 20,
+                     2500},
+        TBitSoupCase{gmWeightedLife, "NW1,NN1,NE1,WW1,ME0,EE1,SW1,SS1,SE1,HI0,RS2,RS3,RB3", 2,
+                     100000, 20}),
+    [](const testing::TestParamInfo<TBitSoupCase>& info) {
+        std::string name = TLife::GameName(info.param.Game) + "_" + std::to_string(info.index);
+        std::erase(name, ' ');
+        return name;
+    });
