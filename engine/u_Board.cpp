@@ -49,6 +49,7 @@ void TBoard::SetSize(int32_t width, int32_t height)
     FBXMax = width / TBlob::kSize - 1;
     FBYMax = height / TBlob::kSize - 1;
     FBits.Resize(width, height);
+    FRowBlobsBY = -1;
 
     bool allocated = true;
     for (int32_t bx = -1; bx <= FBXMax + 1 && allocated; ++bx)

@@ -178,9 +178,9 @@ private:
     TBlockRule BlockRule(const TStepParams& params) const;
     bool StepBlocks(const TBlockRule& rule, bool skipQuiet, bool farReach, bool collect);
     bool StepRow(bool collect);
-    void FetchAhead(int32_t bx, int32_t by, int32_t j) const;
-    void ReadRow(int32_t y, uint8_t* cells) const;
-    void WriteRow(int32_t y, const uint8_t* cells);
+    TBlob* const* RowBlobs(int32_t by);
+    void ReadRow(int32_t y, uint8_t* cells);
+    bool WriteRow(int32_t y, const uint8_t* cells);
     bool WriteBlocks(int32_t bx, const TBlockResult* results, int count, bool collect);
     // The painting lists: emptied, and told the painter's window when `collect`; then the
     // changes of a written block or row that the window shows. False when a list could not grow.
@@ -263,9 +263,19 @@ private:
     TRect FPaintBlocks;       // the blocks of the painter's window
     bool FPaintByCell = true; // list changed cells, else changed blocks
     TBlockColumnStep FStepBlockColumn;
-    // The row games' current row with ten cells of margin on each side, and their new row.
+    // The row games' current row and their new row, each with ten cells of margin on each
+    // side; the new row becomes the next current row. What the current row was written by, to
+    // tell whether it still holds the board's cells.
     std::vector<uint8_t> FRowCells;
     std::vector<uint8_t> FNewRow;
+    struct TRowKept {
+        bool Valid;
+        int32_t Row;
+        uint32_t Stamp;
+        uint64_t Edits;
+    } FRowKept{};
+    std::vector<TBlob*> FRowBlobs;
+    int32_t FRowBlobsBY = -1; // reset when the slots change
     TStepIsa FStepIsa;
     uint32_t FStepStamp = 0;
     // The bit mirror; by tile, the blocks yet to be written from it (bit 4 * row + column of

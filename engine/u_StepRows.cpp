@@ -6,12 +6,27 @@
 #include "engine/u_Globals.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
 // Cells beyond the row on either side that the buffer keeps, filled from the other end when
 // the board wraps.
 constexpr int kMargin = 10;
+
+constexpr int kLanes = 16;
+typedef uint8_t TBytes __attribute__((vector_size(kLanes)));
+
+TBytes Load(const uint8_t* p)
+{
+    TBytes v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+void Store(uint8_t* p, TBytes v)
+{
+    std::memcpy(p, &v, sizeof v);
+}
 
 // 1-D totalistic. Ranges beyond the margins are read as the widest the buffer holds, so a
 // count never exceeds 2 * kMargin + 1 and stays inside the 22 flags.
@@ -41,13 +56,30 @@ void TotalisticRow(const TRules1DTo& rule, int statesCount, const uint8_t* row, 
             else
                 n = c < last ? uint8_t(c + 1) : 0;
         }
-    // A running count over the cells x - range .. x + range.
-    int count = 0;
-    for (int d = -range; d <= range; ++d) count += counted(row[d]);
-    for (int x = 0;; ++x) {
-        out[x] = next[std::min<int>(row[x], kCellStates - 1)][count];
-        if (x + 1 == width) break; // the window would slide past the margin
-        count += int(counted(row[x + range + 1])) - int(counted(row[x - range]));
+    // The window counts a chunk at a time: a running count is one long dependency chain, sums
+    // of the shifted counted flags are independent and go 16 cells a vector; the lookups that
+    // follow are independent too.
+    constexpr int kChunk = 4096;
+    uint8_t flags[kChunk + 2 * kMargin + kLanes], counts[kChunk];
+    for (int x0 = 0; x0 < width; x0 += kChunk) {
+        const int n = std::min(kChunk, width - x0), span = n + 2 * range;
+        const int vectors = (n + kLanes - 1) / kLanes;
+        const uint8_t* from = row + x0 - range;
+        int k = 0;
+        for (; k + kLanes <= span; k += kLanes) {
+            const TBytes v = Load(from + k);
+            Store(flags + k, TBytes(rule.History ? v == 1 : v != 0) & 1);
+        }
+        for (; k < span; ++k) flags[k] = uint8_t(counted(from[k]));
+        std::fill(flags + span, flags + vectors * kLanes + 2 * range, uint8_t(0));
+        for (int v = 0; v < vectors; ++v) {
+            TBytes sum{};
+            for (int d = 0; d <= 2 * range; ++d) sum += Load(flags + v * kLanes + d);
+            Store(counts + v * kLanes, sum);
+        }
+        const uint8_t* states = row + x0;
+        for (k = 0; k < n; ++k)
+            out[x0 + k] = next[std::min<int>(states[k], kCellStates - 1)][counts[k]];
     }
 }
 
@@ -103,92 +135,135 @@ bool TBoard::StepRow(bool collect)
     // The rows wrap from the bottom of the board to the top whatever the wrap flag says.
     const int32_t target = current + 1 > FMaxY ? FMinY : current + 1;
 
-    FRowCells.assign(size_t(width) + 2 * kMargin, 0);
-    FNewRow.resize(size_t(width));
+    const size_t length = size_t(width) + 2 * kMargin;
+    // The row the last generation wrote is this one's current row, unless a cell was edited
+    // or another step ran since (either moves the counters) or a block took no cells.
+    const bool kept = FRowKept.Valid && FRowKept.Row == current && FRowKept.Edits == FEditCount &&
+                      FRowKept.Stamp + 1 == FStepStamp && FRowCells.size() == length;
+    FRowCells.resize(length);
+    FNewRow.resize(length);
     uint8_t* row = FRowCells.data() + kMargin;
-    ReadRow(current, row);
-    if (FWrap) // boards are at least 20 wide, wider than the margins
-        for (int k = 1; k <= kMargin; ++k) {
-            row[-k] = row[width - k];
-            row[width - 1 + k] = row[k - 1];
-        }
+    if (!kept) ReadRow(current, row);
+    for (int k = 1; k <= kMargin; ++k) { // boards are at least 20 wide, wider than the margins
+        row[-k] = FWrap ? row[width - k] : 0;
+        row[width - 1 + k] = FWrap ? row[k - 1] : 0;
+    }
 
+    uint8_t* out = FNewRow.data() + kMargin;
     const TLife& life = FGlobals.Life;
     switch (life.Game()) {
     case gm1DTotalistic:
-        TotalisticRow(life.OneD, FStatesCount, row, width, FNewRow.data());
+        TotalisticRow(life.OneD, FStatesCount, row, width, out);
         break;
     case gmSpecial:
-        SpecialRow(life.Special, FStatesCount, FWrap, FGlobals.Random, row, width, FNewRow.data());
+        SpecialRow(life.Special, FStatesCount, FWrap, FGlobals.Random, row, width, out);
         break;
     default:
-        UserRow(FGlobals.UserRules.Rule1D(), FCycle, FMinX, row, width, FNewRow.data());
+        UserRow(FGlobals.UserRules.Rule1D(), FCycle, FMinX, row, width, out);
         break;
     }
 
-    const bool collected = !collect || ListRowChanges(target, FNewRow.data());
-    WriteRow(target, FNewRow.data());
+    const bool collected = !collect || ListRowChanges(target, out);
+    FRowKept.Valid = WriteRow(target, out);
+    FRowKept.Row = target;
+    FRowKept.Edits = FEditCount;
+    FRowKept.Stamp = FStepStamp;
+    FRowCells.swap(FNewRow);
     FChangedCount = 1;
     FCurrentRow1D = target;
     return collected;
 }
 
-// The blocks of a row lie far apart in memory: fetching their slots and the cells of row j
-// some blocks ahead of block bx hides the wait for them.
-void TBoard::FetchAhead(int32_t bx, int32_t by, int32_t j) const
+// The blocks of block row `by` by column, nullptr where a block could not be allocated: the
+// slots of a row lie far apart, this list is read once per ten generations.
+TBlob* const* TBoard::RowBlobs(int32_t by)
 {
-    constexpr int kAhead = 16;
-    if (bx + 2 * kAhead <= FBXMax) __builtin_prefetch(&FSlots[SlotIndex(bx + 2 * kAhead, by)]);
-    if (bx + kAhead > FBXMax) return;
-    const TBlob& blob = *FSlots[SlotIndex(bx + kAhead, by)];
-    __builtin_prefetch(&blob.Cells[0][j]);
-    __builtin_prefetch(&blob.LiveCount);
+    if (FRowBlobsBY != by || FRowBlobs.size() != size_t(FBXMax + 1)) {
+        FRowBlobs.resize(size_t(FBXMax + 1));
+        for (int32_t bx = 0; bx <= FBXMax; ++bx) {
+            TBlob* blob = FSlots[SlotIndex(bx, by)];
+            FRowBlobs[size_t(bx)] = blob == &FVoid ? nullptr : blob;
+        }
+        FRowBlobsBY = by;
+    }
+    return FRowBlobs.data();
 }
 
-void TBoard::ReadRow(int32_t y, uint8_t* cells) const
+namespace {
+
+// The blocks of a row lie far apart in memory: fetching the cache lines that row j of a block
+// some blocks ahead touches hides the wait for them.
+constexpr int kAhead = 16;
+
+void FetchRowAhead(TBlob* const* blobs, int32_t bx, int32_t count, int j)
+{
+    if (bx + kAhead >= count) return;
+    const TBlob* blob = blobs[bx + kAhead];
+    if (!blob) return;
+    __builtin_prefetch(&blob->Cells[0][j], 1);
+    __builtin_prefetch(&blob->Cells[4][j], 1);
+    __builtin_prefetch(&blob->Cells[8][j], 1);
+    __builtin_prefetch(&blob->LiveCount, 1);
+}
+
+} // namespace
+
+void TBoard::ReadRow(int32_t y, uint8_t* cells)
 {
     const int32_t by = (y - FMinY) / TBlob::kSize, j = (y - FMinY) % TBlob::kSize;
-    for (int32_t bx = 0; bx <= FBXMax; ++bx) {
-        const TBlob& blob = BlobAt(bx, by);
-        // The blocks of a row lie far apart; fetching ahead hides the wait for them.
-        FetchAhead(bx, by, j);
+    TBlob* const* blobs = RowBlobs(by);
+    const int32_t count = FBXMax + 1;
+    for (int32_t bx = 0; bx < count; ++bx) {
+        FetchRowAhead(blobs, bx, count, j);
+        const TBlob* blob = blobs[bx];
         for (int i = 0; i < TBlob::kSize; ++i)
-            cells[bx * TBlob::kSize + i] = blob.LiveCount == 0 ? 0 : blob.Cells[i][j];
+            cells[bx * TBlob::kSize + i] = !blob || blob->LiveCount == 0 ? 0 : blob->Cells[i][j];
     }
 }
 
 // Writes a whole row, keeping every count as SetCell would. Block by block and without a
-// branch per cell: in a soup the cells change at random.
-void TBoard::WriteRow(int32_t y, const uint8_t* cells)
+// branch per cell: in a soup the cells change at random. The stamps of the blocks are left
+// alone: a row step marks the block skip invalid, so the next block step looks at every
+// block. False when a block could not take its cells.
+bool TBoard::WriteRow(int32_t y, const uint8_t* cells)
 {
     const int32_t by = (y - FMinY) / TBlob::kSize, j = (y - FMinY) % TBlob::kSize;
     FStateCountsStale = true;
     FModified = true;
-    for (int32_t bx = 0; bx <= FBXMax; ++bx) {
-        const int slot = SlotIndex(bx, by);
-        TBlob& blob = *FSlots[slot];
-        FetchAhead(bx, by, j);
-        if (&blob == &FVoid) continue; // takes no cells
-        const uint8_t* in = cells + bx * TBlob::kSize;
-        unsigned changed = 0, born = 0;
-        int live = 0;
-        for (int i = 0; i < TBlob::kSize; ++i) {
-            const uint8_t old = blob.Cells[i][j], state = in[i];
-            changed |= unsigned(state != old) << i;
-            born |= unsigned(old == 0 && state != 0) << i;
-            live += int(state != 0) - int(old != 0);
-            blob.Cells[i][j] = state;
+    TBlob* const* blobs = RowBlobs(by);
+    const int32_t count = FBXMax + 1;
+    bool complete = true;
+    int live = 0;
+    int32_t firstBorn = -1, lastBorn = -1; // cells, from the board's left edge
+    for (int32_t bx = 0; bx < count; ++bx) {
+        FetchRowAhead(blobs, bx, count, j);
+        TBlob* blob = blobs[bx];
+        if (!blob) { // takes no cells
+            complete = false;
+            continue;
         }
-        if (changed == 0) continue;
-        FLiveCount += live;
-        blob.LiveCount = uint8_t(blob.LiveCount + live);
-        FSlotStamps[slot] = FStepStamp;
-        FSlotEdges[slot] = beAll;
+        const uint8_t* in = cells + bx * TBlob::kSize;
+        unsigned born = 0;
+        int blockLive = 0;
+        for (int i = 0; i < TBlob::kSize; ++i) {
+            const uint8_t old = blob->Cells[i][j], state = in[i];
+            born |= unsigned(old == 0 && state != 0) << i;
+            blockLive += int(state != 0) - int(old != 0);
+            blob->Cells[i][j] = state;
+        }
+        live += blockLive;
+        blob->LiveCount = uint8_t(blob->LiveCount + blockLive);
         if (born != 0) {
-            // The first and last births reach as far as all of them.
-            const int32_t x0 = FMinX + bx * TBlob::kSize;
-            ExtendLiveBox(x0 + __builtin_ctz(born), y, bx, by);
-            ExtendLiveBox(x0 + 31 - __builtin_clz(born), y, bx, by);
+            const int32_t x0 = bx * TBlob::kSize;
+            if (firstBorn < 0) firstBorn = x0 + __builtin_ctz(born);
+            lastBorn = x0 + 31 - __builtin_clz(born);
         }
     }
+    FLiveCount += live;
+    if (firstBorn >= 0) {
+        // The first and last births reach as far as all of them.
+        ExtendLiveBox(FMinX + firstBorn, y, firstBorn / TBlob::kSize, by);
+        ExtendLiveBox(FMinX + lastBorn, y, lastBorn / TBlob::kSize, by);
+    }
+    return complete;
 }

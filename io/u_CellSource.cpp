@@ -71,7 +71,7 @@ void ScanRows(const TRect& rect, const TCellSource& source,
 }
 
 void ScanLiveByColumns(const TRect& rect, const TCellSource& source,
-                       const std::function<void(int64_t x, int64_t y)>& live)
+                       const std::function<void(int64_t x, const int32_t* ys, size_t count)>& live)
 {
     if (rect.IsEmpty()) return;
     const int64_t height = rect.Height();
@@ -79,6 +79,7 @@ void ScanLiveByColumns(const TRect& rect, const TCellSource& source,
     const int64_t pieceHeight = std::min(height, kPieceCells);
     const int64_t stripColumns = std::clamp<int64_t>(kPieceCells / height, 1, rect.Width());
     std::vector<uint8_t> cells(size_t(pieceHeight * stripColumns));
+    std::vector<int32_t> ys(static_cast<size_t>(pieceHeight));
     for (int64_t left = rect.Left; left <= rect.Right; left += stripColumns) {
         const int64_t right = std::min<int64_t>(left + stripColumns - 1, rect.Right);
         const size_t stride = size_t(right - left + 1);
@@ -86,13 +87,16 @@ void ScanLiveByColumns(const TRect& rect, const TCellSource& source,
             const int64_t bottom = std::min<int64_t>(top + pieceHeight - 1, rect.Bottom);
             source.ReadArea({int32_t(left), int32_t(top), int32_t(right), int32_t(bottom)},
                             cells.data(), stride);
-            if (top == rect.Top && bottom == rect.Bottom) {
-                for (int64_t x = left; x <= right; ++x)
-                    for (int64_t y = top; y <= bottom; ++y)
-                        if (cells[size_t(y - top) * stride + size_t(x - left)] != 0) live(x, y);
-            } else { // one column in pieces
-                for (int64_t y = top; y <= bottom; ++y)
-                    if (cells[size_t(y - top)] != 0) live(left, y);
+            // A piece holds whole columns of the strip, or one column's piece (stride 1).
+            for (int64_t x = left; x <= right; ++x) {
+                const uint8_t* cell = cells.data() + size_t(x - left);
+                size_t count = 0;
+                // Without a branch: the cells of a soup are live at random.
+                for (int64_t y = top; y <= bottom; ++y, cell += stride) {
+                    ys[count] = int32_t(y);
+                    count += *cell != 0;
+                }
+                if (count > 0) live(x, ys.data(), count);
             }
         }
     }

@@ -38,7 +38,8 @@ void ScanRows(const TRect& rect, const TCellSource& source,
               const std::function<void(const uint8_t* cells, size_t count)>& piece,
               const std::function<void()>& rowEnd);
 
-// Visits `rect` column by column from the left, each column from the top: live(x, y) for
-// every cell that is not 0.
+// Visits `rect` column by column from the left: live(x, ys, count) with the rows of the cells
+// of column x that are not 0, from the top (a column taller than a piece comes in pieces), so
+// that a writer formats each column once.
 void ScanLiveByColumns(const TRect& rect, const TCellSource& source,
-                       const std::function<void(int64_t x, int64_t y)>& live);
+                       const std::function<void(int64_t x, const int32_t* ys, size_t count)>& live);

@@ -199,16 +199,15 @@ size_t TInOut::PlaceCells()
     const int64_t dy =
         FGlobals.Life.Dimension() == 1 ? int64_t(board.MinY()) - cells.Top : centring.Y;
     TCellPlacer placer(board);
-    const auto place = [&](int32_t x, int32_t y, int32_t count, uint8_t state) {
-        placer.Run(x + dx, y + dy, count, state);
-    };
     if (FPattern.Keep == TLoadedPattern::TKeep::Cells) {
-        for (const TLoadedCell& c : FPattern.Cells) place(c.X, c.Y, 1, c.State);
+        for (const TLoadedCell& c : FPattern.Cells) placer.Run(c.X + dx, c.Y + dy, 1, c.State);
     } else {
         // The second reading of the text, straight onto the board.
         TLoadedPattern again;
         again.Keep = TLoadedPattern::TKeep::Place;
-        again.Place = place;
+        again.Placer = &placer;
+        again.PlaceDX = dx;
+        again.PlaceDY = dy;
         DispatchInto(again);
     }
     FProgress.reset();

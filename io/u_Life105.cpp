@@ -168,12 +168,15 @@ void WriteLife106(TLineSink& sink, const TRect& rect, const TCellSource& cells,
 {
     sink.Line("#Life 1.06");
     sink.Line(RuleLine(ruleText));
-    ScanLiveByColumns(rect, cells, [&sink](int64_t x, int64_t y) {
+    ScanLiveByColumns(rect, cells, [&sink](int64_t x, const int32_t* ys, size_t count) {
+        // "x y": the column is formatted once.
         char line[24];
-        char* end = std::to_chars(line, line + 11, x).ptr;
-        *end++ = ' ';
-        end = std::to_chars(end, line + sizeof line, y).ptr;
-        sink.Line({line, size_t(end - line)});
+        char* row = std::to_chars(line, line + 11, x).ptr;
+        *row++ = ' ';
+        for (size_t k = 0; k < count; ++k) {
+            const char* end = std::to_chars(row, line + sizeof line, ys[k]).ptr;
+            sink.Line({line, size_t(end - line)});
+        }
     });
 }
 

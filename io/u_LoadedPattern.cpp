@@ -12,6 +12,7 @@ void TLoadedPattern::ClearCells()
 {
     Cells.clear();
     FCount = 0;
+    FBounds = kNoBounds;
 }
 
 TRect TLoadedPattern::MinRectangle(const TRect& board) const

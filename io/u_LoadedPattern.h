@@ -3,11 +3,11 @@
 // the file carried. Opening applies the settings and places the cells on the board.
 
 #include "base/u_Geometry.h"
+#include "io/u_CellPlacer.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,11 +26,13 @@ struct TLoadedPattern {
     // reading of a file that is opened); or handed to Place a run at a time (its second
     // reading, straight onto the board), so that a pattern of any size is never held whole.
     enum class TKeep { Cells, Count, Place };
-    using TPlace = std::function<void(int32_t x, int32_t y, int32_t count, uint8_t state)>;
 
     std::vector<TLoadedCell> Cells;
     TKeep Keep = TKeep::Cells;
-    TPlace Place;
+    // Where placed runs go, shifted by (PlaceDX, PlaceDY): called directly, as a soup brings a
+    // run every two cells.
+    TCellPlacer* Placer = nullptr;
+    int64_t PlaceDX = 0, PlaceDY = 0;
     uint8_t Game = 1;
     std::string Rule = "23/3";
     int32_t Speed = -1;
@@ -44,7 +46,8 @@ struct TLoadedPattern {
 
     void Reset() { *this = TLoadedPattern(); }
     void AddCell(int32_t x, int32_t y, uint8_t state) { AddRun(x, y, 1, state); }
-    // `count` cells rightwards from (x, y); the run must end at an int32 column.
+    // `count` cells rightwards from (x, y); the run must end at an int32 column. Inline for
+    // the runs that are only counted or placed, a run every two cells in a soup.
     void AddRun(int32_t x, int32_t y, int64_t count, uint8_t state)
     {
         count = std::min<int64_t>(count, int64_t(kMaxCells - CellCount()));
@@ -53,14 +56,13 @@ struct TLoadedPattern {
             KeepRun(x, y, count, state);
             return;
         }
-        const int32_t last = int32_t(x + count - 1);
-        if (FCount == 0) FBounds = {x, y, last, y};
+        // The bounds start inside out, so that the first run sets them.
         FBounds.Left = std::min(FBounds.Left, x);
         FBounds.Top = std::min(FBounds.Top, y);
-        FBounds.Right = std::max(FBounds.Right, last);
+        FBounds.Right = std::max(FBounds.Right, int32_t(x + count - 1));
         FBounds.Bottom = std::max(FBounds.Bottom, y);
         FCount += size_t(count);
-        if (Keep == TKeep::Place && Place) Place(x, y, int32_t(count), state);
+        if (Keep == TKeep::Place && Placer) Placer->Run(x + PlaceDX, y + PlaceDY, count, state);
     }
     size_t CellCount() const { return Keep == TKeep::Cells ? Cells.size() : FCount; }
     void ClearCells();
@@ -71,8 +73,9 @@ struct TLoadedPattern {
 private:
     void KeepRun(int32_t x, int32_t y, int64_t count, uint8_t state);
 
+    static constexpr TRect kNoBounds = {INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
     size_t FCount = 0; // when the cells are not kept
-    TRect FBounds;
+    TRect FBounds = kNoBounds;
 };
 
 // The shift that centres a pattern with bounding rectangle `r` on (0,0): -((min + max + 1) / 2)

@@ -96,8 +96,10 @@ void TNativeReader::ReadBoard(std::string_view value)
 
 void TNativeReader::ReadData(std::string_view data)
 {
-    for (char c : data)
-        if (!FCursor.ReadDigit(c)) ReadSymbol(c);
+    for (const char *p = data.data(), *end = p + data.size(); p != end;) {
+        p = FCursor.ReadDigits(p, end);
+        if (p != end) ReadSymbol(*p++);
+    }
 }
 
 // Any other symbol, a blank included, only ends the pending count.

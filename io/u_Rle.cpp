@@ -8,37 +8,30 @@
 #include "io/u_RunLength.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <limits>
 
 namespace {
-
-bool IsLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
-uint8_t LetterState(char c)
-{
-    switch (c) {
-    case 'x':
-    case 'X':
-        return 2;
-    case 'y':
-    case 'Y':
-        return 3;
-    case 'z':
-    case 'Z':
-        return 4;
-    default:
-        return 1;
-    }
-}
+// What a symbol of the run data does, looked up at once: a soup's data is mostly symbols.
+// Letters are live cells: x, y and z states 2 to 4, every other letter state 1.
+enum TSymbol : uint8_t { syOther, sySkip, syRows, syEnd, syLive };
+constexpr std::array<uint8_t, 256> kSymbols = [] {
+    std::array<uint8_t, 256> symbols{};
+    for (int c = 'A'; c <= 'Z'; ++c) symbols[size_t(c)] = symbols[size_t(c + 32)] = syLive + 1;
+    for (int k = 0; k < 3; ++k)
+        symbols[size_t('X' + k)] = symbols[size_t('x' + k)] = uint8_t(syLive + 2 + k);
+    symbols['.'] = symbols['b'] = symbols['B'] = sySkip;
+    symbols['$'] = syRows;
+    symbols['!'] = syEnd;
+    return symbols;
+}();
 
 // Half the header's size, to the left of and above the origin, so the pattern reads centred.
 int64_t HeaderStart(std::string_view line, size_t keyAt)
@@ -163,8 +156,10 @@ void TRleReader::ReadHeader(std::string_view line)
 
 void TRleReader::ReadRunData(std::string_view line)
 {
-    for (char c : line) {
-        if (!FCursor.ReadDigit(c)) ReadSymbol(c);
+    for (const char *p = line.data(), *end = p + line.size(); p != end;) {
+        p = FCursor.ReadDigits(p, end);
+        if (p == end) return;
+        ReadSymbol(*p++);
         if (FEndSeen) return;
     }
 }
@@ -172,14 +167,21 @@ void TRleReader::ReadRunData(std::string_view line)
 void TRleReader::ReadSymbol(char c)
 {
     const int64_t count = FCursor.TakeCount();
-    if (c == '.' || c == 'b' || c == 'B')
+    switch (const uint8_t symbol = kSymbols[uint8_t(c)]) {
+    case syOther:
+        break;
+    case sySkip:
         FCursor.Skip(count);
-    else if (c == '$')
+        break;
+    case syRows:
         FCursor.NextRows(count, FRowStart);
-    else if (c == '!')
+        break;
+    case syEnd:
         FEndSeen = true;
-    else if (IsLetter(c))
-        FCursor.AddRun(FPattern, count, LetterState(c));
+        break;
+    default:
+        FCursor.AddRun(FPattern, count, uint8_t(symbol - syLive));
+    }
 }
 
 std::string HeaderLine(const TRect& rect, std::string_view ruleText)
@@ -218,26 +220,6 @@ void TRunCursor::NextRows(int64_t count, int64_t rowStart)
 {
     Advance(FY, count);
     FX = std::clamp(rowStart, -kFarAway, kFarAway);
-}
-
-void TRunCursor::AddRun(TLoadedPattern& pattern, int64_t count, uint8_t state)
-{
-    // Only the part of the run that has int32 coordinates is visited.
-    constexpr int64_t kLow = std::numeric_limits<int32_t>::min();
-    constexpr int64_t kHigh = std::numeric_limits<int32_t>::max();
-    if (FY >= kLow && FY <= kHigh) {
-        const int64_t first = std::max(FX, kLow);
-        const int64_t last = std::min(FX + count - 1, kHigh);
-        if (first <= last)
-            pattern.AddRun(static_cast<int32_t>(first), static_cast<int32_t>(FY), last - first + 1,
-                           state);
-    }
-    Advance(FX, count);
-}
-
-void TRunCursor::Advance(int64_t& coord, int64_t count)
-{
-    coord = std::min(coord + count, kFarAway);
 }
 
 std::string_view CommentText(std::string_view line)

@@ -5,14 +5,16 @@
 #include "base/u_Geometry.h"
 #include "base/u_LineFile.h"
 #include "io/u_CellSource.h"
+#include "io/u_LoadedPattern.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class TLineSink;
-struct TLoadedPattern;
 
 // A cursor over run-length cell data. Counts are cut at the largest board's width: no run or
 // row gap of a pattern that can be placed is longer, and a count such as 99999999999999b then
@@ -25,19 +27,44 @@ public:
 
     // Adds `c` to the pending count if it is a digit; false for any other character.
     bool ReadDigit(char c);
+    // Adds the digits from `p` on to the pending count; where they end. The count stays in a
+    // register meanwhile: in the run data of a soup every other character is a digit.
+    const char* ReadDigits(const char* p, const char* end)
+    {
+        int64_t count = FCount;
+        for (; p != end && *p >= '0' && *p <= '9'; ++p)
+            count = std::min(count * 10 + (*p - '0'), kMaxCount);
+        FCount = count;
+        return p;
+    }
     // The pending count, 1 when none is pending; the next count starts from 0.
     int64_t TakeCount();
     void MoveTo(int64_t x, int64_t y);
     void Skip(int64_t count) { Advance(FX, count); }
     void NextRows(int64_t count, int64_t rowStart);
-    // Adds `count` cells rightwards from the cursor and moves past them.
-    void AddRun(TLoadedPattern& pattern, int64_t count, uint8_t state);
+    // Adds `count` cells rightwards from the cursor and moves past them. Inline, as the run
+    // data of a soup is mostly runs.
+    void AddRun(TLoadedPattern& pattern, int64_t count, uint8_t state)
+    {
+        // Only the part of the run that has int32 coordinates is visited.
+        constexpr int64_t kLow = std::numeric_limits<int32_t>::min();
+        constexpr int64_t kHigh = std::numeric_limits<int32_t>::max();
+        if (FY >= kLow && FY <= kHigh) {
+            const int64_t first = std::max(FX, kLow);
+            const int64_t last = std::min(FX + count - 1, kHigh);
+            if (first <= last) pattern.AddRun(int32_t(first), int32_t(FY), last - first + 1, state);
+        }
+        Advance(FX, count);
+    }
 
 private:
     static constexpr int64_t kMaxCount = 100000;
     static constexpr int64_t kFarAway = int64_t(1) << 40;
 
-    static void Advance(int64_t& coord, int64_t count);
+    static void Advance(int64_t& coord, int64_t count)
+    {
+        coord = std::min(coord + count, kFarAway);
+    }
 
     int64_t FX = 0;
     int64_t FY = 0;

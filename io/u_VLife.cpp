@@ -5,6 +5,7 @@
 #include "base/u_Text.h"
 #include "io/u_LoadedPattern.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -38,12 +39,17 @@ void WriteVLife(TLineSink& sink, const TRect& rect, const TCellSource& cells)
 {
     sink.Line("// Velko's Gridfest data file");
     sink.Line(std::string("// Plexa v.") + ProgramVersion());
-    ScanLiveByColumns(rect, cells, [&sink](int64_t x, int64_t y) {
-        char line[24];
-        char* end = std::to_chars(line, line + 11, y).ptr;
-        *end++ = ',';
-        end = std::to_chars(end, line + sizeof line, x).ptr;
-        sink.Line({line, size_t(end - line)});
+    ScanLiveByColumns(rect, cells, [&sink](int64_t x, const int32_t* ys, size_t count) {
+        // "y,x": the column is formatted once.
+        char column[16];
+        column[0] = ',';
+        const size_t columnLength = size_t(std::to_chars(column + 1, column + 13, x).ptr - column);
+        char line[32];
+        for (size_t k = 0; k < count; ++k) {
+            char* end = std::to_chars(line, line + 11, ys[k]).ptr;
+            end = std::copy_n(column, columnLength, end);
+            sink.Line({line, size_t(end - line)});
+        }
     });
 }
 

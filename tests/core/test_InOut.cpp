@@ -4,10 +4,12 @@
 #include "BoardFixture.h"
 #include "base/u_LineFile.h"
 #include "io/u_InOut.h"
+#include "io/u_Rle.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <tuple>
 
 namespace fs = std::filesystem;
@@ -134,6 +136,47 @@ TEST_F(TInOutTest, FarOversizeAndGridPatternsOpenWithEveryCellThatFits)
         }
     }
     EXPECT_EQ(Board.MinRectangle().Width(), 1);
+}
+
+// The reading that places cells straight on the board: runs of a soup that cross block rows
+// and columns, whether the data comes in lines of 70, as one long line, or a character a line
+// (a count then continues on the next line).
+TEST_F(TInOutTest, RleSoupsOpenCellForCellWhateverTheirLineBreaks)
+{
+    constexpr int32_t kWidth = 97, kHeight = 53;
+    std::mt19937 rng(11);
+    std::vector<uint8_t> grid(size_t(kWidth * kHeight));
+    for (size_t k = 0; k < grid.size();) {
+        const size_t run = 1 + rng() % 30;
+        const uint8_t state = uint8_t(rng() % 2);
+        for (size_t i = 0; i < run && k < grid.size(); ++i) grid[k++] = state;
+    }
+    grid.front() = grid.back() = 1; // the corners give the bounds
+    const auto cell = [&grid](int32_t x, int32_t y) -> uint8_t {
+        return grid[size_t(y * kWidth + x)];
+    };
+    const std::vector<std::string> lines =
+        WriteRle({0, 0, kWidth - 1, kHeight - 1}, cell, "23/3", {});
+    std::string wrapped, single = lines[0] + "\n", broken = lines[0] + "\n";
+    for (const std::string& line : lines) wrapped += line + "\n";
+    for (size_t k = 1; k < lines.size(); ++k) {
+        single += lines[k];
+        for (char c : lines[k]) broken += std::string(1, c) + "\n";
+    }
+    const std::pair<const char*, std::string> files[] = {
+        {"wrapped.rle", wrapped}, {"single.rle", single + "\n"}, {"broken.rle", broken}};
+    for (const auto& [name, text] : files) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(InOut.OpenLifeFile(File(name, text.c_str()), true, false, false));
+        const TRect r = Board.MinRectangle();
+        ASSERT_EQ(r.Width(), kWidth);
+        ASSERT_EQ(r.Height(), kHeight);
+        int wrong = 0;
+        for (int32_t y = 0; y < kHeight; ++y)
+            for (int32_t x = 0; x < kWidth; ++x)
+                wrong += Board.GetCell(r.Left + x, r.Top + y) != cell(x, y);
+        EXPECT_EQ(wrong, 0);
+    }
 }
 
 TEST_F(TInOutTest, CentresWithTruncatingDivision)

@@ -393,6 +393,83 @@ TEST_F(TRowTest, AbsurdTotalisticRangesStayInsideTheRow)
     EXPECT_EQ(Row(Board.MinY() + 1), std::string(20, '1'));
 }
 
+// The row the last generation wrote is reused as the next current row; every kind of change
+// between two generations must be seen, so each run is compared with a fresh board that is
+// given the same cells and settings right after the change.
+TEST_F(TRowTest, ChangesBetweenGenerationsGiveTheRowsOfAFreshBoard)
+{
+    struct TChange {
+        const char* Name;
+        void (*Apply)(TGlobals& g);
+    };
+    const TChange changes[] = {
+        {"nothing", [](TGlobals&) {}},
+        {"a cell of the current row",
+         [](TGlobals& g) { g.Board.SetCell(7, g.Board.CurrentRow1D(), 1); }},
+        {"a cell elsewhere", [](TGlobals& g) { g.Board.SetCell(3, g.Board.MaxY(), 1); }},
+        {"an area",
+         [](TGlobals& g) {
+             const int32_t y = g.Board.CurrentRow1D();
+             const std::vector<uint8_t> cells(60, 1);
+             g.Board.WriteArea({-30, y, 29, y}, cells.data(), cells.size());
+         }},
+        {"a run", [](TGlobals& g) { g.Board.WriteRun(-100, g.Board.CurrentRow1D(), 50, 0); }},
+        {"a clear and a cell",
+         [](TGlobals& g) {
+             g.Board.Clear(false);
+             g.Board.SetCell(0, g.Board.MinY(), 1);
+         }},
+        {"an undo", [](TGlobals& g) { g.Undo.Undo(); }},
+        {"the rule", [](TGlobals& g) { g.Board.SetRules("R3,M0,S1,S4,B2,B5"); }},
+        {"the wrap", [](TGlobals& g) { g.Board.SetWrap(!g.Board.Wrap()); }},
+        {"the current row", [](TGlobals& g) { g.Board.SetCurrentRow1D(g.Board.MinY() + 5); }},
+        {"a generation of Life",
+         [](TGlobals& g) {
+             g.Life.SetGame(gmLife);
+             g.Board.SetRules("23/3");
+             g.Board.Step(false);
+             g.Life.SetGame(gm1DTotalistic);
+             g.Board.SetRules("R2,M1,S2,S3,B1,B3");
+         }},
+    };
+    const TRect all = {Board.MinX(), Board.MinY(), Board.MaxX(), Board.MaxY()};
+    const size_t width = size_t(all.Width()), cells = width * size_t(all.Height());
+    for (const TChange& change : changes) {
+        SCOPED_TRACE(change.Name);
+        Board.Clear(false);
+        Board.SetWrap(true);
+        UseGame(gm1DTotalistic, "R2,M1,S2,S3,B1,B3");
+        std::mt19937 rng(3);
+        for (int x = Board.MinX(); x <= Board.MaxX(); ++x)
+            Board.SetCell(x, Board.MinY(), uint8_t(rng() % 2));
+        Board.Step(false);
+        G.Undo.AddEvent(TUndoEvent::Manual);
+        Board.Step(false);
+        Board.Step(false);
+        change.Apply(G);
+
+        TTestHost host;
+        TGlobals fresh{host};
+        fresh.Board.SetSize(Board.Width(), Board.Height());
+        fresh.Board.SetWrap(Board.Wrap());
+        fresh.Life.SetGame(gm1DTotalistic);
+        fresh.Board.SetRules(Board.RuleText());
+        std::vector<uint8_t> expected(cells), actual(cells);
+        Board.ReadArea(all, expected.data(), width);
+        fresh.Board.WriteArea(all, expected.data(), width);
+        fresh.Board.SetCurrentRow1D(Board.CurrentRow1D());
+        for (int gen = 0; gen < 3; ++gen) {
+            Board.Step(false);
+            fresh.Board.Step(false);
+        }
+        Board.ReadArea(all, actual.data(), width);
+        fresh.Board.ReadArea(all, expected.data(), width);
+        EXPECT_TRUE(actual == expected) << "the cells differ";
+        EXPECT_EQ(Board.LiveCount(), fresh.Board.LiveCount());
+        EXPECT_EQ(Board.StateCount(1), fresh.Board.StateCount(1));
+    }
+}
+
 TEST_F(TRowTest, SpecialParticlesMoveRightAndAroundWithWrap)
 {
     Board.SetSize(20, 20);
