@@ -96,7 +96,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Window parts (u_MainMenus.cpp).
+    // Window parts (u_MainMenus.cpp, u_MainToolbars.cpp).
     QAction* AddCommand(const char* name, const QString& caption, std::function<void()> handler);
     void CreateCommands();
     void CreateFileAndEditCommands();
