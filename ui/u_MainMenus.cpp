@@ -13,6 +13,7 @@
 #include "ui/u_RandomDialog.h"
 #include "ui/u_StatisticsWindow.h"
 #include "ui/u_UndoDialog.h"
+#include "view/u_BoardMouse.h"
 #include "view/u_BoardView.h"
 
 #include <QAction>

@@ -12,12 +12,14 @@
 #include "view/u_Palette.h"
 #include "view/u_SettingsChoices.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 QWidget* TfrmSettings::CreateColorsPage()
