@@ -511,9 +511,9 @@ void TfrmMain::CreateMenus()
 
     QMenu* run = bar->addMenu(tr("&Animation"));
     run->setObjectName("mnuAnimation");
-    add(run, {"cmdRunOnce", "cmdRun", "cmdRunNCycles", "cmdRecord", "-", "cmdUndo", "cmdRedo", "cmdUndoToCycle",
-              "cmdUndoAllCycles", "cmdUndoAddManually", "cmdUndoClearList", "-", "cmdRunFaster",
-              "cmdRunSlower"});
+    add(run, {"cmdRunOnce", "cmdRun", "cmdRunNCycles", "cmdRecord", "-", "cmdUndo", "cmdRedo",
+              "cmdUndoToCycle", "cmdUndoAllCycles", "cmdUndoAddManually", "cmdUndoClearList", "-",
+              "cmdRunFaster", "cmdRunSlower"});
     mnuSpeed = run->addMenu(tr("Set s&peed"));
     mnuSpeed->setObjectName("mnuSpeed");
     for (size_t i = 0; i < kSpeedTable.size(); ++i) mnuSpeed->addAction(FSpeedCommands[i]);
