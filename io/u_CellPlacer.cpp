@@ -7,7 +7,7 @@
 TCellPlacer::TCellPlacer(TBoard& board)
     : FBoard(board), FMinX(board.MinX()), FMinY(board.MinY()), FMaxX(board.MaxX()),
       FMaxY(board.MaxY()), FWidth(size_t(std::max(board.Width(), 0))),
-      FBand(FWidth * TBlob::kSize, TBoard::kKeepCell), FTop(board.MinY())
+      FBand(FWidth * TBlob::kSize + 16, TBoard::kKeepCell), FTop(board.MinY())
 {}
 
 void TCellPlacer::RunAnywhere(int64_t x, int64_t y, int64_t count, uint8_t state)
