@@ -36,11 +36,14 @@ constexpr std::array<uint8_t, 256> kSymbols = [] {
 // The run data a branch-light reading takes at a time; its live runs wait in an array meanwhile.
 constexpr size_t kRlePiece = 256;
 
-// What a character does to that reading, as numbers rather than cases: the pending count
-// becomes count * Scale + Digit, the cursor moves by the run when Moves, a run of State is kept
-// when Live. Rare characters (row ends, "!", foreign ones) are read apart.
+// What a character does to that reading, as masks and numbers rather than cases: the pending
+// count becomes (count * 10 + Digit) & Digits, the cursor moves by the run & Moves, a run of
+// State is kept when Live. Rare characters (row ends, "!", foreign ones) are read apart.
 struct TPieceClass {
-    uint8_t Scale, Digit, Moves, Live, State, Rare, Unused[2];
+    int8_t Digits;
+    uint8_t Digit;
+    int8_t Moves;
+    uint8_t Live, State, Rare, Unused[2];
 };
 constexpr std::array<TPieceClass, 256> kPieceClasses = [] {
     std::array<TPieceClass, 256> classes{};
@@ -48,11 +51,11 @@ constexpr std::array<TPieceClass, 256> kPieceClasses = [] {
         const uint8_t symbol = kSymbols[c];
         TPieceClass& k = classes[c];
         if (c >= '0' && c <= '9')
-            k.Scale = 10, k.Digit = uint8_t(c - '0');
+            k.Digits = -1, k.Digit = uint8_t(c - '0');
         else if (symbol == sySkip)
-            k.Moves = 1;
+            k.Moves = -1;
         else if (symbol >= syLive)
-            k.Moves = 1, k.Live = 1, k.State = uint8_t(symbol - syLive);
+            k.Moves = -1, k.Live = 1, k.State = uint8_t(symbol - syLive);
         else
             k.Rare = 1;
     }
@@ -267,8 +270,9 @@ const char* TRunCursor::ReadRlePiece(const char* p, const char* end, int64_t row
         // Every character writes a run; only a live symbol's is kept.
         runs[found] = {int32_t(x), int32_t(y), int32_t(taken), k.State};
         found += k.Live;
-        x += taken & -int64_t(k.Moves);
-        count = std::min(count * k.Scale + k.Digit, kMaxCount);
+        x += taken & int64_t(k.Moves);
+        // No multiplication: the count is the chain that every character waits for.
+        count = std::min((count * 10 + k.Digit) & int64_t(k.Digits), kMaxCount);
     }
     FX = x;
     FY = y;
