@@ -7,8 +7,10 @@
 TCellPlacer::TCellPlacer(TBoard& board)
     : FBoard(board), FMinX(board.MinX()), FMinY(board.MinY()), FMaxX(board.MaxX()),
       FMaxY(board.MaxY()), FWidth(size_t(std::max(board.Width(), 0))),
-      FBand(FWidth * TBlob::kSize, TBoard::kKeepCell), FTop(board.MinY())
-{}
+      FBand(FWidth * TBlob::kSize + 16, kUnset), FTop(board.MinY()), FUnsetFrom(FBand.data())
+{
+    static_assert(kUnset == TBoard::kKeepCell);
+}
 
 void TCellPlacer::RunAnywhere(int64_t x, int64_t y, int64_t count, uint8_t state)
 {
@@ -32,9 +34,9 @@ void TCellPlacer::Flush()
     uint8_t* held = FBand.data() + size_t(FFirstRow - FTop) * FWidth + size_t(FLeft - FMinX);
     FBoard.WriteArea({FLeft, FFirstRow, FRight, FLastRow}, held, FWidth);
     for (int32_t y = FFirstRow; y <= FLastRow; ++y)
-        std::memset(held + size_t(y - FFirstRow) * FWidth, TBoard::kKeepCell,
-                    size_t(FRight - FLeft + 1));
+        std::memset(held + size_t(y - FFirstRow) * FWidth, kUnset, size_t(FRight - FLeft + 1));
     FLastRow = FFirstRow - 1;
+    FUnsetFrom = FBand.data();
 }
 
 size_t TCellPlacer::Finish()

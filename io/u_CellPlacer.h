@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 class TBoard;
 
 class TCellPlacer {
@@ -37,10 +41,24 @@ private:
     {
         uint8_t* cells = FBand.data() + size_t(y - FTop) * FWidth + size_t(first - FMinX);
         const size_t n = size_t(last - first + 1);
-        if (n <= 8) // most runs of a soup are short
-            for (size_t k = 0; k < n; ++k) cells[k] = state;
-        else
+#if defined(__SSE2__)
+        // Most runs of a soup are short and of random length: they cost a masked store, not a
+        // loop of that length. The band has room for the 16 bytes after its last cell.
+        if (n <= 16) {
+            const __m128i iota =
+                _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+            const __m128i ours = _mm_cmpgt_epi8(_mm_set1_epi8(char(n)), iota);
+            __m128i* at = reinterpret_cast<__m128i*>(cells);
+            // Past every cell written since the band was emptied all is unset. Runs that come
+            // in reading order then need no load, which would wait for the store before it.
+            __m128i held = _mm_set1_epi8(char(kUnset));
+            if (cells < FUnsetFrom) held = _mm_loadu_si128(at);
+            _mm_storeu_si128(at, _mm_or_si128(_mm_and_si128(ours, _mm_set1_epi8(char(state))),
+                                              _mm_andnot_si128(ours, held)));
+        } else
+#endif
             std::fill_n(cells, n, state);
+        FUnsetFrom = std::max(FUnsetFrom, cells + n);
         if (FLastRow < FFirstRow) {
             FLeft = first, FRight = last, FFirstRow = FLastRow = y;
             return;
@@ -52,11 +70,15 @@ private:
     }
     void Flush();
 
+    static constexpr uint8_t kUnset = 0xFF; // the board's kKeepCell
+
     TBoard& FBoard;
     int32_t FMinX, FMinY, FMaxX, FMaxY; // the board's
     size_t FWidth;
-    std::vector<uint8_t> FBand; // the board's width by a block's height, kKeepCell where unset
-    int32_t FTop;               // the band's first row
+    // The board's width by a block's height, kUnset where unset, then 16 bytes of room.
+    std::vector<uint8_t> FBand;
+    int32_t FTop;                                                 // the band's first row
+    uint8_t* FUnsetFrom;                                          // the band is unset from here on
     int32_t FLeft = 0, FRight = -1, FFirstRow = 0, FLastRow = -1; // what the band holds
     size_t FLeftOut = 0;
 };

@@ -8,6 +8,30 @@ void TLoadedPattern::KeepRun(int32_t x, int32_t y, int64_t count, uint8_t state)
     for (int64_t k = 0; k < count; ++k) Cells.push_back({int32_t(x + k), y, state});
 }
 
+void TLoadedPattern::AddRuns(const TLoadedRun* runs, size_t n)
+{
+    TRect bounds = FBounds;
+    int64_t cells = 0;
+    for (size_t k = 0; k < n; ++k) {
+        const TLoadedRun& r = runs[k];
+        bounds.Left = std::min(bounds.Left, r.X);
+        bounds.Top = std::min(bounds.Top, r.Y);
+        bounds.Right = std::max(bounds.Right, r.X + r.Count - 1);
+        bounds.Bottom = std::max(bounds.Bottom, r.Y);
+        cells += r.Count;
+    }
+    if (Keep == TKeep::Cells || cells > int64_t(kMaxCells - CellCount())) {
+        for (size_t k = 0; k < n; ++k) AddRun(runs[k].X, runs[k].Y, runs[k].Count, runs[k].State);
+        return;
+    }
+    if (n == 0) return;
+    FBounds = bounds;
+    FCount += size_t(cells);
+    if (Keep == TKeep::Place && Placer)
+        for (size_t k = 0; k < n; ++k)
+            Placer->Run(runs[k].X + PlaceDX, runs[k].Y + PlaceDY, runs[k].Count, runs[k].State);
+}
+
 void TLoadedPattern::ClearCells()
 {
     Cells.clear();

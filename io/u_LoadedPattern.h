@@ -17,6 +17,12 @@ struct TLoadedCell {
     uint8_t State;
 };
 
+// A run of `Count` cells of `State` rightwards from (X, Y), as a reader gathers them.
+struct TLoadedRun {
+    int32_t X, Y, Count;
+    uint8_t State;
+};
+
 struct TLoadedPattern {
     // The largest board's area: more cells than that can never all be placed. Cells may lie
     // anywhere in the int32 plane; opening centres them and keeps those the board can hold.
@@ -64,6 +70,10 @@ struct TLoadedPattern {
         FCount += size_t(count);
         if (Keep == TKeep::Place && Placer) Placer->Run(x + PlaceDX, y + PlaceDY, count, state);
     }
+    // As AddRun for each of the `n` runs in turn (each of a positive count), but counted and
+    // bounded at once when the cells are not kept and all fit: a reader that gathers the runs
+    // of a piece of text pays the bounds once per piece.
+    void AddRuns(const TLoadedRun* runs, size_t n);
     size_t CellCount() const { return Keep == TKeep::Cells ? Cells.size() : FCount; }
     void ClearCells();
     // The cells' bounding rectangle; with no cells `board` turned inside out (right, bottom,

@@ -33,6 +33,35 @@ constexpr std::array<uint8_t, 256> kSymbols = [] {
     return symbols;
 }();
 
+// The run data a branch-light reading takes at a time; its live runs wait in an array meanwhile.
+constexpr size_t kRlePiece = 256;
+
+// What a character does to that reading, as masks and numbers rather than cases: the pending
+// count becomes (count * 10 + Digit) & Digits, the cursor moves by the run & Moves, a run of
+// State is kept when Live. Rare characters (row ends, "!", foreign ones) are read apart.
+struct TPieceClass {
+    int8_t Digits;
+    uint8_t Digit;
+    int8_t Moves;
+    uint8_t Live, State, Rare, Unused[2];
+};
+constexpr std::array<TPieceClass, 256> kPieceClasses = [] {
+    std::array<TPieceClass, 256> classes{};
+    for (size_t c = 0; c < 256; ++c) {
+        const uint8_t symbol = kSymbols[c];
+        TPieceClass& k = classes[c];
+        if (c >= '0' && c <= '9')
+            k.Digits = -1, k.Digit = uint8_t(c - '0');
+        else if (symbol == sySkip)
+            k.Moves = -1;
+        else if (symbol >= syLive)
+            k.Moves = -1, k.Live = 1, k.State = uint8_t(symbol - syLive);
+        else
+            k.Rare = 1;
+    }
+    return classes;
+}();
+
 // Half the header's size, to the left of and above the origin, so the pattern reads centred.
 int64_t HeaderStart(std::string_view line, size_t keyAt)
 {
@@ -157,6 +186,15 @@ void TRleReader::ReadHeader(std::string_view line)
 void TRleReader::ReadRunData(std::string_view line)
 {
     for (const char *p = line.data(), *end = p + line.size(); p != end;) {
+        const size_t length = std::min(size_t(end - p), kRlePiece);
+        if (FCursor.CanReadRlePiece(FRowStart, length)) {
+            const char* pieceEnd = p + length;
+            p = FCursor.ReadRlePiece(p, pieceEnd, FRowStart, FPattern);
+            FEndSeen = p != pieceEnd;
+            if (FEndSeen) return;
+            continue;
+        }
+        // Near the plane's edge a token at a time, cut and clamped.
         p = FCursor.ReadDigits(p, end);
         if (p == end) return;
         ReadSymbol(*p++);
@@ -201,6 +239,46 @@ bool TRunCursor::ReadDigit(char c)
     if (!IsDigit(c)) return false;
     FCount = std::min(FCount * 10 + (c - '0'), kMaxCount);
     return true;
+}
+
+bool TRunCursor::CanReadRlePiece(int64_t rowStart, size_t length) const
+{
+    // Each character moves the cursor by at most a count.
+    const int64_t reach = int64_t(length + 1) * kMaxCount;
+    return std::min({FX, FY, rowStart}) >= std::numeric_limits<int32_t>::min() &&
+           std::max({FX, FY, rowStart}) <= std::numeric_limits<int32_t>::max() - reach;
+}
+
+const char* TRunCursor::ReadRlePiece(const char* p, const char* end, int64_t rowStart,
+                                     TLoadedPattern& pattern)
+{
+    std::array<TLoadedRun, kRlePiece> runs;
+    size_t found = 0;
+    int64_t x = FX, y = FY, count = FCount;
+    for (; p != end; ++p) {
+        const TPieceClass& k = kPieceClasses[uint8_t(*p)];
+        const int64_t taken = count + (count == 0);
+        if (k.Rare) {
+            count = 0;
+            if (*p == '!') break;
+            if (*p == '$') {
+                y += taken;
+                x = rowStart;
+            }
+            continue;
+        }
+        // Every character writes a run; only a live symbol's is kept.
+        runs[found] = {int32_t(x), int32_t(y), int32_t(taken), k.State};
+        found += k.Live;
+        x += taken & int64_t(k.Moves);
+        // No multiplication: the count is the chain that every character waits for.
+        count = std::min((count * 10 + k.Digit) & int64_t(k.Digits), kMaxCount);
+    }
+    FX = x;
+    FY = y;
+    FCount = count;
+    pattern.AddRuns(runs.data(), found);
+    return p;
 }
 
 int64_t TRunCursor::TakeCount()

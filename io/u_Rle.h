@@ -37,6 +37,14 @@ public:
         FCount = count;
         return p;
     }
+    // Whether `length` characters of run data from here can reach neither the edge of the int32
+    // plane nor the cursor's stops, so that ReadRlePiece may read them.
+    bool CanReadRlePiece(int64_t rowStart, size_t length) const;
+    // Reads RLE run data up to `end` or its "!", where it returns. A soup's digits, live and
+    // dead symbols come in random order: they cost no branch here, only row ends and foreign
+    // characters do. The runs go to `pattern` in order once the piece is read.
+    const char* ReadRlePiece(const char* p, const char* end, int64_t rowStart,
+                             TLoadedPattern& pattern);
     // The pending count, 1 when none is pending; the next count starts from 0.
     int64_t TakeCount();
     void MoveTo(int64_t x, int64_t y);

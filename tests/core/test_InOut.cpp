@@ -193,6 +193,16 @@ TEST_F(TInOutTest, CentresWithTruncatingDivision)
     EXPECT_EQ(Board.MinRectangle().Right, 3);
 }
 
+TEST_F(TInOutTest, CellsOutOfReadingOrderKeepTheCellsPlacedBefore)
+{
+    // Runs in reading order are placed without looking at the cells after them; these come
+    // right to left and bottom up, a few columns apart.
+    ASSERT_TRUE(InOut.OpenLifeFile(File("back.lif", "#Life 1.06\n5 1\n3 1\n0 1\n2 0\n1 0\n"), true,
+                                   false, false));
+    EXPECT_EQ(Shape(), (std::vector<std::tuple<int, int, int>>{
+                           {0, 1, 1}, {1, 0, 1}, {2, 0, 1}, {3, 1, 1}, {5, 1, 1}}));
+}
+
 TEST_F(TInOutTest, OneDimensionalGamesPlaceTheTopRowOnTheBoardsTopRow)
 {
     ASSERT_TRUE(InOut.OpenLifeFile(

@@ -204,6 +204,35 @@ TEST(RleRead, HostileCountsAreCutAtTheLargestBoardWidth)
     EXPECT_TRUE(pattern.Cells.empty());
 }
 
+TEST(RleRead, LongLinesReadAsTheirCharactersOneALine)
+{
+    // Long lines are read a piece at a time: counts and runs that straddle pieces must read
+    // as they do when every character comes on its own line.
+    std::mt19937 random(7);
+    const char symbols[] = "bo.xyzA$,";
+    std::string data;
+    while (data.size() < 3000) {
+        if (random() % 2) data += std::to_string(random() % (random() % 4 == 0 ? 1000 : 10));
+        data += symbols[random() % (sizeof symbols - 1)];
+    }
+    TLines apart{"x = 0, y = 0"};
+    for (char c : data) apart.emplace_back(1, c);
+    EXPECT_EQ(Describe(Read({"x = 0, y = 0", data}).Cells), Describe(Read(apart).Cells));
+}
+
+TEST(RleRead, CountedCellsStopAtTheLargestBoard)
+{
+    TLoadedPattern pattern;
+    pattern.Keep = TLoadedPattern::TKeep::Count;
+    TLines lines{"x = 0, y = 0"};
+    lines.insert(lines.end(), 2499, "100000o$");
+    lines.push_back("99999o$3o$"); // the cap falls inside this line's runs
+    lines.push_back("o!");
+    ASSERT_TRUE(ReadRle(lines, pattern));
+    EXPECT_EQ(pattern.CellCount(), TLoadedPattern::kMaxCells);
+    EXPECT_EQ(pattern.MinRectangle({}), (TRect{0, 0, 99999, 2500}));
+}
+
 TEST(RleRead, HostileHeaderPutsCellsOutOfRange)
 {
     for (const char* header : {"x = 2147483647, y = -2147483648", "x = -2147483648, y = 2147483647",
