@@ -187,11 +187,12 @@ def _traffic():
     each = ("Each row of the board is the road one generation later, so cars drive to the "
             "right and time runs downwards.")
     return [
-        Pattern(g, "Light traffic", g, standard,
-                "Cars on a ring road at a low density under the standard traffic rule. "
-                + each + " Almost every car drives freely; the few short jams that form "
-                "dissolve quickly.",
-                cells=soup(320, 1, 15, 15), board=(320, 200), wrap=True),
+        Pattern(g, "Platoons", g, standard,
+                "Eight platoons of six cars, bumper to bumper and evenly spaced on a ring "
+                "road. " + each + " Each platoon frays from its front as its first cars "
+                "pull away, and the cars that left catch up with the back of the next "
+                "platoon: some platoons stand for a hundred generations and more.",
+                rows=[("1" * 6 + "." * 34) * 8], board=(320, 200), wrap=True),
         Pattern(g, "Traffic jams", g, standard,
                 "The same ring road with about half of the cells taken by cars. " + each +
                 " Jams form out of nothing and creep backwards against the traffic as "
@@ -208,16 +209,15 @@ def _traffic():
                 "traffic. " + each,
                 cells=soup(320, 1, 35, 8), board=(320, 200), wrap=True, states=8,
                 palette="Rainbow008"),
-        Pattern(g, "Eager drivers", g, "TRCA,0,0,1,1",
-                "Every car moves whenever the cell ahead is free, the deterministic traffic "
-                "rule. " + each + " Below half density every jam dissolves and the traffic "
-                "flows freely for ever; this road is at 40 percent.",
-                cells=soup(320, 1, 40, 40), board=(320, 200), wrap=True),
-        Pattern(g, "Eager drivers in heavy traffic", g, "TRCA,0,0,1,1",
-                "The deterministic traffic rule above half density: " + each + " The jams "
-                "can never dissolve; they settle into waves that run backwards at the "
-                "speed of the cars.",
-                cells=soup(320, 1, 65, 65), board=(320, 200), wrap=True),
+        Pattern(g, "Bumper to bumper", g, standard,
+                "Three quarters of the ring road taken by cars. " + each + " The road is one "
+                "long jam in which the gaps travel backwards, one cell a generation as the "
+                "car behind each gap moves into it.",
+                cells=soup(320, 1, 75, 75), board=(320, 200), wrap=True),
+        Pattern(g, "Stop and go", g, "TRCA,0.3,0.3,0.2,0.1",
+                "Drivers who are slow to react, on a road a third full. " + each + " Jams "
+                "keep forming and dissolving, so the cars move in waves of stop and go.",
+                cells=soup(320, 1, 35, 35), board=(320, 200), wrap=True),
         Pattern(g, "Timid drivers", g, "TRCA,0.5,0.5,0.05,0.05",
                 "Drivers who hesitate half of the time even on a free road and rarely start "
                 "from a standstill. " + each + " Long jams form even at a low density.",
