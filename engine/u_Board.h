@@ -204,7 +204,8 @@ private:
     bool ListBitChanges(int w, int t, const uint64_t* old, const uint64_t* next);
     // Counts the blocks of tile t of stripe w whose cells changed, and tells the period watch
     // what changed in them.
-    void ReportBitBlocks(int w, int t, const uint64_t* old, const uint64_t* next);
+    void ReportBitBlocks(int w, int t, const uint64_t* old, const uint64_t* next,
+                         const TBitTileChanges& changes);
     // Writes a block that the bits changed from them; the cells are read through the board
     // only, so this is done when they are first read.
     void MaterializeIfStale(int32_t bx, int32_t by) const;

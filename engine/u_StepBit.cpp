@@ -280,10 +280,7 @@ unsigned TBoard::SummariseTile(int w, int t, const uint64_t* old, const uint64_t
             ExtendLiveBox(FMinX + last, FMinY + y1, last / TBlob::kSize, y1 / TBlob::kSize);
         }
     }
-    if (FBits.Planes() > 1 && !FGlobals.Period.Watching())
-        FWrittenBlockCount += __builtin_popcount(changes.Blocks);
-    else
-        ReportBitBlocks(w, t, old, next);
+    ReportBitBlocks(w, t, old, next, changes);
     // Every block of the tile is written when read: writing one that did not change costs
     // less than finding out here.
     const int columns = (x1 - x0) / TBlob::kSize, rowsOfBlocks = FBits.Rows(w) / TBlob::kSize;
@@ -301,12 +298,19 @@ unsigned TBoard::SummariseTile(int w, int t, const uint64_t* old, const uint64_t
            ((last >> bottom) & 1 ? teBottomRight : 0);
 }
 
-void TBoard::ReportBitBlocks(int w, int t, const uint64_t* old, const uint64_t* next)
+void TBoard::ReportBitBlocks(int w, int t, const uint64_t* old, const uint64_t* next,
+                             const TBitTileChanges& changes)
 {
     TPeriodDetector& period = FGlobals.Period;
+    const int planes = FBits.Planes();
+    if (planes > 1 && !period.Watching()) {
+        // The Generations kernel found the changed blocks already.
+        FWrittenBlockCount += __builtin_popcount(changes.Blocks);
+        return;
+    }
     const int32_t x0 = t * TBitMirror::kTileColumns;
     const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, FWidth);
-    const int rowsOfBlocks = FBits.Rows(w) / TBlob::kSize, planes = FBits.Planes();
+    const int rowsOfBlocks = FBits.Rows(w) / TBlob::kSize;
     int written = 0;
     for (int32_t xb = x0; xb < x1; xb += TBlob::kSize) {
         uint64_t any = 0, changes[TBlob::kSize];
@@ -471,7 +475,7 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
     m.SwapEdges();
 
     if (m.Planes() > 1) {
-        // Counted from the blocks when read.
+        // Counted from the planes when read.
         FStateCountsStale = true;
     } else {
         // Only states 0 and 1 are on the board.
