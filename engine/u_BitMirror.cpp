@@ -19,11 +19,17 @@ void TBitMirror::Resize(int32_t width, int32_t height)
     Stirred = true;
 }
 
-void TBitMirror::SetStates(int states)
+void TBitMirror::SetStates(int states, TPlaneCode code)
 {
-    if (states == FStates) return;
+    if (Holds(states, code)) return;
     FStates = states;
-    FPlanes = states > 2 ? 1 + std::bit_width(unsigned(states - 2)) : 1;
+    FCode = states > 2 ? code : TPlaneCode::Countdown;
+    FPlanes = states <= 2                   ? 1
+              : FCode == TPlaneCode::Binary ? std::bit_width(unsigned(states - 1))
+                                            : 1 + std::bit_width(unsigned(states - 2));
+    std::fill_n(FStateOfCode, 1 << kPlanesMax, uint8_t(0));
+    for (int state = 1; state < states; ++state)
+        FStateOfCode[CodeOf(unsigned(state))] = uint8_t(state);
     Resize(FWidth, FHeight);
 }
 
@@ -66,24 +72,24 @@ void TBitMirror::Zero()
 
 void TBitMirror::RefreshGhosts(bool wrap)
 {
-    for (int w = 0; w < FStripes; ++w) {
-        uint64_t* s = Stripe(w);
-        s[-1] = wrap ? s[FWidth - 1] : 0;
-        s[FWidth] = wrap ? s[0] : 0;
-    }
+    for (int w = 0; w < FStripes; ++w)
+        for (int p = 0; p < FPlanes; ++p) {
+            uint64_t* s = Stripe(w) + size_t(p) * FStride;
+            s[-1] = wrap ? s[FWidth - 1] : 0;
+            s[FWidth] = wrap ? s[0] : 0;
+        }
 }
 
 void TBitMirror::Set(int32_t column, int32_t row, uint8_t state)
 {
     uint64_t* words = Stripe(row / kRows) + column;
     const uint64_t bit = uint64_t(1) << (row % kRows);
-    // A state the planes cannot hold is kept as a live cell until the bits are rebuilt.
+    // A state the planes cannot hold is kept as state 1 until the bits are rebuilt.
     High |= !Holds(state);
-    const unsigned countdown = state >= 2 && Holds(state) ? unsigned(FStates - state) : 0;
-    words[0] = state == 1 || !Holds(state) ? words[0] | bit : words[0] & ~bit;
-    for (int p = 1; p < FPlanes; ++p) {
+    const unsigned code = Holds(state) ? CodeOf(state) : 1;
+    for (int p = 0; p < FPlanes; ++p) {
         uint64_t& word = words[p * FStride];
-        word = countdown >> (p - 1) & 1 ? word | bit : word & ~bit;
+        word = code >> p & 1 ? word | bit : word & ~bit;
     }
     MarkChanged(column, row);
 }
@@ -91,16 +97,15 @@ void TBitMirror::Set(int32_t column, int32_t row, uint8_t state)
 int TBitMirror::ColumnStates(const uint64_t* words, int k, uint8_t* states) const
 {
     const int shift = 10 * k;
-    const unsigned alive = unsigned(words[0] >> shift) & 0x3FF;
-    unsigned countdown[kPlanesMax] = {}, dying = 0;
-    for (int p = 1; p < FPlanes; ++p) {
-        countdown[p] = unsigned(words[p * FStride] >> shift) & 0x3FF;
-        dying |= countdown[p];
+    unsigned planes[kPlanesMax] = {}, any = 0;
+    for (int p = 0; p < FPlanes; ++p) {
+        planes[p] = unsigned(words[p * FStride] >> shift) & 0x3FF;
+        any |= planes[p];
     }
     for (int j = 0; j < 10; ++j) {
-        unsigned r = 0;
-        for (int p = 1; p < FPlanes; ++p) r |= (countdown[p] >> j & 1) << (p - 1);
-        states[j] = uint8_t(alive >> j & 1 ? 1 : r != 0 ? FStates - int(r) : 0);
+        unsigned code = 0;
+        for (int p = 0; p < FPlanes; ++p) code |= (planes[p] >> j & 1) << p;
+        states[j] = FStateOfCode[code];
     }
-    return __builtin_popcount(alive | dying);
+    return __builtin_popcount(any);
 }

@@ -4,10 +4,11 @@
 // b. Sixty rows are six block rows, so a block column is ten bits of one word. Stripes are cut
 // across into tiles of 40 columns, the unit in which the step passes over quiet regions.
 //
-// A stripe has a plane of such words for state 1 and, for Generations of C > 2 states, planes
-// of the dying cells' countdown: a cell of state 2..C-1 holds C - state in binary, bit p in
-// plane 1 + p, and 0 when it is not dying. Every plane of a stripe has the same shape, one
-// PlaneStride() after the other.
+// A stripe has a plane of such words for state 1 and, with more than two states, further
+// planes by one of two codes. Countdown (Generations): a dying cell of state 2..C-1 holds
+// C - state in binary, bit p in plane 1 + p, and 0 when it is not dying. Binary (the games whose
+// every state is counted or compared): plane p holds bit p of the state. Every plane of a
+// stripe has the same shape, one PlaneStride() after the other.
 
 #include "base/u_Memory.h"
 
@@ -29,6 +30,9 @@ enum TTileEdge : uint16_t {
     teAll = (1 << 9) - 1,
 };
 
+// How the planes hold a cell's state; with two states both are plane 0 alone.
+enum class TPlaneCode : uint8_t { Countdown, Binary };
+
 class TBitMirror {
 public:
     static constexpr int kRows = 60;     // rows of a stripe
@@ -42,10 +46,16 @@ public:
     // Sets the geometry for a board of width x height cells (multiples of 20) and forgets the
     // cells; storage is taken at the next Allocate.
     void Resize(int32_t width, int32_t height);
-    // The states the planes hold, 2 or the Generations rule's states count (at most 25); forgets
-    // the cells when the planes change.
-    void SetStates(int states);
+    // The states the planes hold (2..25) and their code; forgets the cells when the planes
+    // change.
+    void SetStates(int states, TPlaneCode code);
+    // Whether the planes hold `states` states by `code`, so that their cells read alike.
+    bool Holds(int states, TPlaneCode code) const
+    {
+        return states == FStates && (code == FCode || states == 2);
+    }
     int States() const { return FStates; }
+    TPlaneCode Code() const { return FCode; }
     int Planes() const { return FPlanes; }
     size_t PlaneStride() const { return FStride; }
     // False when the memory could not be had.
@@ -72,15 +82,20 @@ public:
     }
     static constexpr int kScratch = 4;   // three for new contents, the last one the zero stripe
     static constexpr int kPlanesMax = 6; // state 1 and the countdown of 23 dying states
+    // The bits of a held state in the planes, bit p for plane p.
+    unsigned CodeOf(unsigned state) const
+    {
+        return FCode == TPlaneCode::Binary || state < 2 ? state : (unsigned(FStates) - state) << 1;
+    }
 
-    // The ghost columns, from the facing columns on a torus, else 0.
+    // The ghost columns of every plane, from the facing columns on a torus, else 0.
     void RefreshGhosts(bool wrap);
 
     // Cell (column, row) board-relative (0-based) takes `state`; one the planes cannot hold
     // sets High.
     void Set(int32_t column, int32_t row, uint8_t state);
     // Whether the planes hold `state`.
-    bool Holds(uint8_t state) const { return state < 2 || (FPlanes > 1 && state < FStates); }
+    bool Holds(uint8_t state) const { return state < FStates; }
     // The ten bits of column `column` of block row `blockRow`, of state 1.
     unsigned BlockColumn(int32_t column, int32_t blockRow) const
     {
@@ -94,6 +109,19 @@ public:
         return FPlanes > 1 ? FChanged[size_t(x)] : old[x] ^ next[x];
     }
     uint64_t* ChangedWords() { return FChanged.get(); }
+    // The cells of column x that were empty and are not, from its words before and after.
+    uint64_t Born(const uint64_t* old, const uint64_t* next, int32_t x) const
+    {
+        // Of the countdown's states only state 1 is born.
+        return FCode == TPlaneCode::Binary ? Occupied(next, x) & ~Occupied(old, x)
+                                           : next[x] & ~old[x];
+    }
+    // The changed cells of column x that the neighbours see: not the countdown of a dying cell,
+    // which no rule counts.
+    uint64_t SeenChanged(const uint64_t* old, const uint64_t* next, int32_t x) const
+    {
+        return FCode == TPlaneCode::Binary ? Changed(old, next, x) : old[x] ^ next[x];
+    }
     // The states of the ten cells of block row `k` of such a column; gives the nonzero ones.
     int ColumnStates(const uint64_t* words, int k, uint8_t* states) const;
     // Every cell 0.
@@ -116,9 +144,18 @@ public:
     bool Stirred = true;
 
 private:
+    uint64_t Occupied(const uint64_t* words, int32_t x) const
+    {
+        uint64_t any = 0;
+        for (int p = 0; p < FPlanes; ++p) any |= words[x + size_t(p) * FStride];
+        return any;
+    }
+
     int32_t FWidth = 0, FHeight = 0;
     int FStripes = 0, FTiles = 0, FLastRows = 0;
     int FStates = 2, FPlanes = 1;
+    TPlaneCode FCode = TPlaneCode::Countdown;
+    uint8_t FStateOfCode[1 << kPlanesMax] = {0, 1};
     size_t FStride = 0, FStripeStride = 0;
     size_t FAllocatedWords = 0, FScratchStride = 0, FAllocatedTiles = 0;
     std::unique_ptr<uint64_t[]> FWords, FScratch, FChanged;

@@ -189,7 +189,7 @@ private:
     bool ListRowChanges(int32_t y, const uint8_t* row);
     void PaintChanges();
     void ReportStepMemoryFailure();
-    // The Life-like games on the bit mirror (u_StepBit.cpp).
+    // The Life-like games and Cyclic CA of range 1 on the bit mirror (u_StepBit.cpp).
     bool BitStepFits(const TStepParams& params);
     bool RebuildBits();
     // Adds a block's cells to the planes at bit `shift` of its columns' words; true when a
@@ -214,7 +214,7 @@ private:
     void LeaveBits();
     void DropStaleBlocks();
     void RecountStates() const;
-    // The counts by state from the Generations planes, when they hold every cell.
+    // The counts by state from the planes of more than two states, when they hold every cell.
     bool CountPlaneStates() const;
 
     TGlobals& FGlobals;
@@ -285,6 +285,7 @@ private:
     static constexpr uint32_t kListed = 1u << 31;
     static constexpr int kTileBlocks = TBitMirror::kTileColumns / TBlob::kSize;
     TBitStripeStep FStepBitStripe;
+    TBitCyclicStep FStepBitCyclic;
     std::unique_ptr<uint32_t[]> FStale;
     std::unique_ptr<int32_t[]> FStaleList;
     size_t FStaleCount = 0, FStaleCapacity = 0;

@@ -92,16 +92,19 @@ void TBoard::SetStepIsa(TStepIsa isa)
     case TStepIsa::Sse2:
         FStepBlockColumn = simd_sse2::StepBlockColumn;
         FStepBitStripe = simd_sse2::StepBitStripe;
+        FStepBitCyclic = simd_sse2::StepBitCyclicStripe;
         break;
     case TStepIsa::Avx2:
         FStepBlockColumn = simd_avx2::StepBlockColumn;
         FStepBitStripe = simd_avx2::StepBitStripe;
+        FStepBitCyclic = simd_avx2::StepBitCyclicStripe;
         break;
     case TStepIsa::Avx512:
         FStepBlockColumn = simd_avx512::StepBlockColumn;
         // The bit step keeps to 256-bit vectors: four columns divide every tile and every
         // board width evenly, so no vector runs past the board.
         FStepBitStripe = simd_avx2::StepBitStripe;
+        FStepBitCyclic = simd_avx2::StepBitCyclicStripe;
         break;
     }
 }
@@ -148,7 +151,7 @@ bool TBoard::ComputeChanges(bool collect)
 
     const TLife& life = FGlobals.Life;
     const uint8_t game = life.Game();
-    if (game >= gmLife && game <= gmVoteForLife) {
+    if ((game >= gmLife && game <= gmVoteForLife) || game == gmCyclic) {
         const TStepParams params = TStepParams::Of(*this, life);
         const TStepParams bits = AsBitRule(params);
         if (BitStepFits(bits)) {

@@ -71,11 +71,17 @@ bool TBoard::BitStepFits(const TStepParams& params)
         (params.Game == gmLife && params.StatesCount == 2 && (params.Birth & 1) == 0) ||
         (generations && params.StatesCount == 2) ||
         (params.Game == gmVoteForLife && (params.Survival & 1) == 0);
-    if (!(twoStates || generations) || !FBlocksComplete || FWidth == 0) return false;
-    // The planes of another states count read otherwise: the blocks take their cells first.
+    // Cyclic CA reaches one cell at range 1; a threshold below 1 advances every cell, so that
+    // quiet tiles would not keep their states.
+    const bool cyclic =
+        params.Game == gmCyclic && params.Cyclic.Range <= 1 && params.Cyclic.Threshold >= 1;
+    if (!(twoStates || generations || cyclic) || !FBlocksComplete || FWidth == 0) return false;
+    // The planes of another states count or code read otherwise: the blocks take their cells
+    // first.
     const int states = twoStates ? 2 : params.StatesCount;
-    if (FBits.Valid && FBits.States() != states) LeaveBits();
-    FBits.SetStates(states);
+    const TPlaneCode code = cyclic ? TPlaneCode::Binary : TPlaneCode::Countdown;
+    if (FBits.Valid && !FBits.Holds(states, code)) LeaveBits();
+    FBits.SetStates(states, code);
     if (!FBits.Valid && !RebuildBits()) return false;
     return !FBits.High;
 }
@@ -135,8 +141,7 @@ bool TBoard::RebuildPlanes(const TBlob& blob, uint64_t* words, int shift) const
             // blocks.
             const bool held = cell < states;
             high |= !held;
-            // Bit 0 for state 1, the countdown above it.
-            const unsigned code = cell >= 2 && held ? (states - cell) << 1 : unsigned(cell != 0);
+            const unsigned code = held ? FBits.CodeOf(cell) : 1;
             for (int p = 0; p < planes; ++p) bits[p] |= uint64_t(code >> p & 1) << j;
         }
         for (int p = 0; p < planes; ++p) words[i + p * FBits.PlaneStride()] |= bits[p] << shift;
@@ -153,17 +158,18 @@ bool TBoard::CountPlaneStates() const
     for (int w = 0; w < FBits.Stripes(); ++w) {
         const uint64_t* words = FBits.Stripe(w);
         for (int32_t x = 0; x < FWidth; ++x) {
-            FStateCounts[1] += __builtin_popcountll(words[x]);
-            uint64_t dying = 0;
-            for (int p = 1; p < planes; ++p) dying |= words[x + p * stride];
-            // Each countdown r of the dying cells is state states - r.
-            for (int r = 1; dying != 0 && r <= states - 2; ++r) {
-                uint64_t match = dying;
-                for (int p = 1; p < planes; ++p) {
+            uint64_t left = 0;
+            for (int p = 0; p < planes; ++p) left |= words[x + p * stride];
+            // State by state until every live cell of the column is counted.
+            for (int state = 1; left != 0 && state < states; ++state) {
+                const unsigned code = FBits.CodeOf(unsigned(state));
+                uint64_t match = left;
+                for (int p = 0; p < planes; ++p) {
                     const uint64_t plane = words[x + p * stride];
-                    match &= (r >> (p - 1) & 1) ? plane : ~plane;
+                    match &= (code >> p & 1) ? plane : ~plane;
                 }
-                FStateCounts[size_t(states - r)] += __builtin_popcountll(match);
+                FStateCounts[size_t(state)] += __builtin_popcountll(match);
+                left &= ~match;
             }
         }
     }
@@ -274,8 +280,8 @@ unsigned TBoard::SummariseTile(int w, int t, const uint64_t* old, const uint64_t
                            FMinY + y0 >= FBox.MinY && FMinY + y1 <= FBox.MaxY;
         if (!inBox) {
             int32_t first = x0, last = x1 - 1;
-            while ((next[first] & ~old[first]) == 0) ++first;
-            while ((next[last] & ~old[last]) == 0) --last;
+            while (FBits.Born(old, next, first) == 0) ++first;
+            while (FBits.Born(old, next, last) == 0) --last;
             ExtendLiveBox(FMinX + first, FMinY + y0, first / TBlob::kSize, y0 / TBlob::kSize);
             ExtendLiveBox(FMinX + last, FMinY + y1, last / TBlob::kSize, y1 / TBlob::kSize);
         }
@@ -291,7 +297,8 @@ unsigned TBoard::SummariseTile(int w, int t, const uint64_t* old, const uint64_t
     if (collect) collect = ListBitChanges(w, t, old, next);
     const unsigned top = 1, bottom = unsigned(FBits.Rows(w) - 1);
     const uint64_t rows = changes.Rows;
-    const uint64_t first = old[x0] ^ next[x0], last = old[x1 - 1] ^ next[x1 - 1];
+    const uint64_t first = FBits.SeenChanged(old, next, x0);
+    const uint64_t last = FBits.SeenChanged(old, next, x1 - 1);
     return teAny | (first ? teLeft : 0) | (last ? teRight : 0) | (rows & top ? teTop : 0) |
            ((rows >> bottom) & 1 ? teBottom : 0) | (first & top ? teTopLeft : 0) |
            (last & top ? teTopRight : 0) | ((first >> bottom) & 1 ? teBottomLeft : 0) |
@@ -407,6 +414,10 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
     const TBitRule rule = params.Game == gmVoteForLife ? TBitRule::Vote(params.Survival)
                           : m.Planes() > 1 ? TBitRule::Generations(params.Survival, params.Birth)
                                            : TBitRule::Life(params.Survival, params.Birth);
+    const bool cyclic = params.Game == gmCyclic;
+    const TBitCyclicRule cyclicRule{m.States(), params.Cyclic.Threshold,
+                                    params.Cyclic.Neighbourhood != 2,
+                                    params.Cyclic.GreenbergHastings};
     m.RefreshGhosts(FWrap);
     const int stripes = m.Stripes(), tiles = m.Tiles();
     const uint16_t* fresh = m.Fresh();
@@ -458,7 +469,10 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
         job.Tiles = computed;
         job.TileCount = count;
         job.Changes = FBitChanges.data();
-        if (count > 0) FStepBitStripe(rule, job);
+        if (count > 0 && cyclic)
+            FStepBitCyclic(cyclicRule, job);
+        else if (count > 0)
+            FStepBitStripe(rule, job);
 
         std::fill_n(nextEdges + size_t(w) * tiles, tiles, uint16_t(0));
         for (int k = 0; k < count; ++k) {

@@ -26,9 +26,9 @@ struct TBitRule {
     static TBitRule Generations(uint16_t survival, uint16_t birth);
 };
 
-// What changed in a computed tile: the rows where state 1 changed and where cells were born,
-// the counts of changed, born and emptied cells, and with dying cells the blocks with a
-// change (bit 4 * block row + block column).
+// What changed in a computed tile: the rows where a cell changed (two states and Generations:
+// where state 1 did) and where cells were born, the counts of changed, born and emptied cells,
+// and with more than one plane the blocks with a change (bit 4 * block row + block column).
 struct TBitTileChanges {
     uint64_t Rows;
     uint64_t BornRows;
@@ -54,16 +54,29 @@ struct TBitStripeJob {
     size_t PlaneStride;
     int CountdownPlanes;
     unsigned Countdown;
-    uint64_t* Changed;    // by column, the cells whose state changed
+    uint64_t* Changed;    // by column, the cells whose state changed (more than one plane)
     const int32_t* Tiles; // the tiles to compute, TBitMirror::kTileColumns columns each
     int TileCount;
     TBitTileChanges* Changes; // by computed tile
 };
 
+// Cyclic CA of range 1 on the binary planes (u_StepBitCyclic.h): a cell advances to its
+// successor when at least Threshold of its neighbours hold it, with Greenberg-Hastings a live
+// cell always.
+struct TBitCyclicRule {
+    int States;    // 2..25
+    int Threshold; // 1 and up; more than the neighbours is never reached
+    bool Moore;    // else von Neumann
+    bool GreenbergHastings;
+};
+
 using TBitStripeStep = void (*)(const TBitRule&, const TBitStripeJob&);
+using TBitCyclicStep = void (*)(const TBitCyclicRule&, const TBitStripeJob&);
 namespace simd_sse2 {
 void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job);
-}
+void StepBitCyclicStripe(const TBitCyclicRule& rule, const TBitStripeJob& job);
+} // namespace simd_sse2
 namespace simd_avx2 {
 void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job);
-}
+void StepBitCyclicStripe(const TBitCyclicRule& rule, const TBitStripeJob& job);
+} // namespace simd_avx2

@@ -1,2 +1,3 @@
-// The two-state kernel built for AVX2.
+// The bit kernels built for AVX2.
 #include "engine/u_StepBitKernel.h"
+#include "engine/u_StepBitCyclic.h"

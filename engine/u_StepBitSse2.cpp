@@ -1,2 +1,3 @@
-// The two-state kernel built for plain x86-64 (SSE2).
+// The bit kernels built for plain x86-64 (SSE2).
 #include "engine/u_StepBitKernel.h"
+#include "engine/u_StepBitCyclic.h"
