@@ -53,6 +53,7 @@ PLEXA_INLINE TWords ReachesThreshold(const TWords* kept, const TWords* threshold
     }
     // Count - threshold borrows where the count falls short.
     TWords borrow{};
+    PLEXA_UNROLL
     for (int k = 0; k < kBits; ++k) borrow = Majority(~count[k], threshold[k], borrow);
     return ~borrow;
 }
@@ -74,10 +75,12 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
     for (int k = 0; k < job.TileCount; ++k) {
         const int32_t x0 = job.Tiles[k] * TBitMirror::kTileColumns;
         const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, job.Width);
+        PLEXA_UNROLL
         for (int p = 0; p < Planes; ++p) {
             const uint64_t *mid = job.Mid + p * stride - 1 + x0,
                            *up = job.Above + p * stride - 1 + x0,
                            *down = job.Below + p * stride - 1 + x0;
+            PLEXA_UNROLL
             for (int j = 0; j < kCyclicSpan; j += kWords) {
                 const TWords m = LoadWords(mid + j);
                 StoreWords(above[p] + j, (m << 1) | ((LoadWords(up + j) >> job.AboveBit) & one));
@@ -89,6 +92,7 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
             const int j = x - x0 + 1;
             TWords cell[Planes], successor[Planes], zero = ~TWords{}, isLast = ~TWords{},
                                                     carry = ~TWords{};
+            PLEXA_UNROLL
             for (int p = 0; p < Planes; ++p) {
                 cell[p] = LoadWords(job.Mid + p * stride + x);
                 successor[p] = cell[p] ^ carry;
@@ -97,9 +101,11 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
                 isLast &= ~(cell[p] ^ last[p]);
             }
             // The last state's successor is 0.
+            PLEXA_UNROLL
             for (int p = 0; p < Planes; ++p) successor[p] &= ~isLast;
             constexpr int kNeighbours = Moore ? 8 : 4;
             TWords kept[kNeighbours] = {};
+            PLEXA_UNROLL
             for (int p = 0; p < Planes; ++p) {
                 const uint64_t* mid = job.Mid + p * stride + x;
                 const TWords s = successor[p];
@@ -119,6 +125,7 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
             advances &= rows;
             // Every state differs from its successor: the advancing cells are the changed ones.
             TWords nonzero{};
+            PLEXA_UNROLL
             for (int p = 0; p < Planes; ++p) {
                 const TWords next = cell[p] ^ ((cell[p] ^ successor[p]) & advances);
                 StoreWords(job.Out + p * stride + x, next);

@@ -1,10 +1,12 @@
 #pragma once
-// A plain cell-by-cell generation of the outer-totalistic games on a full grid, written for
-// clarity and nothing else; the board's step must agree with it on every cell.
+// A plain cell-by-cell generation of the outer-totalistic games and Cyclic CA on a full grid,
+// written for clarity and nothing else; the board's step must agree with it on every cell.
 
 #include "rules/u_Life.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 struct TReferenceGrid {
@@ -28,11 +30,27 @@ struct TReferenceRule {
     uint16_t Survival, Birth;
     int States;
     const TRulesWLife* Weighted = nullptr;
+    const TRulesCycl* Cyclic = nullptr;
 };
+
+// Cyclic CA's next state of cell (x, y) with `n` states.
+inline uint8_t CyclicCell(const TRulesCycl& c, int n, const TReferenceGrid& g, int x, int y, bool w)
+{
+    const int s = g.At(x, y, w);
+    const int next = s < n - 1 ? s + 1 : 0;
+    if (c.GreenbergHastings && s != 0) return uint8_t(next);
+    int k = 0;
+    for (int dy = -c.Range; dy <= c.Range; ++dy)
+        for (int dx = -c.Range; dx <= c.Range; ++dx)
+            if (c.Neighbourhood == 1 || std::abs(dx) + std::abs(dy) <= c.Range)
+                k += g.At(x + dx, y + dy, w) == next;
+    return uint8_t(k >= c.Threshold ? next : std::min(s, n - 1));
+}
 
 inline uint8_t ReferenceCell(const TReferenceGrid& g, int x, int y, bool wrap,
                              const TReferenceRule& r)
 {
+    if (r.Game == gmCyclic) return CyclicCell(*r.Cyclic, r.States, g, x, y, wrap);
     const uint8_t c = g.At(x, y, wrap);
     const int last = r.States - 1;
     auto in = [](uint16_t set, int k) { return (set >> k) & 1; };

@@ -38,20 +38,6 @@ uint8_t TableCell(const TRulesTable& t, const TGrid& g, int x, int y, bool w)
     return t.Table[g.At(x, y, w)][k];
 }
 
-// Cyclic CA's next state of cell (x, y) with `n` states.
-uint8_t CyclicCell(const TRulesCycl& c, int n, const TGrid& g, int x, int y, bool w)
-{
-    const int s = g.At(x, y, w);
-    const int next = s < n - 1 ? s + 1 : 0;
-    if (c.GreenbergHastings && s != 0) return uint8_t(next);
-    int k = 0;
-    for (int dy = -c.Range; dy <= c.Range; ++dy)
-        for (int dx = -c.Range; dx <= c.Range; ++dx)
-            if (c.Neighbourhood == 1 || std::abs(dx) + std::abs(dy) <= c.Range)
-                k += g.At(x + dx, y + dy, w) == next;
-    return uint8_t(k >= c.Threshold ? next : std::min(s, n - 1));
-}
-
 class TFamilyTest : public TBoardTest {
 protected:
     TGrid Grid{{60, 40, std::vector<uint8_t>(60 * 40)}};
@@ -189,6 +175,29 @@ TEST_F(TFamilyTest, CyclicAdvancesEmptyCellsAndGreenbergHastingsCells)
     Board.SetCell(0, 0, 1);
     Board.Step(false);
     EXPECT_EQ(Board.GetCell(0, 0), 2) << "with Greenberg-Hastings a live cell always advances";
+}
+
+TEST_F(TFamilyTest, CyclicWakesAQuietTileWhereOnlyAHigherBitOfItsNeighbourChanged)
+{
+    // Two tiles of ones and of fours on a torus, static: no cell sees its successor. The four at
+    // the left
+    // tile's last column sees the 0 beside it and becomes 0, a change of the third bit alone;
+    // the fours of the quiet right tile then see that 0.
+    UseGame(gmCyclic, "R1/T1/C5/NM");
+    Board.SetSize(80, 20);
+    Board.Clear(false);
+    Board.SetWrap(true);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 80; ++x)
+            Board.SetCell(Board.MinX() + x, Board.MinY() + y, x < 40 ? 1 : 4);
+    Board.SetCell(Board.MinX() + 38, Board.MinY() + 10, 0);
+    Board.SetCell(Board.MinX() + 39, Board.MinY() + 10, 4);
+    Board.Step(false);
+    ASSERT_EQ(Board.GetCell(Board.MinX() + 39, Board.MinY() + 10), 0);
+    ASSERT_EQ(Board.GetCell(Board.MinX() + 40, Board.MinY() + 10), 4);
+    Board.Step(false);
+    for (int y = 9; y <= 11; ++y)
+        EXPECT_EQ(Board.GetCell(Board.MinX() + 40, Board.MinY() + y), 0) << "row " << y;
 }
 
 // ---- Every changed kernel on odd board shapes ----

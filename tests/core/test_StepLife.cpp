@@ -147,8 +147,9 @@ TEST_F(TStepLifeTest, WeightedLifeWithAndWithoutHistory)
 
 TEST_F(TStepLifeTest, DyingCellsKeepTheirStatesWhenTheRuleOrItsStatesChange)
 {
-    // The bits' planes follow the states count: each change writes the cells out and reads
-    // them back, and Life takes the dying cells through the blocks.
+    // The bits' planes follow the states count and their code (Generations' countdown, Cyclic
+    // CA's binary states): each change writes the cells out and reads them back, and a rule of
+    // fewer states takes the higher ones through the blocks.
     UseGame(gmGenerations, "345/2/4");
     const int w = Board.Width(), h = Board.Height();
     TReferenceGrid grid{w, h, std::vector<uint8_t>(size_t(w) * h)};
@@ -167,11 +168,15 @@ TEST_F(TStepLifeTest, DyingCellsKeepTheirStatesWhenTheRuleOrItsStatesChange)
     for (const TPhase& phase :
          {TPhase{gmGenerations, "345/2/4", 4}, TPhase{gmGenerations, "345/2/7", 7},
           TPhase{gmGenerations, "345/2/5", 5}, TPhase{gmLife, "23/3", 2},
-          TPhase{gmGenerations, "345/2/4", 4}}) {
+          TPhase{gmGenerations, "345/2/4", 4}, TPhase{gmCyclic, "R1/T2/C4/NM", 4},
+          TPhase{gmCyclic, "R1/T1/C4/NN/GH", 4}, TPhase{gmCyclic, "R1/T3/C9/NM", 9},
+          TPhase{gmCyclic, "R1/T3/C5/NM", 5}, TPhase{gmGenerations, "345/2/5", 5},
+          TPhase{gmCyclic, "R1/T2/C5/NM", 5}}) {
         SCOPED_TRACE(phase.Rule);
         UseGame(phase.Game, phase.Rule);
         Board.SetStatesCount(phase.States);
-        const TReferenceRule rule{phase.Game, Board.SurvivalSet(), Board.BirthSet(), phase.States};
+        const TReferenceRule rule{phase.Game, Board.SurvivalSet(), Board.BirthSet(), phase.States,
+                                  nullptr,    &G.Life.Cycl};
         for (int gen = 0; gen < 3; ++gen) {
             grid = ReferenceStep(grid, false, rule);
             Board.Step(false);
@@ -418,8 +423,8 @@ TEST_P(TBitSoupTest, MatchesTheReferenceGenerationOnEveryEdge)
                     if (rng() % (edge ? 2 : 9) == 0)
                         put(x, y, sc.States == 2 ? 1 : uint8_t(1 + rng() % (sc.States - 1)));
                 }
-            const TReferenceRule rule{sc.Game, Board.SurvivalSet(), Board.BirthSet(), sc.States,
-                                      &G.Life.WLife};
+            const TReferenceRule rule{sc.Game,   Board.SurvivalSet(), Board.BirthSet(),
+                                      sc.States, &G.Life.WLife,       &G.Life.Cycl};
             const int high = std::min(sc.States, TBoard::kMaxStates - 1);
             // The widest board is as dense as the reference can afford.
             const int gens = w * h > 100000 ? 4 : 14;
@@ -508,7 +513,16 @@ INSTANTIATE_TEST_SUITE_P(
         TBitSoupCase{gmWeightedLife, "NW1,NN1,NE1,WW1,ME0,EE1,SW1,SS1,SE1,HI5,RS2,RS3,RB3", 5, 20,
                      2500},
         TBitSoupCase{gmWeightedLife, "NW1,NN1,NE1,WW1,ME0,EE1,SW1,SS1,SE1,HI0,RS2,RS3,RB3", 2,
-                     100000, 20}),
+                     100000, 20},
+        // Every plane count, thresholds of one, most and more than all neighbours.
+        TBitSoupCase{gmCyclic, "R1/T1/C2/NM", 2, 20, 2500},
+        TBitSoupCase{gmCyclic, "R1/T3/C3/NN", 3, 20, 20},
+        TBitSoupCase{gmCyclic, "R1/T3/C5/NM", 5, 180, 140},
+        TBitSoupCase{gmCyclic, "R1/T3/C5/NM", 5, 100000, 20},
+        TBitSoupCase{gmCyclic, "R1/T8/C4/NN/GH", 4, 20, 2500},
+        TBitSoupCase{gmCyclic, "R1/T2/C16/NM/GH", 16, 180, 140},
+        TBitSoupCase{gmCyclic, "R1/T1/C24/NN", 25, 100000, 20},
+        TBitSoupCase{gmCyclic, "R1/T8/C24/NM", 25, 20, 20}),
     [](const testing::TestParamInfo<TBitSoupCase>& info) {
         std::string name = TLife::GameName(info.param.Game) + "_" + std::to_string(info.index);
         std::erase(name, ' ');
