@@ -3,7 +3,7 @@
 // state), 64 cells a word: the successor of each cell is compared plane by plane with every
 // neighbour, and the matches are summed by full adders and compared with the threshold.
 // Included only by the units that build it for one instruction set each, after the two-state
-// kernel whose vectors and sums it shares.
+// kernel whose vectors it shares.
 
 #include "engine/u_StepBitKernel.h"
 
@@ -58,6 +58,20 @@ PLEXA_INLINE TWords ReachesThreshold(const TWords* kept, const TWords* threshold
     return ~borrow;
 }
 
+inline TBitTileChanges TileChanges(const uint64_t* changed, const uint64_t* born,
+                                   const uint64_t* emptied, int columns)
+{
+    TBitTileChanges sums{};
+    for (int i = 0; i < columns; ++i) {
+        sums.Rows |= changed[i];
+        sums.BornRows |= born[i];
+        sums.Changed += std::popcount(changed[i]);
+        sums.Born += std::popcount(born[i]);
+        sums.Emptied += std::popcount(emptied[i]);
+    }
+    return sums;
+}
+
 template <int Planes, bool Moore>
 void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
 {
@@ -87,7 +101,9 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
                 StoreWords(below[p] + j, (m >> 1) | ((LoadWords(down + j) & one) << job.TopBit));
             }
         }
-        TTileSums<true> sums;
+        // The tile's born and emptied cells by column, counted with the changed ones at its end
+        // by the scalar units, which the vector work leaves idle.
+        uint64_t born[TBitMirror::kTileColumns], emptied[TBitMirror::kTileColumns];
         for (int32_t x = x0; x < x1; x += kWords) {
             const int j = x - x0 + 1;
             TWords cell[Planes], successor[Planes], zero = ~TWords{}, isLast = ~TWords{},
@@ -131,10 +147,11 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
                 StoreWords(job.Out + p * stride + x, next);
                 nonzero |= successor[p];
             }
-            if constexpr (Planes > 1) StoreWords(job.Changed + x, advances);
-            sums.Add(advances, advances, advances & zero, advances & ~nonzero);
+            StoreWords(job.Changed + x, advances);
+            StoreWords(born + (x - x0), advances & zero);
+            StoreWords(emptied + (x - x0), advances & ~nonzero);
         }
-        job.Changes[k] = sums.Total();
+        job.Changes[k] = TileChanges(job.Changed + x0, born, emptied, x1 - x0);
         if constexpr (Planes > 1) job.Changes[k].Blocks = ChangedBlocks(job, x0, x1);
     }
 }
