@@ -20,23 +20,23 @@ PLEXA_INLINE void StoreWords(uint64_t* p, TWords v)
     std::memcpy(p, &v, sizeof v);
 }
 
-// How many of the neighbours hold the successor, in bits, at least the threshold; `kept` are
-// the neighbours that do not.
-template <bool Moore>
-PLEXA_INLINE TWords ReachesThreshold(const TWords* kept, const TWords* threshold)
+// Where more than `Spare` of the neighbours do not hold the successor, that is where fewer
+// than the threshold do; `kept` are the neighbours that do not, summed by full adders.
+template <bool Moore, int Spare>
+PLEXA_INLINE TWords TooFew(const TWords* kept)
 {
     const auto adder = [](TWords a, TWords b, TWords c, TWords& carry) {
-        carry = Majority(a, b, c);
-        return a ^ b ^ c;
+        const TWords t = a ^ b;
+        carry = (a & b) | (t & c);
+        return t ^ c;
     };
     constexpr int kBits = Moore ? 4 : 3;
     TWords count[kBits];
-    const TWords m0 = ~kept[0], m1 = ~kept[1], m2 = ~kept[2], m3 = ~kept[3];
     if constexpr (Moore) {
-        const TWords m4 = ~kept[4], m5 = ~kept[5], m6 = ~kept[6], m7 = ~kept[7];
         TWords c0, c1, c3, d0;
-        const TWords s0 = adder(m0, m1, m2, c0), s1 = adder(m3, m4, m5, c1);
-        const TWords s2 = m6 ^ m7, c2 = m6 & m7;
+        const TWords s0 = adder(kept[0], kept[1], kept[2], c0);
+        const TWords s1 = adder(kept[3], kept[4], kept[5], c1);
+        const TWords s2 = kept[6] ^ kept[7], c2 = kept[6] & kept[7];
         count[0] = adder(s0, s1, s2, c3);
         const TWords t = adder(c0, c1, c2, d0);
         count[1] = t ^ c3;
@@ -45,17 +45,17 @@ PLEXA_INLINE TWords ReachesThreshold(const TWords* kept, const TWords* threshold
         count[3] = d0 & c4;
     } else {
         TWords c0;
-        const TWords s0 = adder(m0, m1, m2, c0);
-        count[0] = s0 ^ m3;
-        const TWords c1 = s0 & m3;
+        const TWords s0 = adder(kept[0], kept[1], kept[2], c0);
+        count[0] = s0 ^ kept[3];
+        const TWords c1 = s0 & kept[3];
         count[1] = c0 ^ c1;
         count[2] = c0 & c1;
     }
-    // Count - threshold borrows where the count falls short.
-    TWords borrow{};
+    // Count > Spare, from the lowest bit up.
+    TWords above{};
     PLEXA_UNROLL
-    for (int k = 0; k < kBits; ++k) borrow = Majority(~count[k], threshold[k], borrow);
-    return ~borrow;
+    for (int k = 0; k < kBits; ++k) above = Spare >> k & 1 ? count[k] & above : count[k] | above;
+    return above;
 }
 
 inline TBitTileChanges TileChanges(const uint64_t* changed, const uint64_t* born,
@@ -72,14 +72,12 @@ inline TBitTileChanges TileChanges(const uint64_t* changed, const uint64_t* born
     return sums;
 }
 
-template <int Planes, bool Moore>
+// Spare: the neighbours less the threshold, below 0 when it is never reached.
+template <int Planes, bool Moore, int Spare>
 void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
 {
     const size_t stride = job.PlaneStride;
-    // Thresholds beyond the neighbours are never reached.
-    const bool reachable = rule.Threshold <= (Moore ? 8 : 4);
-    TWords threshold[4], last[Planes];
-    for (int k = 0; k < 4; ++k) threshold[k] = TWords{} - uint64_t(rule.Threshold >> k & 1);
+    TWords last[Planes];
     for (int p = 0; p < Planes; ++p) last[p] = TWords{} - uint64_t((rule.States - 1) >> p & 1);
     const TWords rows = TWords{} + job.RowMask, one = TWords{} + 1;
     const TWords advancing = TWords{} - uint64_t(rule.GreenbergHastings);
@@ -137,7 +135,7 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
                 }
             }
             TWords advances = advancing & ~zero;
-            if (reachable) advances |= ReachesThreshold<Moore>(kept, threshold);
+            if constexpr (Spare >= 0) advances |= ~TooFew<Moore, Spare>(kept);
             advances &= rows;
             // Every state differs from its successor: the advancing cells are the changed ones.
             TWords nonzero{};
@@ -156,13 +154,26 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
     }
 }
 
+// The kernel of `spare` (Spare and below) built for it.
+template <int Planes, bool Moore, int Spare = Moore ? 7 : 3>
+void StepCyclicSpare(int spare, const TBitCyclicRule& rule, const TBitStripeJob& job)
+{
+    if constexpr (Spare < 0)
+        StepCyclicTiles<Planes, Moore, -1>(rule, job);
+    else if (spare == Spare)
+        StepCyclicTiles<Planes, Moore, Spare>(rule, job);
+    else
+        StepCyclicSpare<Planes, Moore, Spare - 1>(spare, rule, job);
+}
+
 template <int Planes>
 void StepCyclicPlanes(const TBitCyclicRule& rule, const TBitStripeJob& job)
 {
+    // Thresholds beyond the neighbours are never reached.
     if (rule.Moore)
-        StepCyclicTiles<Planes, true>(rule, job);
+        StepCyclicSpare<Planes, true>(std::max(8 - rule.Threshold, -1), rule, job);
     else
-        StepCyclicTiles<Planes, false>(rule, job);
+        StepCyclicSpare<Planes, false>(std::max(4 - rule.Threshold, -1), rule, job);
 }
 
 } // namespace
