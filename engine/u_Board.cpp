@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <new>
 
 TBoard::TBoard(TGlobals& globals)
     : FGlobals(globals), FSlots(std::make_unique<TBlob*[]>(kSlotCount)),
@@ -23,10 +22,7 @@ TBoard::~TBoard() = default;
 
 TBlob* TBoard::AllocateBlob()
 {
-    if (!FGlobals.Memory.Allow()) return nullptr;
-    auto* blob = new (std::nothrow) TBlob{};
-    if (blob) FBlobs.emplace_back(blob);
-    return blob;
+    return FGlobals.Memory.Allow() ? FBlobs.Allocate() : nullptr;
 }
 
 void TBoard::SetSize(int32_t width, int32_t height)
@@ -51,9 +47,17 @@ void TBoard::SetSize(int32_t width, int32_t height)
     FBits.Resize(width, height);
     FRowBlobsBY = -1;
 
+    // Row by row, so that the blocks of a row, which the row games write across the board,
+    // lie side by side; the rows of the ring last, so that a board short of memory gets cells.
+    size_t missing = 0;
+    for (int32_t bx = -1; bx <= FBXMax + 1; ++bx)
+        for (int32_t by = -1; by <= FBYMax + 1; ++by)
+            missing += FSlots[SlotIndex(bx, by)] == &FVoid;
+    FBlobs.Expect(missing);
     bool allocated = true;
-    for (int32_t bx = -1; bx <= FBXMax + 1 && allocated; ++bx)
-        for (int32_t by = -1; by <= FBYMax + 1; ++by) {
+    for (int32_t row = 0; row <= FBYMax + 2 && allocated; ++row) {
+        const int32_t by = row <= FBYMax ? row : row == FBYMax + 1 ? -1 : FBYMax + 1;
+        for (int32_t bx = -1; bx <= FBXMax + 1; ++bx) {
             TBlob*& slot = FSlots[SlotIndex(bx, by)];
             if (slot != &FVoid) continue;
             TBlob* blob = AllocateBlob();
@@ -63,6 +67,7 @@ void TBoard::SetSize(int32_t width, int32_t height)
             }
             slot = blob;
         }
+    }
     FBlocksComplete = allocated;
     if (!allocated)
         FGlobals.Host.ShowMessage("Memory low!", "Board initialization error", TMsgIcon::Error,
@@ -266,11 +271,12 @@ void TBoard::EmptyCells()
     DropStaleBlocks();
     FBits.Valid = false;
     // Every allocated block, the ring and blocks beyond a shrunk board included.
-    for (const auto& blob : FBlobs)
-        if (blob->LiveCount != 0) {
-            std::memset(blob->Cells, 0, sizeof blob->Cells);
-            blob->LiveCount = 0;
+    FBlobs.ForEach([](TBlob& blob) {
+        if (blob.LiveCount != 0) {
+            std::memset(blob.Cells, 0, sizeof blob.Cells);
+            blob.LiveCount = 0;
         }
+    });
     FLiveCount = 0;
     ++FEditCount;
     FGlobals.Selection.ClearFloating();
