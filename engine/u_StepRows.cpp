@@ -5,7 +5,11 @@
 #include "engine/u_Board.h"
 #include "engine/u_Globals.h"
 
+#include <emmintrin.h>
+
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -175,7 +179,7 @@ bool TBoard::StepRow(bool collect)
 }
 
 // The blocks of block row `by` by column, nullptr where a block could not be allocated: the
-// slots of a row lie far apart, this list is read once per ten generations.
+// slots of a row lie a column apart, this list is read once per ten generations.
 TBlob* const* TBoard::RowBlobs(int32_t by)
 {
     if (FRowBlobsBY != by || FRowBlobs.size() != size_t(FBXMax + 1)) {
@@ -189,42 +193,55 @@ TBlob* const* TBoard::RowBlobs(int32_t by)
     return FRowBlobs.data();
 }
 
-namespace {
-
-// The blocks of a row lie far apart in memory: fetching the cache lines that row j of a block
-// some blocks ahead touches hides the wait for them.
-constexpr int kAhead = 16;
-
-void FetchRowAhead(TBlob* const* blobs, int32_t bx, int32_t count, int j)
-{
-    if (bx + kAhead >= count) return;
-    const TBlob* blob = blobs[bx + kAhead];
-    if (!blob) return;
-    __builtin_prefetch(&blob->Cells[0][j], 1);
-    __builtin_prefetch(&blob->Cells[4][j], 1);
-    __builtin_prefetch(&blob->Cells[8][j], 1);
-    __builtin_prefetch(&blob->LiveCount, 1);
-}
-
-} // namespace
-
 void TBoard::ReadRow(int32_t y, uint8_t* cells)
 {
     const int32_t by = (y - FMinY) / TBlob::kSize, j = (y - FMinY) % TBlob::kSize;
     TBlob* const* blobs = RowBlobs(by);
     const int32_t count = FBXMax + 1;
     for (int32_t bx = 0; bx < count; ++bx) {
-        FetchRowAhead(blobs, bx, count, j);
         const TBlob* blob = blobs[bx];
         for (int i = 0; i < TBlob::kSize; ++i)
             cells[bx * TBlob::kSize + i] = !blob || blob->LiveCount == 0 ? 0 : blob->Cells[i][j];
     }
 }
 
-// Writes a whole row, keeping every count as SetCell would. Block by block and without a
-// branch per cell: in a soup the cells change at random. The stamps of the blocks are left
-// alone: a row step marks the block skip invalid, so the next block step looks at every
-// block. False when a block could not take its cells.
+namespace {
+
+// The live cells of each 10-cell run, by the bits of its cells.
+constexpr auto kRunLive = [] {
+    std::array<uint8_t, 1u << TBlob::kSize> counts{};
+    for (unsigned bits = 0; bits < counts.size(); ++bits)
+        counts[bits] = uint8_t(std::popcount(bits));
+    return counts;
+}();
+
+// Bit k of `bits` tells whether cells[k] is live; `cells` holds `vectors` vectors.
+void LiveBits(const uint8_t* cells, int vectors, uint8_t* bits)
+{
+    const __m128i zero = _mm_setzero_si128();
+    for (int v = 0; v < vectors; ++v) {
+        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cells + v * kLanes));
+        const auto live = uint16_t(~_mm_movemask_epi8(_mm_cmpeq_epi8(c, zero)));
+        std::memcpy(bits + 2 * v, &live, sizeof live);
+    }
+}
+
+// The bits of the block's 10 cells that start at cell `first`.
+unsigned RunBits(const uint8_t* bits, int first)
+{
+    uint32_t word;
+    std::memcpy(&word, bits + first / 8, sizeof word);
+    return (word >> (first % 8)) & ((1u << TBlob::kSize) - 1);
+}
+
+} // namespace
+
+// Writes a whole row, keeping every count as SetCell would. A chunk of blocks at a time: the
+// old cells are swapped out first, a plain copy per cell; which cells live, before and after,
+// is then found for a vector of cells at once, and the counts follow from those bits, a block
+// at a time: a branch per cell would mispredict, as in a soup the cells change at random. The
+// stamps of the blocks are left alone: a row step marks the block skip invalid, so the next
+// block step looks at every block. False when a block could not take its cells.
 bool TBoard::WriteRow(int32_t y, const uint8_t* cells)
 {
     const int32_t by = (y - FMinY) / TBlob::kSize, j = (y - FMinY) % TBlob::kSize;
@@ -235,28 +252,46 @@ bool TBoard::WriteRow(int32_t y, const uint8_t* cells)
     bool complete = true;
     int live = 0;
     int32_t firstBorn = -1, lastBorn = -1; // cells, from the board's left edge
-    for (int32_t bx = 0; bx < count; ++bx) {
-        FetchRowAhead(blobs, bx, count, j);
-        TBlob* blob = blobs[bx];
-        if (!blob) { // takes no cells
-            complete = false;
-            continue;
+    // Chunks small enough for the first level cache, whole vectors long.
+    constexpr int kChunk = 8 * kLanes, kChunkCells = kChunk * TBlob::kSize;
+    uint8_t was[kChunkCells], now[kChunkCells];
+    uint8_t wasBits[kChunkCells / 8 + 4]{}, nowBits[kChunkCells / 8 + 4]{}; // RunBits reads 4 bytes
+    for (int32_t b0 = 0; b0 < count; b0 += kChunk) {
+        const int blocks = std::min<int>(kChunk, count - b0), n = blocks * TBlob::kSize;
+        const uint8_t* in = cells + b0 * TBlob::kSize;
+        for (int b = 0; b < blocks; ++b) {
+            TBlob* blob = blobs[b0 + b];
+            const int c = b * TBlob::kSize;
+            std::memcpy(now + c, in + c, TBlob::kSize);
+            if (!blob) { // takes no cells, so none of them count as changed
+                std::memcpy(was + c, in + c, TBlob::kSize);
+                complete = false;
+                continue;
+            }
+#pragma GCC unroll 10
+            for (int i = 0; i < TBlob::kSize; ++i) {
+                was[c + i] = blob->Cells[i][j];
+                blob->Cells[i][j] = in[c + i];
+            }
         }
-        const uint8_t* in = cells + bx * TBlob::kSize;
-        unsigned born = 0;
-        int blockLive = 0;
-        for (int i = 0; i < TBlob::kSize; ++i) {
-            const uint8_t old = blob->Cells[i][j], state = in[i];
-            born |= unsigned(old == 0 && state != 0) << i;
-            blockLive += int(state != 0) - int(old != 0);
-            blob->Cells[i][j] = state;
-        }
-        live += blockLive;
-        blob->LiveCount = uint8_t(blob->LiveCount + blockLive);
-        if (born != 0) {
-            const int32_t x0 = bx * TBlob::kSize;
-            if (firstBorn < 0) firstBorn = x0 + __builtin_ctz(born);
-            lastBorn = x0 + 31 - __builtin_clz(born);
+        const int vectors = (n + kLanes - 1) / kLanes;
+        std::fill(was + n, was + vectors * kLanes, uint8_t(0));
+        std::fill(now + n, now + vectors * kLanes, uint8_t(0));
+        LiveBits(was, vectors, wasBits);
+        LiveBits(now, vectors, nowBits);
+        for (int b = 0; b < blocks; ++b) {
+            TBlob* blob = blobs[b0 + b];
+            if (!blob) continue;
+            const unsigned before = RunBits(wasBits, b * TBlob::kSize),
+                           after = RunBits(nowBits, b * TBlob::kSize);
+            const int blockLive = kRunLive[after] - kRunLive[before];
+            live += blockLive;
+            blob->LiveCount = uint8_t(blob->LiveCount + blockLive);
+            if (const unsigned born = after & ~before; born != 0) {
+                const int32_t x0 = (b0 + b) * TBlob::kSize;
+                if (firstBorn < 0) firstBorn = x0 + __builtin_ctz(born);
+                lastBorn = x0 + 31 - __builtin_clz(born);
+            }
         }
     }
     FLiveCount += live;
