@@ -32,6 +32,52 @@ void Store(uint8_t* p, TBytes v)
     std::memcpy(p, &v, sizeof v);
 }
 
+constexpr int kCounts = 2 * kMargin + 2;
+typedef uint8_t TNextTable[kCellStates][kCounts];
+
+// The table's entries other than 0 as vectors, for rules with few of them (most have): a cell
+// matches one state and one count, so its new state is the or of every entry masked by whether
+// both match, 16 cells at a time.
+class TSparseNext {
+public:
+    // False when the table has too many entries for this to pay.
+    bool Build(const TNextTable& next, int counts)
+    {
+        // States from the first of the rows that are all alike read as that row.
+        FRows = kCellStates - 1;
+        while (FRows > 0 && std::memcmp(next[FRows - 1], next[FRows], kCounts) == 0) --FRows;
+        FEntries = 0;
+        for (int c = 0; c <= FRows; ++c)
+            for (int count = 0; count < counts; ++count) {
+                if (next[c][count] == 0) continue;
+                if (FEntries == kMaxEntries) return false;
+                FState[FEntries] = TBytes{} + uint8_t(c);
+                FCount[FEntries] = TBytes{} + uint8_t(count);
+                FNext[FEntries++] = TBytes{} + next[c][count];
+            }
+        return true;
+    }
+    // The first n / 16 * 16 cells.
+    void Apply(const uint8_t* states, const uint8_t* counts, int n, uint8_t* out) const
+    {
+        const TBytes rows = TBytes{} + uint8_t(FRows);
+        for (int k = 0; k + kLanes <= n; k += kLanes) {
+            TBytes state = Load(states + k);
+            state = state < rows ? state : rows;
+            const TBytes count = Load(counts + k);
+            TBytes result{};
+            for (int e = 0; e < FEntries; ++e)
+                result |= TBytes((state == FState[e]) & (count == FCount[e])) & FNext[e];
+            Store(out + k, result);
+        }
+    }
+
+private:
+    static constexpr int kMaxEntries = 12;
+    TBytes FState[kMaxEntries], FCount[kMaxEntries], FNext[kMaxEntries];
+    int FEntries = 0, FRows = 0;
+};
+
 // 1-D totalistic. Ranges beyond the margins are read as the widest the buffer holds, so a
 // count never exceeds 2 * kMargin + 1 and stays inside the 22 flags.
 void TotalisticRow(const TRules1DTo& rule, int statesCount, const uint8_t* row, int width,
@@ -43,8 +89,7 @@ void TotalisticRow(const TRules1DTo& rule, int statesCount, const uint8_t* row, 
     const auto counted = [&rule](int state) { return rule.History ? state == 1 : state != 0; };
     // The new state by the cell's state and the counted cells in its window, itself included,
     // so that the loop below takes no branch. States beyond the table's read as its last one.
-    constexpr int kCounts = 2 * kMargin + 2;
-    uint8_t next[kCellStates][kCounts];
+    TNextTable next;
     for (int c = 0; c < kCellStates; ++c)
         for (int count = 0; count < kCounts; ++count) {
             const int k = count - counted(c) + (rule.Centre && counted(c));
@@ -63,6 +108,8 @@ void TotalisticRow(const TRules1DTo& rule, int statesCount, const uint8_t* row, 
     // The window counts a chunk at a time: a running count is one long dependency chain, sums
     // of the shifted counted flags are independent and go 16 cells a vector; the lookups that
     // follow are independent too.
+    TSparseNext vectorNext;
+    const bool sparse = vectorNext.Build(next, 2 * range + 2);
     constexpr int kChunk = 4096;
     uint8_t flags[kChunk + 2 * kMargin + kLanes], counts[kChunk];
     for (int x0 = 0; x0 < width; x0 += kChunk) {
@@ -82,8 +129,12 @@ void TotalisticRow(const TRules1DTo& rule, int statesCount, const uint8_t* row, 
             Store(counts + v * kLanes, sum);
         }
         const uint8_t* states = row + x0;
-        for (k = 0; k < n; ++k)
-            out[x0 + k] = next[std::min<int>(states[k], kCellStates - 1)][counts[k]];
+        k = 0;
+        if (sparse) {
+            vectorNext.Apply(states, counts, n, out + x0);
+            k = n / kLanes * kLanes;
+        }
+        for (; k < n; ++k) out[x0 + k] = next[std::min<int>(states[k], kCellStates - 1)][counts[k]];
     }
 }
 
