@@ -47,27 +47,34 @@ void TBoard::SetSize(int32_t width, int32_t height)
     FBits.Resize(width, height);
     FRowBlobsBY = -1;
 
-    // Row by row, so that the blocks of a row, which the row games write across the board,
-    // lie side by side; the rows of the ring last, so that a board short of memory gets cells.
+    // In bands of a few block rows, column by column in each: the blocks of a row, which the
+    // row games write across the board, lie a few blocks apart, and those of a column, which
+    // the other steps walk, come a few at a time. The rows of the ring last, so that a board
+    // short of memory gets cells.
     size_t missing = 0;
     for (int32_t bx = -1; bx <= FBXMax + 1; ++bx)
         for (int32_t by = -1; by <= FBYMax + 1; ++by)
             missing += FSlots[SlotIndex(bx, by)] == &FVoid;
     FBlobs.Expect(missing);
+    constexpr int32_t kBand = 4;
     bool allocated = true;
-    for (int32_t row = 0; row <= FBYMax + 2 && allocated; ++row) {
-        const int32_t by = row <= FBYMax ? row : row == FBYMax + 1 ? -1 : FBYMax + 1;
-        for (int32_t bx = -1; bx <= FBXMax + 1; ++bx) {
-            TBlob*& slot = FSlots[SlotIndex(bx, by)];
-            if (slot != &FVoid) continue;
-            TBlob* blob = AllocateBlob();
-            if (!blob) {
-                allocated = false;
-                break;
+    const auto allocateBand = [&](int32_t top, int32_t bottom) {
+        for (int32_t bx = -1; bx <= FBXMax + 1 && allocated; ++bx)
+            for (int32_t by = top; by <= bottom; ++by) {
+                TBlob*& slot = FSlots[SlotIndex(bx, by)];
+                if (slot != &FVoid) continue;
+                TBlob* blob = AllocateBlob();
+                if (!blob) {
+                    allocated = false;
+                    break;
+                }
+                slot = blob;
             }
-            slot = blob;
-        }
-    }
+    };
+    for (int32_t top = 0; top <= FBYMax; top += kBand)
+        allocateBand(top, std::min(top + kBand - 1, FBYMax));
+    allocateBand(-1, -1);
+    allocateBand(FBYMax + 1, FBYMax + 1);
     FBlocksComplete = allocated;
     if (!allocated)
         FGlobals.Host.ShowMessage("Memory low!", "Board initialization error", TMsgIcon::Error,
