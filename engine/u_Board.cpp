@@ -47,16 +47,16 @@ void TBoard::SetSize(int32_t width, int32_t height)
     FBits.Resize(width, height);
     FRowBlobsBY = -1;
 
-    // In bands of a few block rows, column by column in each: the blocks of a row, which the
+    // In bands of eight block rows, column by column in each: the blocks of a row, which the
     // row games write across the board, lie a few blocks apart, and those of a column, which
-    // the other steps walk, come a few at a time. The rows of the ring last, so that a board
+    // the other steps walk, come eight at a time. The rows of the ring last, so that a board
     // short of memory gets cells.
     size_t missing = 0;
     for (int32_t bx = -1; bx <= FBXMax + 1; ++bx)
         for (int32_t by = -1; by <= FBYMax + 1; ++by)
             missing += FSlots[SlotIndex(bx, by)] == &FVoid;
     FBlobs.Expect(missing);
-    constexpr int32_t kBand = 4;
+    constexpr int32_t kBand = 8;
     bool allocated = true;
     const auto allocateBand = [&](int32_t top, int32_t bottom) {
         for (int32_t bx = -1; bx <= FBXMax + 1 && allocated; ++bx)
