@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <new>
 
 TBoard::TBoard(TGlobals& globals)
     : FGlobals(globals), FSlots(std::make_unique<TBlob*[]>(kSlotCount)),
@@ -23,10 +22,7 @@ TBoard::~TBoard() = default;
 
 TBlob* TBoard::AllocateBlob()
 {
-    if (!FGlobals.Memory.Allow()) return nullptr;
-    auto* blob = new (std::nothrow) TBlob{};
-    if (blob) FBlobs.emplace_back(blob);
-    return blob;
+    return FGlobals.Memory.Allow() ? FBlobs.Allocate() : nullptr;
 }
 
 void TBoard::SetSize(int32_t width, int32_t height)
@@ -51,18 +47,34 @@ void TBoard::SetSize(int32_t width, int32_t height)
     FBits.Resize(width, height);
     FRowBlobsBY = -1;
 
+    // In bands of eight block rows, column by column in each: the blocks of a row, which the
+    // row games write across the board, lie a few blocks apart, and those of a column, which
+    // the other steps walk, come eight at a time. The rows of the ring last, so that a board
+    // short of memory gets cells.
+    size_t missing = 0;
+    for (int32_t bx = -1; bx <= FBXMax + 1; ++bx)
+        for (int32_t by = -1; by <= FBYMax + 1; ++by)
+            missing += FSlots[SlotIndex(bx, by)] == &FVoid;
+    FBlobs.Expect(missing);
+    constexpr int32_t kBand = 8;
     bool allocated = true;
-    for (int32_t bx = -1; bx <= FBXMax + 1 && allocated; ++bx)
-        for (int32_t by = -1; by <= FBYMax + 1; ++by) {
-            TBlob*& slot = FSlots[SlotIndex(bx, by)];
-            if (slot != &FVoid) continue;
-            TBlob* blob = AllocateBlob();
-            if (!blob) {
-                allocated = false;
-                break;
+    const auto allocateBand = [&](int32_t top, int32_t bottom) {
+        for (int32_t bx = -1; bx <= FBXMax + 1 && allocated; ++bx)
+            for (int32_t by = top; by <= bottom; ++by) {
+                TBlob*& slot = FSlots[SlotIndex(bx, by)];
+                if (slot != &FVoid) continue;
+                TBlob* blob = AllocateBlob();
+                if (!blob) {
+                    allocated = false;
+                    break;
+                }
+                slot = blob;
             }
-            slot = blob;
-        }
+    };
+    for (int32_t top = 0; top <= FBYMax; top += kBand)
+        allocateBand(top, std::min(top + kBand - 1, FBYMax));
+    allocateBand(-1, -1);
+    allocateBand(FBYMax + 1, FBYMax + 1);
     FBlocksComplete = allocated;
     if (!allocated)
         FGlobals.Host.ShowMessage("Memory low!", "Board initialization error", TMsgIcon::Error,
@@ -266,11 +278,12 @@ void TBoard::EmptyCells()
     DropStaleBlocks();
     FBits.Valid = false;
     // Every allocated block, the ring and blocks beyond a shrunk board included.
-    for (const auto& blob : FBlobs)
-        if (blob->LiveCount != 0) {
-            std::memset(blob->Cells, 0, sizeof blob->Cells);
-            blob->LiveCount = 0;
+    FBlobs.ForEach([](TBlob& blob) {
+        if (blob.LiveCount != 0) {
+            std::memset(blob.Cells, 0, sizeof blob.Cells);
+            blob.LiveCount = 0;
         }
+    });
     FLiveCount = 0;
     ++FEditCount;
     FGlobals.Selection.ClearFloating();

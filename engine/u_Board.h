@@ -5,6 +5,7 @@
 #include "base/u_Geometry.h"
 #include "engine/u_BitMirror.h"
 #include "engine/u_Blob.h"
+#include "engine/u_BlobPool.h"
 #include "engine/u_BlockStep.h"
 #include "engine/u_ChangeList.h"
 #include "engine/u_StepBit.h"
@@ -227,7 +228,7 @@ private:
     // this test reads a few dense cache lines.
     std::unique_ptr<uint32_t[]> FSlotStamps;
     std::unique_ptr<uint16_t[]> FSlotEdges;
-    std::vector<std::unique_ptr<TBlob>> FBlobs;
+    TBlobPool FBlobs;
     TBlob FVoid{};
 
     int32_t FWidth = 0, FHeight = 0;

@@ -5,7 +5,11 @@
 #include "engine/u_Board.h"
 #include "engine/u_Globals.h"
 
+#include <emmintrin.h>
+
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -28,6 +32,52 @@ void Store(uint8_t* p, TBytes v)
     std::memcpy(p, &v, sizeof v);
 }
 
+constexpr int kCounts = 2 * kMargin + 2;
+typedef uint8_t TNextTable[kCellStates][kCounts];
+
+// The table's entries other than 0 as vectors, for rules with few of them (most have): a cell
+// matches one state and one count, so its new state is the or of every entry masked by whether
+// both match, 16 cells at a time.
+class TSparseNext {
+public:
+    // False when the table has too many entries for this to pay.
+    bool Build(const TNextTable& next, int counts)
+    {
+        // States from the first of the rows that are all alike read as that row.
+        FRows = kCellStates - 1;
+        while (FRows > 0 && std::memcmp(next[FRows - 1], next[FRows], kCounts) == 0) --FRows;
+        FEntries = 0;
+        for (int c = 0; c <= FRows; ++c)
+            for (int count = 0; count < counts; ++count) {
+                if (next[c][count] == 0) continue;
+                if (FEntries == kMaxEntries) return false;
+                FState[FEntries] = TBytes{} + uint8_t(c);
+                FCount[FEntries] = TBytes{} + uint8_t(count);
+                FNext[FEntries++] = TBytes{} + next[c][count];
+            }
+        return true;
+    }
+    // The first n / 16 * 16 cells.
+    void Apply(const uint8_t* states, const uint8_t* counts, int n, uint8_t* out) const
+    {
+        const TBytes rows = TBytes{} + uint8_t(FRows);
+        for (int k = 0; k + kLanes <= n; k += kLanes) {
+            TBytes state = Load(states + k);
+            state = state < rows ? state : rows;
+            const TBytes count = Load(counts + k);
+            TBytes result{};
+            for (int e = 0; e < FEntries; ++e)
+                result |= TBytes((state == FState[e]) & (count == FCount[e])) & FNext[e];
+            Store(out + k, result);
+        }
+    }
+
+private:
+    static constexpr int kMaxEntries = 12;
+    TBytes FState[kMaxEntries], FCount[kMaxEntries], FNext[kMaxEntries];
+    int FEntries = 0, FRows = 0;
+};
+
 // 1-D totalistic. Ranges beyond the margins are read as the widest the buffer holds, so a
 // count never exceeds 2 * kMargin + 1 and stays inside the 22 flags.
 void TotalisticRow(const TRules1DTo& rule, int statesCount, const uint8_t* row, int width,
@@ -39,8 +89,7 @@ void TotalisticRow(const TRules1DTo& rule, int statesCount, const uint8_t* row, 
     const auto counted = [&rule](int state) { return rule.History ? state == 1 : state != 0; };
     // The new state by the cell's state and the counted cells in its window, itself included,
     // so that the loop below takes no branch. States beyond the table's read as its last one.
-    constexpr int kCounts = 2 * kMargin + 2;
-    uint8_t next[kCellStates][kCounts];
+    TNextTable next;
     for (int c = 0; c < kCellStates; ++c)
         for (int count = 0; count < kCounts; ++count) {
             const int k = count - counted(c) + (rule.Centre && counted(c));
@@ -59,6 +108,8 @@ void TotalisticRow(const TRules1DTo& rule, int statesCount, const uint8_t* row, 
     // The window counts a chunk at a time: a running count is one long dependency chain, sums
     // of the shifted counted flags are independent and go 16 cells a vector; the lookups that
     // follow are independent too.
+    TSparseNext vectorNext;
+    const bool sparse = vectorNext.Build(next, 2 * range + 2);
     constexpr int kChunk = 4096;
     uint8_t flags[kChunk + 2 * kMargin + kLanes], counts[kChunk];
     for (int x0 = 0; x0 < width; x0 += kChunk) {
@@ -78,8 +129,12 @@ void TotalisticRow(const TRules1DTo& rule, int statesCount, const uint8_t* row, 
             Store(counts + v * kLanes, sum);
         }
         const uint8_t* states = row + x0;
-        for (k = 0; k < n; ++k)
-            out[x0 + k] = next[std::min<int>(states[k], kCellStates - 1)][counts[k]];
+        k = 0;
+        if (sparse) {
+            vectorNext.Apply(states, counts, n, out + x0);
+            k = n / kLanes * kLanes;
+        }
+        for (; k < n; ++k) out[x0 + k] = next[std::min<int>(states[k], kCellStates - 1)][counts[k]];
     }
 }
 
@@ -175,7 +230,7 @@ bool TBoard::StepRow(bool collect)
 }
 
 // The blocks of block row `by` by column, nullptr where a block could not be allocated: the
-// slots of a row lie far apart, this list is read once per ten generations.
+// slots of a row lie a column apart, this list is read once per ten generations.
 TBlob* const* TBoard::RowBlobs(int32_t by)
 {
     if (FRowBlobsBY != by || FRowBlobs.size() != size_t(FBXMax + 1)) {
@@ -189,42 +244,55 @@ TBlob* const* TBoard::RowBlobs(int32_t by)
     return FRowBlobs.data();
 }
 
-namespace {
-
-// The blocks of a row lie far apart in memory: fetching the cache lines that row j of a block
-// some blocks ahead touches hides the wait for them.
-constexpr int kAhead = 16;
-
-void FetchRowAhead(TBlob* const* blobs, int32_t bx, int32_t count, int j)
-{
-    if (bx + kAhead >= count) return;
-    const TBlob* blob = blobs[bx + kAhead];
-    if (!blob) return;
-    __builtin_prefetch(&blob->Cells[0][j], 1);
-    __builtin_prefetch(&blob->Cells[4][j], 1);
-    __builtin_prefetch(&blob->Cells[8][j], 1);
-    __builtin_prefetch(&blob->LiveCount, 1);
-}
-
-} // namespace
-
 void TBoard::ReadRow(int32_t y, uint8_t* cells)
 {
     const int32_t by = (y - FMinY) / TBlob::kSize, j = (y - FMinY) % TBlob::kSize;
     TBlob* const* blobs = RowBlobs(by);
     const int32_t count = FBXMax + 1;
     for (int32_t bx = 0; bx < count; ++bx) {
-        FetchRowAhead(blobs, bx, count, j);
         const TBlob* blob = blobs[bx];
         for (int i = 0; i < TBlob::kSize; ++i)
             cells[bx * TBlob::kSize + i] = !blob || blob->LiveCount == 0 ? 0 : blob->Cells[i][j];
     }
 }
 
-// Writes a whole row, keeping every count as SetCell would. Block by block and without a
-// branch per cell: in a soup the cells change at random. The stamps of the blocks are left
-// alone: a row step marks the block skip invalid, so the next block step looks at every
-// block. False when a block could not take its cells.
+namespace {
+
+// The live cells of each 10-cell run, by the bits of its cells.
+constexpr auto kRunLive = [] {
+    std::array<uint8_t, 1u << TBlob::kSize> counts{};
+    for (unsigned bits = 0; bits < counts.size(); ++bits)
+        counts[bits] = uint8_t(std::popcount(bits));
+    return counts;
+}();
+
+// Bit k of `bits` tells whether cells[k] is live; `cells` holds `vectors` vectors.
+void LiveBits(const uint8_t* cells, int vectors, uint8_t* bits)
+{
+    const __m128i zero = _mm_setzero_si128();
+    for (int v = 0; v < vectors; ++v) {
+        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cells + v * kLanes));
+        const auto live = uint16_t(~_mm_movemask_epi8(_mm_cmpeq_epi8(c, zero)));
+        std::memcpy(bits + 2 * v, &live, sizeof live);
+    }
+}
+
+// The bits of the block's 10 cells that start at cell `first`.
+unsigned RunBits(const uint8_t* bits, int first)
+{
+    uint32_t word;
+    std::memcpy(&word, bits + first / 8, sizeof word);
+    return (word >> (first % 8)) & ((1u << TBlob::kSize) - 1);
+}
+
+} // namespace
+
+// Writes a whole row, keeping every count as SetCell would. A chunk of blocks at a time: the
+// old cells are swapped out first, a plain copy per cell; which cells live, before and after,
+// is then found for a vector of cells at once, and the counts follow from those bits, a block
+// at a time: a branch per cell would mispredict, as in a soup the cells change at random. The
+// stamps of the blocks are left alone: a row step marks the block skip invalid, so the next
+// block step looks at every block. False when a block could not take its cells.
 bool TBoard::WriteRow(int32_t y, const uint8_t* cells)
 {
     const int32_t by = (y - FMinY) / TBlob::kSize, j = (y - FMinY) % TBlob::kSize;
@@ -235,28 +303,46 @@ bool TBoard::WriteRow(int32_t y, const uint8_t* cells)
     bool complete = true;
     int live = 0;
     int32_t firstBorn = -1, lastBorn = -1; // cells, from the board's left edge
-    for (int32_t bx = 0; bx < count; ++bx) {
-        FetchRowAhead(blobs, bx, count, j);
-        TBlob* blob = blobs[bx];
-        if (!blob) { // takes no cells
-            complete = false;
-            continue;
+    // Chunks small enough for the first level cache, whole vectors long.
+    constexpr int kChunk = 8 * kLanes, kChunkCells = kChunk * TBlob::kSize;
+    uint8_t was[kChunkCells], now[kChunkCells];
+    uint8_t wasBits[kChunkCells / 8 + 4]{}, nowBits[kChunkCells / 8 + 4]{}; // RunBits reads 4 bytes
+    for (int32_t b0 = 0; b0 < count; b0 += kChunk) {
+        const int blocks = std::min<int>(kChunk, count - b0), n = blocks * TBlob::kSize;
+        const uint8_t* in = cells + b0 * TBlob::kSize;
+        for (int b = 0; b < blocks; ++b) {
+            TBlob* blob = blobs[b0 + b];
+            const int c = b * TBlob::kSize;
+            std::memcpy(now + c, in + c, TBlob::kSize);
+            if (!blob) { // takes no cells, so none of them count as changed
+                std::memcpy(was + c, in + c, TBlob::kSize);
+                complete = false;
+                continue;
+            }
+#pragma GCC unroll 10
+            for (int i = 0; i < TBlob::kSize; ++i) {
+                was[c + i] = blob->Cells[i][j];
+                blob->Cells[i][j] = in[c + i];
+            }
         }
-        const uint8_t* in = cells + bx * TBlob::kSize;
-        unsigned born = 0;
-        int blockLive = 0;
-        for (int i = 0; i < TBlob::kSize; ++i) {
-            const uint8_t old = blob->Cells[i][j], state = in[i];
-            born |= unsigned(old == 0 && state != 0) << i;
-            blockLive += int(state != 0) - int(old != 0);
-            blob->Cells[i][j] = state;
-        }
-        live += blockLive;
-        blob->LiveCount = uint8_t(blob->LiveCount + blockLive);
-        if (born != 0) {
-            const int32_t x0 = bx * TBlob::kSize;
-            if (firstBorn < 0) firstBorn = x0 + __builtin_ctz(born);
-            lastBorn = x0 + 31 - __builtin_clz(born);
+        const int vectors = (n + kLanes - 1) / kLanes;
+        std::fill(was + n, was + vectors * kLanes, uint8_t(0));
+        std::fill(now + n, now + vectors * kLanes, uint8_t(0));
+        LiveBits(was, vectors, wasBits);
+        LiveBits(now, vectors, nowBits);
+        for (int b = 0; b < blocks; ++b) {
+            TBlob* blob = blobs[b0 + b];
+            if (!blob) continue;
+            const unsigned before = RunBits(wasBits, b * TBlob::kSize),
+                           after = RunBits(nowBits, b * TBlob::kSize);
+            const int blockLive = kRunLive[after] - kRunLive[before];
+            live += blockLive;
+            blob->LiveCount = uint8_t(blob->LiveCount + blockLive);
+            if (const unsigned born = after & ~before; born != 0) {
+                const int32_t x0 = (b0 + b) * TBlob::kSize;
+                if (firstBorn < 0) firstBorn = x0 + __builtin_ctz(born);
+                lastBorn = x0 + 31 - __builtin_clz(born);
+            }
         }
     }
     FLiveCount += live;

@@ -3,6 +3,7 @@
 #include "BoardFixture.h"
 #include "ReferenceStep.h"
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -375,6 +376,63 @@ TEST_F(TRowTest, RowsWrapFromTheBottomToTheTop)
     Board.Step(false);
     EXPECT_EQ(Board.CurrentRow1D(), Board.MinY());
     EXPECT_EQ(Row(Board.MinY()), "00000000001000000000") << "the top row is replaced";
+}
+
+// Rows written over older rows, across many blocks and past blocks that could not be
+// allocated, keep the counts their cells give: the population, the counts by state, the live
+// box and each block's own count.
+TEST_F(TRowTest, RowsWrittenOverOlderRowsKeepTheirCounts)
+{
+    struct TCase {
+        int Width, Height;
+        long Blocks; // that memory allows, -1 for all
+    };
+    // 2600 x 40 is 262 x 6 blocks with the ring's; 900 of them leave the right side out.
+    const TCase cases[] = {{20, 20, -1}, {2600, 40, -1}, {2600, 40, 900}};
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.Width << "x" << c.Height << " " << c.Blocks);
+        TTestHost host;
+        TGlobals g{host};
+        TBoard& board = g.Board;
+        g.Memory.FailAfter(c.Blocks);
+        board.SetSize(c.Width, c.Height);
+        g.Memory.AllowAll();
+        board.SetWrap(true);
+        g.Life.SetGame(gm1DTotalistic);
+        board.SetRules("R2,M1,S2,S3,B1,B3");
+        std::mt19937 rng(7);
+        for (int x = board.MinX(); x <= board.MaxX(); ++x)
+            board.SetCell(x, board.MinY(), uint8_t(rng() % 2));
+        for (int gen = 0; gen < 2 * c.Height + 5; ++gen) board.Step(false);
+
+        int32_t live = 0;
+        TRect cells{board.MaxX(), board.MaxY(), board.MinX(), board.MinY()};
+        for (int32_t bx = 0; bx <= board.BXMax(); ++bx)
+            for (int32_t by = 0; by <= board.BYMax(); ++by) {
+                const TBlob& blob = board.BlobAt(bx, by);
+                int blockLive = 0;
+                for (int i = 0; i < TBlob::kSize; ++i)
+                    for (int j = 0; j < TBlob::kSize; ++j) {
+                        if (blob.Cells[i][j] == 0) continue;
+                        ++blockLive;
+                        const int32_t x = board.MinX() + bx * TBlob::kSize + i,
+                                      y = board.MinY() + by * TBlob::kSize + j;
+                        cells = {std::min(cells.Left, x), std::min(cells.Top, y),
+                                 std::max(cells.Right, x), std::max(cells.Bottom, y)};
+                    }
+                ASSERT_EQ(blob.LiveCount, blockLive) << "block " << bx << "," << by;
+                live += blockLive;
+            }
+        EXPECT_GT(live, 0);
+        EXPECT_EQ(board.LiveCount(), live);
+        EXPECT_EQ(board.StateCount(1), live);
+        const TLiveBox& box = board.LiveBox();
+        EXPECT_TRUE(box.MinX <= cells.Left && box.MinY <= cells.Top && box.MaxX >= cells.Right &&
+                    box.MaxY >= cells.Bottom);
+        if (c.Blocks >= 0) {
+            EXPECT_EQ(board.GetCell(board.MaxX(), board.MaxY()), 0);
+        }
+    }
 }
 
 TEST_F(TRowTest, TotalisticRowsWrapAtTheSidesOnlyWithWrap)
