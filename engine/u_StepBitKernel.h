@@ -29,11 +29,6 @@ PLEXA_INLINE TWords Majority(TWords a, TWords b, TWords c)
     return (a & b) | (c & (a | b));
 }
 
-PLEXA_INLINE TWords Select(TWords s, TWords ifSet, TWords ifClear)
-{
-    return (s & ifSet) | (~s & ifClear);
-}
-
 // The set bits of every byte.
 PLEXA_INLINE TWords ByteCounts(TWords x)
 {
@@ -102,7 +97,7 @@ constexpr bool Decays(TForm form)
     return form == TForm::Generations;
 }
 
-// Generations: state 1 as the rule's leaves give it, but not for a dying cell; the dying
+// Generations: state 1 as the rule gives it, but not for a dying cell; the dying
 // cells count down by one, and the cells of state 1 that do not survive start to.
 PLEXA_INLINE void StepCountdown(const TBitStripeJob& job, int32_t x, TWords cC, TWords next,
                                 TWords dying, const TWords* countdown, TTileSums<true>& sums)
@@ -121,24 +116,61 @@ PLEXA_INLINE void StepCountdown(const TBitStripeJob& job, int32_t x, TWords cC, 
     sums.Add(d, changed, next & ~cC, dying & ~still);
 }
 
-// The rule's leaves as masks, made once per stripe: a leaf is its Even mask where n0 is clear
-// and its Odd mask where it is set. Picked by index in the loop, they would be stored and
-// loaded back at every vector.
-struct TLeafMasks {
-    TWords Even[2][5], Odd[2][5];
+// The rule as the masks of its algebraic normal form, made once per stripe: the new state is
+// the exclusive or of the products of count bits whose masks are set (term m < 8 the product
+// of n0, n1, n2 by the bits of m; 8 is n3, 9 is n3 n0). A count of eight or more has neither
+// n1 nor n2, so no other product with n3 is needed. Empty holds the terms of an empty cell,
+// Live what a live cell's terms differ by. Fewer operations than selecting down a tree.
+struct TRuleTerms {
+    static constexpr int kTerms = 10;
+    TWords Empty[kTerms], Live[kTerms];
 
-    explicit TLeafMasks(const TBitRule& rule)
+    explicit TRuleTerms(const TBitRule& rule)
     {
-        for (int c = 0; c < 2; ++c)
-            for (int l = 0; l < 5; ++l) {
-                Even[c][l] = TWords{} - uint64_t(rule.Leaves[c][l] & 1);
-                Odd[c][l] = TWords{} - uint64_t(rule.Leaves[c][l] >> 1 & 1);
+        unsigned terms[2][kTerms];
+        for (int c = 0; c < 2; ++c) {
+            // The new state by the count, 0..9.
+            unsigned table[10];
+            for (int n = 0; n < 10; ++n)
+                table[n] = rule.Leaves[c][n < 8 ? n >> 1 : 4] >> (n & 1) & 1;
+            for (int m = 0; m < 8; ++m) {
+                terms[c][m] = 0;
+                for (int sub = 0; sub < 8; ++sub)
+                    if ((sub & m) == sub) terms[c][m] ^= table[sub];
             }
+            terms[c][8] = table[8] ^ table[0];
+            terms[c][9] = table[9] ^ table[8] ^ table[1] ^ table[0];
+        }
+        for (int k = 0; k < kTerms; ++k) {
+            Empty[k] = TWords{} - uint64_t(terms[0][k]);
+            Live[k] = TWords{} - uint64_t(terms[0][k] ^ terms[1][k]);
+        }
+    }
+};
+
+// The products of a count's bits that TRuleTerms reads.
+struct TCountTerms {
+    TWords N0, N1, N01, N2, N02, N12, N012, N3;
+
+    PLEXA_INLINE TCountTerms(TWords n0, TWords n1, TWords n2, TWords n3)
+        : N0(n0), N1(n1), N01(n0 & n1), N2(n2), N02(n0 & n2), N12(n1 & n2), N012(N01 & n2), N3(n3)
+    {}
+    // The sum of the terms set in `masks`; with Nine, n3 n0 too, which only a vote's count of
+    // the cell and its eight neighbours reaches.
+    template <bool Nine>
+    PLEXA_INLINE TWords Sum(const TWords* masks) const
+    {
+        TWords a = masks[0] ^ (masks[1] & N0), b = (masks[2] & N1) ^ (masks[3] & N01);
+        const TWords c = (masks[4] & N2) ^ (masks[5] & N02);
+        const TWords d = (masks[6] & N12) ^ (masks[7] & N012);
+        a ^= masks[8] & N3;
+        if constexpr (Nine) b ^= masks[9] & N3 & N0;
+        return (a ^ b) ^ (c ^ d);
     }
 };
 
 template <TForm Form>
-PLEXA_INLINE void StepWords(const TLeafMasks& leaves, const TBitStripeJob& job, int32_t x,
+PLEXA_INLINE void StepWords(const TRuleTerms& terms, const TBitStripeJob& job, int32_t x,
                             TTileSums<Decays(Form)>& sums)
 {
     const TWords cL = LoadWords(job.Mid + x - 1), cC = LoadWords(job.Mid + x),
@@ -171,25 +203,18 @@ PLEXA_INLINE void StepWords(const TLeafMasks& leaves, const TBitStripeJob& job, 
         // Three neighbours, or two and the cell.
         next = n1 & (n0 | cC) & ~(n2 | n3);
     } else {
-        // The rule's leaves by n0, then down the tree by n1, n2, n3 and the cell.
-        const auto tree = [&](int c) {
-            const auto leaf = [&](int l) {
-                return Select(n0, leaves.Odd[c][l], leaves.Even[c][l]);
-            };
-            const TWords low = Select(n1, leaf(1), leaf(0));
-            const TWords high = Select(n1, leaf(3), leaf(2));
-            return Select(n3, leaf(4), Select(n2, high, low));
-        };
-        next = tree(0);
-        if constexpr (Form == TForm::Counts) next = Select(cC, tree(1), next);
+        const TCountTerms count(n0, n1, n2, n3);
+        next = count.Sum<Form == TForm::Sums>(terms.Empty);
+        // A live cell's terms differ from an empty one's by Live.
+        if constexpr (Form != TForm::Sums) next ^= cC & count.Sum<false>(terms.Live);
         if constexpr (Decays(Form)) {
             TWords countdown[TBitMirror::kPlanesMax], dying{};
             for (int p = 0; p < job.CountdownPlanes; ++p) {
                 countdown[p] = LoadWords(job.Mid + size_t(p + 1) * job.PlaneStride + x);
                 dying |= countdown[p];
             }
-            // Dying cells are neither born nor counted.
-            next = Select(cC, tree(1), next & ~dying) & (TWords{} + job.RowMask);
+            // Dying cells are neither born nor counted; a live cell is not dying.
+            next &= ~dying & (TWords{} + job.RowMask);
             std::memcpy(job.Out + x, &next, sizeof next);
             StepCountdown(job, x, cC, next, dying, countdown, sums);
             return;
@@ -218,12 +243,12 @@ inline uint32_t ChangedBlocks(const TBitStripeJob& job, int32_t x0, int32_t x1)
 template <TForm Form>
 void StepTiles(const TBitRule& rule, const TBitStripeJob& job)
 {
-    const TLeafMasks leaves(rule);
+    const TRuleTerms terms(rule);
     for (int k = 0; k < job.TileCount; ++k) {
         const int32_t x0 = job.Tiles[k] * TBitMirror::kTileColumns;
         const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, job.Width);
         TTileSums<Decays(Form)> sums;
-        for (int32_t x = x0; x < x1; x += kWords) StepWords<Form>(leaves, job, x, sums);
+        for (int32_t x = x0; x < x1; x += kWords) StepWords<Form>(terms, job, x, sums);
         job.Changes[k] = sums.Total();
         if constexpr (Decays(Form)) job.Changes[k].Blocks = ChangedBlocks(job, x0, x1);
     }
