@@ -32,11 +32,19 @@ PLEXA_INLINE TWords Majority(TWords a, TWords b, TWords c)
 // The set bits of every byte.
 PLEXA_INLINE TWords ByteCounts(TWords x)
 {
-    const TWords m1 = TWords{} + 0x5555555555555555u, m2 = TWords{} + 0x3333333333333333u,
-                 m4 = TWords{} + 0x0F0F0F0F0F0F0F0Fu;
+    const TWords m4 = TWords{} + 0x0F0F0F0F0F0F0F0Fu;
+#if defined(__AVX2__)
+    // Each nibble's count from a table of sixteen, a byte shuffle for either half.
+    const __m256i table = _mm256_setr_epi8(0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4, 0, 1, 1,
+                                           2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4);
+    return TWords(_mm256_add_epi8(_mm256_shuffle_epi8(table, __m256i(x & m4)),
+                                  _mm256_shuffle_epi8(table, __m256i((x >> 4) & m4))));
+#else
+    const TWords m1 = TWords{} + 0x5555555555555555u, m2 = TWords{} + 0x3333333333333333u;
     x = x - ((x >> 1) & m1);
     x = (x & m2) + ((x >> 2) & m2);
     return (x + (x >> 4)) & m4;
+#endif
 }
 
 PLEXA_INLINE int SumBytes(TWords x)
@@ -97,14 +105,15 @@ constexpr bool Decays(TForm form)
     return form == TForm::Generations;
 }
 
-// Generations: state 1 as the rule gives it, but not for a dying cell; the dying
-// cells count down by one, and the cells of state 1 that do not survive start to.
+// Generations: state 1 as the rule gives it, but not for a dying cell; the dying cells count
+// down by one on the Planes planes, and the cells of state 1 that do not survive start to.
+template <int Planes>
 PLEXA_INLINE void StepCountdown(const TBitStripeJob& job, int32_t x, TWords cC, TWords next,
                                 TWords dying, const TWords* countdown, TTileSums<true>& sums)
 {
     const TWords start = cC & ~next;
     TWords borrow = dying, still{};
-    for (int p = 0; p < job.CountdownPlanes; ++p) {
+    for (int p = 0; p < Planes; ++p) {
         TWords bit = countdown[p] ^ borrow;
         borrow &= ~countdown[p];
         if (job.Countdown >> p & 1) bit |= start;
@@ -169,7 +178,7 @@ struct TCountTerms {
     }
 };
 
-template <TForm Form>
+template <TForm Form, int Planes>
 PLEXA_INLINE void StepWords(const TRuleTerms& terms, const TBitStripeJob& job, int32_t x,
                             TTileSums<Decays(Form)>& sums)
 {
@@ -208,15 +217,15 @@ PLEXA_INLINE void StepWords(const TRuleTerms& terms, const TBitStripeJob& job, i
         // A live cell's terms differ from an empty one's by Live.
         if constexpr (Form != TForm::Sums) next ^= cC & count.Sum<false>(terms.Live);
         if constexpr (Decays(Form)) {
-            TWords countdown[TBitMirror::kPlanesMax], dying{};
-            for (int p = 0; p < job.CountdownPlanes; ++p) {
+            TWords countdown[Planes], dying{};
+            for (int p = 0; p < Planes; ++p) {
                 countdown[p] = LoadWords(job.Mid + size_t(p + 1) * job.PlaneStride + x);
                 dying |= countdown[p];
             }
             // Dying cells are neither born nor counted; a live cell is not dying.
             next &= ~dying & (TWords{} + job.RowMask);
             std::memcpy(job.Out + x, &next, sizeof next);
-            StepCountdown(job, x, cC, next, dying, countdown, sums);
+            StepCountdown<Planes>(job, x, cC, next, dying, countdown, sums);
             return;
         }
     }
@@ -240,18 +249,31 @@ inline uint32_t ChangedBlocks(const TBitStripeJob& job, int32_t x0, int32_t x1)
     return blocks;
 }
 
-template <TForm Form>
-void StepTiles(const TBitRule& rule, const TBitStripeJob& job)
+// Planes: the countdown planes of Generations, else 0.
+template <TForm Form, int Planes = 0>
+void StepTiles(const TBitRule& rule, const TBitStripeJob& shared)
 {
+    // A copy that the stores through its pointers cannot alias, so that its fields stay in
+    // registers.
+    const TBitStripeJob job = shared;
     const TRuleTerms terms(rule);
     for (int k = 0; k < job.TileCount; ++k) {
         const int32_t x0 = job.Tiles[k] * TBitMirror::kTileColumns;
         const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, job.Width);
         TTileSums<Decays(Form)> sums;
-        for (int32_t x = x0; x < x1; x += kWords) StepWords<Form>(terms, job, x, sums);
+        for (int32_t x = x0; x < x1; x += kWords) StepWords<Form, Planes>(terms, job, x, sums);
         job.Changes[k] = sums.Total();
         if constexpr (Decays(Form)) job.Changes[k].Blocks = ChangedBlocks(job, x0, x1);
     }
+}
+
+// Generations by its countdown planes, 1 .. TBitMirror::kPlanesMax - 1.
+template <int Planes = 1>
+void StepDecaying(const TBitRule& rule, const TBitStripeJob& job)
+{
+    if constexpr (Planes + 1 < TBitMirror::kPlanesMax)
+        if (job.CountdownPlanes > Planes) return StepDecaying<Planes + 1>(rule, job);
+    StepTiles<TForm::Generations, Planes>(rule, job);
 }
 
 } // namespace
@@ -266,7 +288,7 @@ void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job)
     case TForm::Sums:
         return StepTiles<TForm::Sums>(rule, job);
     case TForm::Generations:
-        return StepTiles<TForm::Generations>(rule, job);
+        return StepDecaying(rule, job);
     }
 }
 
