@@ -56,12 +56,17 @@ bool TBitMirror::Allocate(TMemoryGate& gate)
         FAllocatedTiles = tiles;
     }
     std::fill_n(FScratch.get(), kScratch * FStripeStride, 0);
+    FStripeAt.resize(size_t(FStripes));
+    for (int w = 0; w < FStripes; ++w)
+        FStripeAt[size_t(w)] = FWords.get() + w * FStripeStride + kPad;
+    for (int k = 0; k < kScratch; ++k)
+        FScratchAt[size_t(k)] = FScratch.get() + k * FStripeStride + kPad;
     return true;
 }
 
 void TBitMirror::Zero()
 {
-    std::fill_n(FWords.get(), size_t(FStripes) * FStripeStride, 0);
+    for (uint64_t* stripe : FStripeAt) std::fill_n(stripe - kPad, FStripeStride, 0);
 }
 
 void TBitMirror::RefreshGhosts(bool wrap)
