@@ -106,6 +106,10 @@ public:
     {
         FFresh[size_t(row / kRows) * FTiles + column / kTileColumns] = teAll;
     }
+    // With dying cells: the cells of every tile that are not 0, kept by Set and the step,
+    // counted afresh by CountTileLive.
+    uint16_t* TileLive() { return FLive.get(); }
+    void CountTileLive();
 
     // The bits hold the board's cells (else they must be rebuilt before use); High: a cell may
     // hold a state that the planes do not tell.
@@ -124,5 +128,5 @@ private:
     // Where each stripe's and scratch stripe's column 0 is, in either store.
     std::vector<uint64_t*> FStripeAt;
     std::array<uint64_t*, kScratch> FScratchAt{};
-    std::unique_ptr<uint16_t[]> FFresh, FNext;
+    std::unique_ptr<uint16_t[]> FFresh, FNext, FLive;
 };

@@ -116,6 +116,7 @@ bool TBoard::RebuildBits()
                 words[i] |= bits << shift;
             }
         }
+    if (FBits.Planes() > 1) FBits.CountTileLive();
     FBits.Valid = true;
     FBits.High = high;
     FBits.Stirred = true;
@@ -264,7 +265,13 @@ unsigned TBoard::SummariseTile(int w, int t, const uint64_t* old, const uint64_t
     const int32_t x0 = t * TBitMirror::kTileColumns;
     const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, FWidth);
     FChangedCount += changes.Changed;
-    FLiveCount += changes.Born - changes.Emptied;
+    if (FBits.Planes() > 1) {
+        uint16_t& live = FBits.TileLive()[size_t(w) * FBits.Tiles() + t];
+        FLiveCount += changes.Live - live;
+        live = uint16_t(changes.Live);
+    } else {
+        FLiveCount += changes.Born - changes.Emptied;
+    }
     const int32_t row0 = w * TBitMirror::kRows;
     if (changes.BornRows != 0) {
         const int32_t y0 = row0 + __builtin_ctzll(changes.BornRows);

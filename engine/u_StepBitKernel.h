@@ -65,10 +65,12 @@ PLEXA_INLINE uint64_t OrWords(TWords x)
 
 // What a tile's vectors changed, summed up as they are computed. A tile's vectors are at most
 // 40 / kWords per lane, so no byte of a count passes 8 * 40 / kWords <= 160. Two states: a
-// changed cell that was not born was emptied; with dying cells that is counted apart.
+// changed cell that was not born was emptied; with dying cells the tile's cells not 0 are
+// counted instead, which the board compares with what it had.
 template <bool Decay>
 struct TTileSums {
-    TWords Rows{}, BornRows{}, Changed{}, Born{}, Emptied{};
+    // Born: with dying cells, the cells not 0.
+    TWords Rows{}, BornRows{}, Changed{}, Born{};
 
     PLEXA_INLINE void Add(TWords old, TWords next)
     {
@@ -78,23 +80,19 @@ struct TTileSums {
         Changed += ByteCounts(d);
         Born += ByteCounts(b);
     }
-    PLEXA_INLINE void Add(TWords rows, TWords changed, TWords born, TWords emptied)
+    PLEXA_INLINE void Add(TWords rows, TWords changed, TWords born, TWords live)
     {
         Rows |= rows;
         BornRows |= born;
         Changed += ByteCounts(changed);
-        Born += ByteCounts(born);
-        Emptied += ByteCounts(emptied);
+        Born += ByteCounts(live);
     }
     PLEXA_INLINE TBitTileChanges Total() const
     {
         const int changed = SumBytes(Changed), born = SumBytes(Born);
-        return {OrWords(Rows),
-                OrWords(BornRows),
-                changed,
-                born,
-                Decay ? SumBytes(Emptied) : changed - born,
-                0};
+        if constexpr (Decay) return {OrWords(Rows), OrWords(BornRows), changed, 0, 0, 0, born};
+
+        return {OrWords(Rows), OrWords(BornRows), changed, born, changed - born, 0, 0};
     }
 };
 
@@ -122,7 +120,7 @@ PLEXA_INLINE void StepCountdown(const TBitStripeJob& job, int32_t x, TWords cC, 
     }
     const TWords d = cC ^ next, changed = d | dying;
     std::memcpy(job.Changed + x, &changed, sizeof changed);
-    sums.Add(d, changed, next & ~cC, dying & ~still);
+    sums.Add(d, changed, next & ~cC, next | still);
 }
 
 // The rule as the masks of its algebraic normal form, made once per stripe: the new state is
