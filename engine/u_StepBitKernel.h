@@ -69,8 +69,11 @@ PLEXA_INLINE uint64_t OrWords(TWords x)
 // counted instead, which the board compares with what it had.
 template <bool Decay>
 struct TTileSums {
-    // Born: with dying cells, the cells not 0.
-    TWords Rows{}, BornRows{}, Changed{}, Born{};
+    static constexpr int kSide = TBitMirror::kRows / TBitMirror::kBlockRows;
+    static constexpr int kColumns = TBitMirror::kTileColumns / kSide;
+    // Born: with dying cells, the cells not 0. Blocks: with dying cells, bit kSide - 1 of every
+    // block row set where a column changed in it, moved up by the column's block column.
+    TWords Rows{}, BornRows{}, Changed{}, Born{}, Blocks{};
 
     PLEXA_INLINE void Add(TWords old, TWords next)
     {
@@ -80,19 +83,37 @@ struct TTileSums {
         Changed += ByteCounts(d);
         Born += ByteCounts(b);
     }
-    PLEXA_INLINE void Add(TWords rows, TWords changed, TWords born, TWords live)
+    PLEXA_INLINE void Add(TWords rows, TWords changed, TWords born, TWords live, TWords blockColumn)
     {
         Rows |= rows;
         BornRows |= born;
         Changed += ByteCounts(changed);
         Born += ByteCounts(live);
+        // The low bits of a block row carry into its top bit when any is set.
+        const TWords low = TWords{} + Fields(0x1FF), top = TWords{} + Fields(0x200);
+        Blocks |= ((((changed & low) + low) | changed) & top) << blockColumn;
     }
     PLEXA_INLINE TBitTileChanges Total() const
     {
         const int changed = SumBytes(Changed), born = SumBytes(Born);
-        if constexpr (Decay) return {OrWords(Rows), OrWords(BornRows), changed, 0, 0, 0, born};
-
+        if constexpr (Decay) {
+            const uint64_t blocks = OrWords(Blocks);
+            uint32_t byBlock = 0;
+            for (int row = 0; row < TBitMirror::kBlockRows; ++row)
+                byBlock |= uint32_t(blocks >> (kSide * row + kSide - 1) & ((1u << kColumns) - 1))
+                           << (kColumns * row);
+            return {OrWords(Rows), OrWords(BornRows), changed, 0, 0, byBlock, born};
+        }
         return {OrWords(Rows), OrWords(BornRows), changed, born, changed - born, 0, 0};
+    }
+
+private:
+    // `bits` in every block row of a column.
+    static constexpr uint64_t Fields(uint64_t bits)
+    {
+        uint64_t all = 0;
+        for (int row = 0; row < TBitMirror::kBlockRows; ++row) all |= bits << (kSide * row);
+        return all;
     }
 };
 
@@ -107,7 +128,8 @@ constexpr bool Decays(TForm form)
 // down by one on the Planes planes, and the cells of state 1 that do not survive start to.
 template <int Planes>
 PLEXA_INLINE void StepCountdown(const TBitStripeJob& job, int32_t x, TWords cC, TWords next,
-                                TWords dying, const TWords* countdown, TTileSums<true>& sums)
+                                TWords dying, const TWords* countdown, TWords blockColumn,
+                                TTileSums<true>& sums)
 {
     const TWords start = cC & ~next;
     TWords borrow = dying, still{};
@@ -120,7 +142,7 @@ PLEXA_INLINE void StepCountdown(const TBitStripeJob& job, int32_t x, TWords cC, 
     }
     const TWords d = cC ^ next, changed = d | dying;
     std::memcpy(job.Changed + x, &changed, sizeof changed);
-    sums.Add(d, changed, next & ~cC, next | still);
+    sums.Add(d, changed, next & ~cC, next | still, blockColumn);
 }
 
 // The rule as the masks of its algebraic normal form, made once per stripe: the new state is
@@ -178,7 +200,7 @@ struct TCountTerms {
 
 template <TForm Form, int Planes>
 PLEXA_INLINE void StepWords(const TRuleTerms& terms, const TBitStripeJob& job, int32_t x,
-                            TTileSums<Decays(Form)>& sums)
+                            TWords blockColumn, TTileSums<Decays(Form)>& sums)
 {
     const TWords cL = LoadWords(job.Mid + x - 1), cC = LoadWords(job.Mid + x),
                  cR = LoadWords(job.Mid + x + 1);
@@ -223,28 +245,13 @@ PLEXA_INLINE void StepWords(const TRuleTerms& terms, const TBitStripeJob& job, i
             // Dying cells are neither born nor counted; a live cell is not dying.
             next &= ~dying & (TWords{} + job.RowMask);
             std::memcpy(job.Out + x, &next, sizeof next);
-            StepCountdown<Planes>(job, x, cC, next, dying, countdown, sums);
+            StepCountdown<Planes>(job, x, cC, next, dying, countdown, blockColumn, sums);
             return;
         }
     }
     next &= TWords{} + job.RowMask;
     std::memcpy(job.Out + x, &next, sizeof next);
     sums.Add(cC, next);
-}
-
-// The blocks of a tile whose cells changed, read while the tile's changed words are at hand.
-inline uint32_t ChangedBlocks(const TBitStripeJob& job, int32_t x0, int32_t x1)
-{
-    constexpr int kSide = TBitMirror::kRows / TBitMirror::kBlockRows;
-    constexpr int kColumns = TBitMirror::kTileColumns / kSide;
-    uint32_t blocks = 0;
-    for (int32_t xb = x0, column = 0; xb < x1; xb += kSide, ++column) {
-        uint64_t any = 0;
-        for (int i = 0; i < kSide; ++i) any |= job.Changed[xb + i];
-        for (int row = 0; row < TBitMirror::kBlockRows; ++row)
-            blocks |= uint32_t((any >> (kSide * row) & 0x3FF) != 0) << (kColumns * row + column);
-    }
-    return blocks;
 }
 
 // Planes: the countdown planes of Generations, else 0.
@@ -255,13 +262,19 @@ void StepTiles(const TBitRule& rule, const TBitStripeJob& shared)
     // registers.
     const TBitStripeJob job = shared;
     const TRuleTerms terms(rule);
+    // The block column of each column of a tile's vectors.
+    constexpr int kVectors = TBitMirror::kTileColumns / kWords;
+    TWords blockColumns[kVectors];
+    for (int v = 0; v < kVectors; ++v)
+        for (int i = 0; i < kWords; ++i)
+            blockColumns[v][i] = uint64_t((v * kWords + i) / TTileSums<true>::kSide);
     for (int k = 0; k < job.TileCount; ++k) {
         const int32_t x0 = job.Tiles[k] * TBitMirror::kTileColumns;
         const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, job.Width);
         TTileSums<Decays(Form)> sums;
-        for (int32_t x = x0; x < x1; x += kWords) StepWords<Form, Planes>(terms, job, x, sums);
+        for (int32_t x = x0, v = 0; x < x1; x += kWords, ++v)
+            StepWords<Form, Planes>(terms, job, x, blockColumns[v], sums);
         job.Changes[k] = sums.Total();
-        if constexpr (Decays(Form)) job.Changes[k].Blocks = ChangedBlocks(job, x0, x1);
     }
 }
 

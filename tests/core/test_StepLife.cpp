@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -445,11 +446,14 @@ TEST_P(TBitSoupTest, MatchesTheReferenceGenerationOnEveryEdge)
                 const TReferenceGrid next = ReferenceStep(grid, wrap, rule);
                 int changed = 0, live = 0;
                 std::vector<int> counts(size_t(high) + 1);
+                // The blocks with a changed cell, which the period watch counts.
+                std::set<std::pair<int, int>> written;
                 for (int y = 0; y < h; ++y)
                     for (int x = 0; x < w; ++x) {
                         const uint8_t was = grid.Cells[size_t(y) * w + x],
                                       now = next.Cells[size_t(y) * w + x];
                         changed += was != now;
+                        if (was != now) written.emplace(x / TBlob::kSize, y / TBlob::kSize);
                         live += now != 0;
                         ++counts[now];
                         if (was == 0 && now != 0)
@@ -475,6 +479,7 @@ TEST_P(TBitSoupTest, MatchesTheReferenceGenerationOnEveryEdge)
                 std::sort(expected.begin(), expected.end());
                 ASSERT_EQ(painted, expected) << "generation " << gen;
                 ASSERT_EQ(Board.ChangedCount(), changed) << "generation " << gen;
+                ASSERT_EQ(Board.WrittenBlockCount(), int(written.size())) << "generation " << gen;
                 ASSERT_EQ(Board.LiveCount(), live) << "generation " << gen;
                 for (int state = 1; state <= high; ++state)
                     ASSERT_EQ(Board.StateCount(state), counts[size_t(state)]) << "state " << state;
