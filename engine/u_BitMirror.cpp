@@ -53,21 +53,28 @@ bool TBitMirror::Allocate(TMemoryGate& gate)
         if (!gate.Allow()) return false;
         FFresh.reset(new (std::nothrow) uint16_t[tiles]);
         FNext.reset(new (std::nothrow) uint16_t[tiles]);
-        if (!FFresh || !FNext) {
+        FLive.reset(new (std::nothrow) uint16_t[tiles]);
+        if (!FFresh || !FNext || !FLive) {
             FFresh.reset();
             FNext.reset();
+            FLive.reset();
             FAllocatedTiles = 0;
             return false;
         }
         FAllocatedTiles = tiles;
     }
     std::fill_n(FScratch.get(), kScratch * FStripeStride, 0);
+    FStripeAt.resize(size_t(FStripes));
+    for (int w = 0; w < FStripes; ++w)
+        FStripeAt[size_t(w)] = FWords.get() + w * FStripeStride + kPad;
+    for (int k = 0; k < kScratch; ++k)
+        FScratchAt[size_t(k)] = FScratch.get() + k * FStripeStride + kPad;
     return true;
 }
 
 void TBitMirror::Zero()
 {
-    std::fill_n(FWords.get(), size_t(FStripes) * FStripeStride, 0);
+    for (uint64_t* stripe : FStripeAt) std::fill_n(stripe - kPad, FStripeStride, 0);
 }
 
 void TBitMirror::RefreshGhosts(bool wrap)
@@ -84,7 +91,12 @@ void TBitMirror::Set(int32_t column, int32_t row, uint8_t state)
 {
     uint64_t* words = Stripe(row / kRows) + column;
     const uint64_t bit = uint64_t(1) << (row % kRows);
-    // A state the planes cannot hold is kept as state 1 until the bits are rebuilt.
+    if (FPlanes > 1) {
+        bool was = false;
+        for (int p = 0; p < FPlanes; ++p) was |= (words[p * FStride] & bit) != 0;
+        FLive[size_t(row / kRows) * FTiles + column / kTileColumns] += int(state != 0) - int(was);
+    }
+    // A state the planes cannot hold is kept as a live cell until the bits are rebuilt.
     High |= !Holds(state);
     const unsigned code = Holds(state) ? CodeOf(state) : 1;
     for (int p = 0; p < FPlanes; ++p) {
@@ -92,6 +104,22 @@ void TBitMirror::Set(int32_t column, int32_t row, uint8_t state)
         word = code >> p & 1 ? word | bit : word & ~bit;
     }
     MarkChanged(column, row);
+}
+
+void TBitMirror::CountTileLive()
+{
+    for (int w = 0; w < FStripes; ++w) {
+        const uint64_t* words = Stripe(w);
+        for (int t = 0; t < FTiles; ++t) {
+            int live = 0;
+            for (int32_t x = t * kTileColumns; x < std::min((t + 1) * kTileColumns, FWidth); ++x) {
+                uint64_t any = 0;
+                for (int p = 0; p < FPlanes; ++p) any |= words[x + p * FStride];
+                live += std::popcount(any);
+            }
+            FLive[size_t(w) * FTiles + t] = uint16_t(live);
+        }
+    }
 }
 
 int TBitMirror::ColumnStates(const uint64_t* words, int k, uint8_t* states) const

@@ -12,9 +12,12 @@
 
 #include "base/u_Memory.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
+#include <vector>
 
 // What of a tile changed in the latest generation; its neighbours read its facing edges.
 enum TTileEdge : uint16_t {
@@ -68,18 +71,14 @@ public:
 
     // Column 0 of a stripe; columns -1 .. Width + kPad - 2 may be read.
     // Plane p of a stripe is PlaneStride() * p further on.
-    uint64_t* Stripe(int stripe) { return FWords.get() + size_t(stripe) * FStripeStride + kPad; }
-    const uint64_t* Stripe(int stripe) const
-    {
-        return FWords.get() + size_t(stripe) * FStripeStride + kPad;
-    }
+    uint64_t* Stripe(int stripe) { return FStripeAt[size_t(stripe)]; }
+    const uint64_t* Stripe(int stripe) const { return FStripeAt[size_t(stripe)]; }
     // Scratch stripes of the same shape for the step: the new contents of stripes being
     // computed, and one always 0 for the rows beyond the plane's edges.
-    uint64_t* Scratch(int k) { return FScratch.get() + size_t(k) * FStripeStride + kPad; }
-    const uint64_t* ZeroStripe() const
-    {
-        return FScratch.get() + size_t(kScratch - 1) * FStripeStride + kPad;
-    }
+    uint64_t* Scratch(int k) { return FScratchAt[size_t(k)]; }
+    const uint64_t* ZeroStripe() const { return FScratchAt[kScratch - 1]; }
+    // Scratch stripe k, computed whole, becomes the stripe; the stripe's words become scratch.
+    void Adopt(int stripe, int k) { std::swap(FStripeAt[size_t(stripe)], FScratchAt[size_t(k)]); }
     static constexpr int kScratch = 4;   // three for new contents, the last one the zero stripe
     static constexpr int kPlanesMax = 6; // state 1 and the countdown of 23 dying states
     // The bits of a held state in the planes, bit p for plane p.
@@ -135,6 +134,10 @@ public:
     {
         FFresh[size_t(row / kRows) * FTiles + column / kTileColumns] = teAll;
     }
+    // With dying cells: the cells of every tile that are not 0, kept by Set and the step,
+    // counted afresh by CountTileLive.
+    uint16_t* TileLive() { return FLive.get(); }
+    void CountTileLive();
 
     // The bits hold the board's cells (else they must be rebuilt before use); High: a cell may
     // hold a state that the planes do not tell.
@@ -159,5 +162,8 @@ private:
     size_t FStride = 0, FStripeStride = 0;
     size_t FAllocatedWords = 0, FScratchStride = 0, FAllocatedTiles = 0;
     std::unique_ptr<uint64_t[]> FWords, FScratch, FChanged;
-    std::unique_ptr<uint16_t[]> FFresh, FNext;
+    // Where each stripe's and scratch stripe's column 0 is, in either store.
+    std::vector<uint64_t*> FStripeAt;
+    std::array<uint64_t*, kScratch> FScratchAt{};
+    std::unique_ptr<uint16_t[]> FFresh, FNext, FLive;
 };

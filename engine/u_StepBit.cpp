@@ -122,6 +122,7 @@ bool TBoard::RebuildBits()
                 words[i] |= bits << shift;
             }
         }
+    if (FBits.Planes() > 1) FBits.CountTileLive();
     FBits.Valid = true;
     FBits.High = high;
     FBits.Stirred = true;
@@ -270,7 +271,13 @@ unsigned TBoard::SummariseTile(int w, int t, const uint64_t* old, const uint64_t
     const int32_t x0 = t * TBitMirror::kTileColumns;
     const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, FWidth);
     FChangedCount += changes.Changed;
-    FLiveCount += changes.Born - changes.Emptied;
+    if (FBits.Planes() > 1) {
+        uint16_t& live = FBits.TileLive()[size_t(w) * FBits.Tiles() + t];
+        FLiveCount += changes.Live - live;
+        live = uint16_t(changes.Live);
+    } else {
+        FLiveCount += changes.Born - changes.Emptied;
+    }
     const int32_t row0 = w * TBitMirror::kRows;
     if (changes.BornRows != 0) {
         const int32_t y0 = row0 + __builtin_ctzll(changes.BornRows);
@@ -427,16 +434,19 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
     // last stripe has read it, the others until the stripe below has.
     int32_t* changedTiles[3] = {computed + tiles, computed + 2 * tiles, computed + 3 * tiles};
     int changedCounts[3] = {};
+    // Whether a new stripe was computed whole: it then takes the stripe's place.
+    bool whole[3] = {};
     const auto commit = [&](int w, int scratch) {
         const uint64_t* from = m.Scratch(scratch);
         uint64_t* to = m.Stripe(w);
-        for (int k = 0; k < changedCounts[scratch]; ++k) {
+        for (int k = 0; !whole[scratch] && k < changedCounts[scratch]; ++k) {
             const int32_t x0 = changedTiles[scratch][k] * TBitMirror::kTileColumns;
             const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, FWidth);
             for (size_t p = 0; p < size_t(m.Planes()); ++p)
                 std::copy(from + p * m.PlaneStride() + x0, from + p * m.PlaneStride() + x1,
                           to + p * m.PlaneStride() + x0);
         }
+        if (whole[scratch]) m.Adopt(w, scratch);
         changedCounts[scratch] = 0;
     };
 
@@ -466,6 +476,7 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
             for (int t = 0; t < tiles; ++t) computed[t] = t;
         else
             count = StirredTiles(fresh, w, computed);
+        whole[scratch] = count == tiles;
         job.Tiles = computed;
         job.TileCount = count;
         job.Changes = FBitChanges.data();

@@ -58,17 +58,30 @@ PLEXA_INLINE TWords TooFew(const TWords* kept)
     return above;
 }
 
+// A tile's changes from its columns' changed and born cells and, by `Planes`, its emptied
+// cells (one plane) or its cells not 0 (more planes, as the board keeps a count per tile).
+template <int Planes>
 inline TBitTileChanges TileChanges(const uint64_t* changed, const uint64_t* born,
-                                   const uint64_t* emptied, int columns)
+                                   const uint64_t* emptiedOrLive, int columns)
 {
+    constexpr int kSide = TBitMirror::kRows / TBitMirror::kBlockRows;
+    constexpr int kColumns = TBitMirror::kTileColumns / kSide;
     TBitTileChanges sums{};
     for (int i = 0; i < columns; ++i) {
         sums.Rows |= changed[i];
         sums.BornRows |= born[i];
         sums.Changed += std::popcount(changed[i]);
         sums.Born += std::popcount(born[i]);
-        sums.Emptied += std::popcount(emptied[i]);
+        (Planes > 1 ? sums.Live : sums.Emptied) += std::popcount(emptiedOrLive[i]);
     }
+    if constexpr (Planes > 1)
+        for (int xb = 0; xb < columns; xb += kSide) {
+            uint64_t any = 0;
+            for (int i = 0; i < kSide; ++i) any |= changed[xb + i];
+            for (int row = 0; row < TBitMirror::kBlockRows; ++row)
+                sums.Blocks |= uint32_t((any >> (kSide * row) & 0x3FF) != 0)
+                               << (kColumns * row + xb / kSide);
+        }
     return sums;
 }
 
@@ -99,9 +112,9 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
                 StoreWords(below[p] + j, (m >> 1) | ((LoadWords(down + j) & one) << job.TopBit));
             }
         }
-        // The tile's born and emptied cells by column, counted with the changed ones at its end
-        // by the scalar units, which the vector work leaves idle.
-        uint64_t born[TBitMirror::kTileColumns], emptied[TBitMirror::kTileColumns];
+        // The tile's born and emptied (or live) cells by column, counted with the changed ones
+        // at its end by the scalar units, which the vector work leaves idle.
+        uint64_t born[TBitMirror::kTileColumns], emptiedOrLive[TBitMirror::kTileColumns];
         for (int32_t x = x0; x < x1; x += kWords) {
             const int j = x - x0 + 1;
             TWords cell[Planes], successor[Planes], zero = ~TWords{}, isLast = ~TWords{},
@@ -138,19 +151,18 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
             if constexpr (Spare >= 0) advances |= ~TooFew<Moore, Spare>(kept);
             advances &= rows;
             // Every state differs from its successor: the advancing cells are the changed ones.
-            TWords nonzero{};
+            TWords live{};
             PLEXA_UNROLL
             for (int p = 0; p < Planes; ++p) {
                 const TWords next = cell[p] ^ ((cell[p] ^ successor[p]) & advances);
                 StoreWords(job.Out + p * stride + x, next);
-                nonzero |= successor[p];
+                live |= next;
             }
             StoreWords(job.Changed + x, advances);
             StoreWords(born + (x - x0), advances & zero);
-            StoreWords(emptied + (x - x0), advances & ~nonzero);
+            StoreWords(emptiedOrLive + (x - x0), Planes > 1 ? live : advances & ~live);
         }
-        job.Changes[k] = TileChanges(job.Changed + x0, born, emptied, x1 - x0);
-        if constexpr (Planes > 1) job.Changes[k].Blocks = ChangedBlocks(job, x0, x1);
+        job.Changes[k] = TileChanges<Planes>(job.Changed + x0, born, emptiedOrLive, x1 - x0);
     }
 }
 

@@ -29,19 +29,22 @@ PLEXA_INLINE TWords Majority(TWords a, TWords b, TWords c)
     return (a & b) | (c & (a | b));
 }
 
-PLEXA_INLINE TWords Select(TWords s, TWords ifSet, TWords ifClear)
-{
-    return (s & ifSet) | (~s & ifClear);
-}
-
 // The set bits of every byte.
 PLEXA_INLINE TWords ByteCounts(TWords x)
 {
-    const TWords m1 = TWords{} + 0x5555555555555555u, m2 = TWords{} + 0x3333333333333333u,
-                 m4 = TWords{} + 0x0F0F0F0F0F0F0F0Fu;
+    const TWords m4 = TWords{} + 0x0F0F0F0F0F0F0F0Fu;
+#if defined(__AVX2__)
+    // Each nibble's count from a table of sixteen, a byte shuffle for either half.
+    const __m256i table = _mm256_setr_epi8(0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4, 0, 1, 1,
+                                           2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4);
+    return TWords(_mm256_add_epi8(_mm256_shuffle_epi8(table, __m256i(x & m4)),
+                                  _mm256_shuffle_epi8(table, __m256i((x >> 4) & m4))));
+#else
+    const TWords m1 = TWords{} + 0x5555555555555555u, m2 = TWords{} + 0x3333333333333333u;
     x = x - ((x >> 1) & m1);
     x = (x & m2) + ((x >> 2) & m2);
     return (x + (x >> 4)) & m4;
+#endif
 }
 
 PLEXA_INLINE int SumBytes(TWords x)
@@ -62,10 +65,15 @@ PLEXA_INLINE uint64_t OrWords(TWords x)
 
 // What a tile's vectors changed, summed up as they are computed. A tile's vectors are at most
 // 40 / kWords per lane, so no byte of a count passes 8 * 40 / kWords <= 160. Two states: a
-// changed cell that was not born was emptied; with dying cells that is counted apart.
+// changed cell that was not born was emptied; with dying cells the tile's cells not 0 are
+// counted instead, which the board compares with what it had.
 template <bool Decay>
 struct TTileSums {
-    TWords Rows{}, BornRows{}, Changed{}, Born{}, Emptied{};
+    static constexpr int kSide = TBitMirror::kRows / TBitMirror::kBlockRows;
+    static constexpr int kColumns = TBitMirror::kTileColumns / kSide;
+    // Born: with dying cells, the cells not 0. Blocks: with dying cells, bit kSide - 1 of every
+    // block row set where a column changed in it, moved up by the column's block column.
+    TWords Rows{}, BornRows{}, Changed{}, Born{}, Blocks{};
 
     PLEXA_INLINE void Add(TWords old, TWords next)
     {
@@ -75,23 +83,37 @@ struct TTileSums {
         Changed += ByteCounts(d);
         Born += ByteCounts(b);
     }
-    PLEXA_INLINE void Add(TWords rows, TWords changed, TWords born, TWords emptied)
+    PLEXA_INLINE void Add(TWords rows, TWords changed, TWords born, TWords live, TWords blockColumn)
     {
         Rows |= rows;
         BornRows |= born;
         Changed += ByteCounts(changed);
-        Born += ByteCounts(born);
-        Emptied += ByteCounts(emptied);
+        Born += ByteCounts(live);
+        // The low bits of a block row carry into its top bit when any is set.
+        const TWords low = TWords{} + Fields(0x1FF), top = TWords{} + Fields(0x200);
+        Blocks |= ((((changed & low) + low) | changed) & top) << blockColumn;
     }
     PLEXA_INLINE TBitTileChanges Total() const
     {
         const int changed = SumBytes(Changed), born = SumBytes(Born);
-        return {OrWords(Rows),
-                OrWords(BornRows),
-                changed,
-                born,
-                Decay ? SumBytes(Emptied) : changed - born,
-                0};
+        if constexpr (Decay) {
+            const uint64_t blocks = OrWords(Blocks);
+            uint32_t byBlock = 0;
+            for (int row = 0; row < TBitMirror::kBlockRows; ++row)
+                byBlock |= uint32_t(blocks >> (kSide * row + kSide - 1) & ((1u << kColumns) - 1))
+                           << (kColumns * row);
+            return {OrWords(Rows), OrWords(BornRows), changed, 0, 0, byBlock, born};
+        }
+        return {OrWords(Rows), OrWords(BornRows), changed, born, changed - born, 0, 0};
+    }
+
+private:
+    // `bits` in every block row of a column.
+    static constexpr uint64_t Fields(uint64_t bits)
+    {
+        uint64_t all = 0;
+        for (int row = 0; row < TBitMirror::kBlockRows; ++row) all |= bits << (kSide * row);
+        return all;
     }
 };
 
@@ -102,14 +124,16 @@ constexpr bool Decays(TForm form)
     return form == TForm::Generations;
 }
 
-// Generations: state 1 as the rule's leaves give it, but not for a dying cell; the dying
-// cells count down by one, and the cells of state 1 that do not survive start to.
+// Generations: state 1 as the rule gives it, but not for a dying cell; the dying cells count
+// down by one on the Planes planes, and the cells of state 1 that do not survive start to.
+template <int Planes>
 PLEXA_INLINE void StepCountdown(const TBitStripeJob& job, int32_t x, TWords cC, TWords next,
-                                TWords dying, const TWords* countdown, TTileSums<true>& sums)
+                                TWords dying, const TWords* countdown, TWords blockColumn,
+                                TTileSums<true>& sums)
 {
     const TWords start = cC & ~next;
     TWords borrow = dying, still{};
-    for (int p = 0; p < job.CountdownPlanes; ++p) {
+    for (int p = 0; p < Planes; ++p) {
         TWords bit = countdown[p] ^ borrow;
         borrow &= ~countdown[p];
         if (job.Countdown >> p & 1) bit |= start;
@@ -118,28 +142,65 @@ PLEXA_INLINE void StepCountdown(const TBitStripeJob& job, int32_t x, TWords cC, 
     }
     const TWords d = cC ^ next, changed = d | dying;
     std::memcpy(job.Changed + x, &changed, sizeof changed);
-    sums.Add(d, changed, next & ~cC, dying & ~still);
+    sums.Add(d, changed, next & ~cC, next | still, blockColumn);
 }
 
-// The rule's leaves as masks, made once per stripe: a leaf is its Even mask where n0 is clear
-// and its Odd mask where it is set. Picked by index in the loop, they would be stored and
-// loaded back at every vector.
-struct TLeafMasks {
-    TWords Even[2][5], Odd[2][5];
+// The rule as the masks of its algebraic normal form, made once per stripe: the new state is
+// the exclusive or of the products of count bits whose masks are set (term m < 8 the product
+// of n0, n1, n2 by the bits of m; 8 is n3, 9 is n3 n0). A count of eight or more has neither
+// n1 nor n2, so no other product with n3 is needed. Empty holds the terms of an empty cell,
+// Live what a live cell's terms differ by. Fewer operations than selecting down a tree.
+struct TRuleTerms {
+    static constexpr int kTerms = 10;
+    TWords Empty[kTerms], Live[kTerms];
 
-    explicit TLeafMasks(const TBitRule& rule)
+    explicit TRuleTerms(const TBitRule& rule)
     {
-        for (int c = 0; c < 2; ++c)
-            for (int l = 0; l < 5; ++l) {
-                Even[c][l] = TWords{} - uint64_t(rule.Leaves[c][l] & 1);
-                Odd[c][l] = TWords{} - uint64_t(rule.Leaves[c][l] >> 1 & 1);
+        unsigned terms[2][kTerms];
+        for (int c = 0; c < 2; ++c) {
+            // The new state by the count, 0..9.
+            unsigned table[10];
+            for (int n = 0; n < 10; ++n)
+                table[n] = rule.Leaves[c][n < 8 ? n >> 1 : 4] >> (n & 1) & 1;
+            for (int m = 0; m < 8; ++m) {
+                terms[c][m] = 0;
+                for (int sub = 0; sub < 8; ++sub)
+                    if ((sub & m) == sub) terms[c][m] ^= table[sub];
             }
+            terms[c][8] = table[8] ^ table[0];
+            terms[c][9] = table[9] ^ table[8] ^ table[1] ^ table[0];
+        }
+        for (int k = 0; k < kTerms; ++k) {
+            Empty[k] = TWords{} - uint64_t(terms[0][k]);
+            Live[k] = TWords{} - uint64_t(terms[0][k] ^ terms[1][k]);
+        }
     }
 };
 
-template <TForm Form>
-PLEXA_INLINE void StepWords(const TLeafMasks& leaves, const TBitStripeJob& job, int32_t x,
-                            TTileSums<Decays(Form)>& sums)
+// The products of a count's bits that TRuleTerms reads.
+struct TCountTerms {
+    TWords N0, N1, N01, N2, N02, N12, N012, N3;
+
+    PLEXA_INLINE TCountTerms(TWords n0, TWords n1, TWords n2, TWords n3)
+        : N0(n0), N1(n1), N01(n0 & n1), N2(n2), N02(n0 & n2), N12(n1 & n2), N012(N01 & n2), N3(n3)
+    {}
+    // The sum of the terms set in `masks`; with Nine, n3 n0 too, which only a vote's count of
+    // the cell and its eight neighbours reaches.
+    template <bool Nine>
+    PLEXA_INLINE TWords Sum(const TWords* masks) const
+    {
+        TWords a = masks[0] ^ (masks[1] & N0), b = (masks[2] & N1) ^ (masks[3] & N01);
+        const TWords c = (masks[4] & N2) ^ (masks[5] & N02);
+        const TWords d = (masks[6] & N12) ^ (masks[7] & N012);
+        a ^= masks[8] & N3;
+        if constexpr (Nine) b ^= masks[9] & N3 & N0;
+        return (a ^ b) ^ (c ^ d);
+    }
+};
+
+template <TForm Form, int Planes>
+PLEXA_INLINE void StepWords(const TRuleTerms& terms, const TBitStripeJob& job, int32_t x,
+                            TWords blockColumn, TTileSums<Decays(Form)>& sums)
 {
     const TWords cL = LoadWords(job.Mid + x - 1), cC = LoadWords(job.Mid + x),
                  cR = LoadWords(job.Mid + x + 1);
@@ -171,27 +232,20 @@ PLEXA_INLINE void StepWords(const TLeafMasks& leaves, const TBitStripeJob& job, 
         // Three neighbours, or two and the cell.
         next = n1 & (n0 | cC) & ~(n2 | n3);
     } else {
-        // The rule's leaves by n0, then down the tree by n1, n2, n3 and the cell.
-        const auto tree = [&](int c) {
-            const auto leaf = [&](int l) {
-                return Select(n0, leaves.Odd[c][l], leaves.Even[c][l]);
-            };
-            const TWords low = Select(n1, leaf(1), leaf(0));
-            const TWords high = Select(n1, leaf(3), leaf(2));
-            return Select(n3, leaf(4), Select(n2, high, low));
-        };
-        next = tree(0);
-        if constexpr (Form == TForm::Counts) next = Select(cC, tree(1), next);
+        const TCountTerms count(n0, n1, n2, n3);
+        next = count.Sum<Form == TForm::Sums>(terms.Empty);
+        // A live cell's terms differ from an empty one's by Live.
+        if constexpr (Form != TForm::Sums) next ^= cC & count.Sum<false>(terms.Live);
         if constexpr (Decays(Form)) {
-            TWords countdown[TBitMirror::kPlanesMax], dying{};
-            for (int p = 0; p < job.CountdownPlanes; ++p) {
+            TWords countdown[Planes], dying{};
+            for (int p = 0; p < Planes; ++p) {
                 countdown[p] = LoadWords(job.Mid + size_t(p + 1) * job.PlaneStride + x);
                 dying |= countdown[p];
             }
-            // Dying cells are neither born nor counted.
-            next = Select(cC, tree(1), next & ~dying) & (TWords{} + job.RowMask);
+            // Dying cells are neither born nor counted; a live cell is not dying.
+            next &= ~dying & (TWords{} + job.RowMask);
             std::memcpy(job.Out + x, &next, sizeof next);
-            StepCountdown(job, x, cC, next, dying, countdown, sums);
+            StepCountdown<Planes>(job, x, cC, next, dying, countdown, blockColumn, sums);
             return;
         }
     }
@@ -200,33 +254,37 @@ PLEXA_INLINE void StepWords(const TLeafMasks& leaves, const TBitStripeJob& job, 
     sums.Add(cC, next);
 }
 
-// The blocks of a tile whose cells changed, read while the tile's changed words are at hand.
-inline uint32_t ChangedBlocks(const TBitStripeJob& job, int32_t x0, int32_t x1)
+// Planes: the countdown planes of Generations, else 0.
+template <TForm Form, int Planes = 0>
+void StepTiles(const TBitRule& rule, const TBitStripeJob& shared)
 {
-    constexpr int kSide = TBitMirror::kRows / TBitMirror::kBlockRows;
-    constexpr int kColumns = TBitMirror::kTileColumns / kSide;
-    uint32_t blocks = 0;
-    for (int32_t xb = x0, column = 0; xb < x1; xb += kSide, ++column) {
-        uint64_t any = 0;
-        for (int i = 0; i < kSide; ++i) any |= job.Changed[xb + i];
-        for (int row = 0; row < TBitMirror::kBlockRows; ++row)
-            blocks |= uint32_t((any >> (kSide * row) & 0x3FF) != 0) << (kColumns * row + column);
-    }
-    return blocks;
-}
-
-template <TForm Form>
-void StepTiles(const TBitRule& rule, const TBitStripeJob& job)
-{
-    const TLeafMasks leaves(rule);
+    // A copy that the stores through its pointers cannot alias, so that its fields stay in
+    // registers.
+    const TBitStripeJob job = shared;
+    const TRuleTerms terms(rule);
+    // The block column of each column of a tile's vectors.
+    constexpr int kVectors = TBitMirror::kTileColumns / kWords;
+    TWords blockColumns[kVectors];
+    for (int v = 0; v < kVectors; ++v)
+        for (int i = 0; i < kWords; ++i)
+            blockColumns[v][i] = uint64_t((v * kWords + i) / TTileSums<true>::kSide);
     for (int k = 0; k < job.TileCount; ++k) {
         const int32_t x0 = job.Tiles[k] * TBitMirror::kTileColumns;
         const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, job.Width);
         TTileSums<Decays(Form)> sums;
-        for (int32_t x = x0; x < x1; x += kWords) StepWords<Form>(leaves, job, x, sums);
+        for (int32_t x = x0, v = 0; x < x1; x += kWords, ++v)
+            StepWords<Form, Planes>(terms, job, x, blockColumns[v], sums);
         job.Changes[k] = sums.Total();
-        if constexpr (Decays(Form)) job.Changes[k].Blocks = ChangedBlocks(job, x0, x1);
     }
+}
+
+// Generations by its countdown planes, 1 .. TBitMirror::kPlanesMax - 1.
+template <int Planes = 1>
+void StepDecaying(const TBitRule& rule, const TBitStripeJob& job)
+{
+    if constexpr (Planes + 1 < TBitMirror::kPlanesMax)
+        if (job.CountdownPlanes > Planes) return StepDecaying<Planes + 1>(rule, job);
+    StepTiles<TForm::Generations, Planes>(rule, job);
 }
 
 } // namespace
@@ -241,7 +299,7 @@ void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job)
     case TForm::Sums:
         return StepTiles<TForm::Sums>(rule, job);
     case TForm::Generations:
-        return StepTiles<TForm::Generations>(rule, job);
+        return StepDecaying(rule, job);
     }
 }
 

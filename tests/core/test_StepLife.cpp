@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -450,11 +451,14 @@ TEST_P(TBitSoupTest, MatchesTheReferenceGenerationOnEveryEdge)
                 const TReferenceGrid next = ReferenceStep(grid, wrap, rule);
                 int changed = 0, live = 0;
                 std::vector<int> counts(size_t(high) + 1);
+                // The blocks with a changed cell, which the period watch counts.
+                std::set<std::pair<int, int>> written;
                 for (int y = 0; y < h; ++y)
                     for (int x = 0; x < w; ++x) {
                         const uint8_t was = grid.Cells[size_t(y) * w + x],
                                       now = next.Cells[size_t(y) * w + x];
                         changed += was != now;
+                        if (was != now) written.emplace(x / TBlob::kSize, y / TBlob::kSize);
                         live += now != 0;
                         ++counts[now];
                         if (was == 0 && now != 0)
@@ -480,6 +484,7 @@ TEST_P(TBitSoupTest, MatchesTheReferenceGenerationOnEveryEdge)
                 std::sort(expected.begin(), expected.end());
                 ASSERT_EQ(painted, expected) << "generation " << gen;
                 ASSERT_EQ(Board.ChangedCount(), changed) << "generation " << gen;
+                ASSERT_EQ(Board.WrittenBlockCount(), int(written.size())) << "generation " << gen;
                 ASSERT_EQ(Board.LiveCount(), live) << "generation " << gen;
                 for (int state = 1; state <= high; ++state)
                     ASSERT_EQ(Board.StateCount(state), counts[size_t(state)]) << "state " << state;
@@ -502,13 +507,16 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         TBitSoupCase{gmLife, "23/3", 2, 20, 20}, TBitSoupCase{gmLife, "23/3", 2, 100000, 20},
         TBitSoupCase{gmLife, "23/3", 2, 20, 2500}, TBitSoupCase{gmLife, "1357/1357", 2, 180, 140},
+        TBitSoupCase{gmLife, "0268/478", 2, 180, 140},
         TBitSoupCase{gmVoteForLife, "46789", 2, 20, 20},
+        TBitSoupCase{gmVoteForLife, "1259", 2, 180, 140},
         TBitSoupCase{gmVoteForLife, "46789", 2, 20, 2500},
         TBitSoupCase{gmGenerations, "345/2/2", 2, 20, 2500},
         TBitSoupCase{gmGenerations, "345/2/3", 3, 100000, 20},
         TBitSoupCase{gmGenerations, "345/2/4", 4, 20, 20},
         TBitSoupCase{gmGenerations, "345/2/4", 4, 20, 2500},
         TBitSoupCase{gmGenerations, "2/13/25", 25, 180, 140},
+        TBitSoupCase{gmGenerations, "0178/2568/5", 5, 180, 140},
         TBitSoupCase{gmGenerations, "2/13/25", 25, 100000, 20},
         TBitSoupCase{gmWeightedLife, "NW1,NN1,NE1,WW1,ME0,EE1,SW1,SS1,SE1,HI5,RS2,RS3,RB3", 5, 20,
                      2500},
