@@ -4,6 +4,7 @@
 
 #include "base/u_Geometry.h"
 #include "engine/u_BitMirror.h"
+#include "engine/u_BitTable.h"
 #include "engine/u_Blob.h"
 #include "engine/u_BlobPool.h"
 #include "engine/u_BlockStep.h"
@@ -287,6 +288,9 @@ private:
     static constexpr int kTileBlocks = TBitMirror::kTileColumns / TBlob::kSize;
     TBitStripeStep FStepBitStripe;
     TBitCyclicStep FStepBitCyclic;
+    TBitTableStep FStepBitTable;
+    // The rules table's terms, made when the bit step takes the game.
+    TBitTable FBitTable;
     std::unique_ptr<uint32_t[]> FStale;
     std::unique_ptr<int32_t[]> FStaleList;
     size_t FStaleCount = 0, FStaleCapacity = 0;

@@ -93,11 +93,13 @@ void TBoard::SetStepIsa(TStepIsa isa)
         FStepBlockColumn = simd_sse2::StepBlockColumn;
         FStepBitStripe = simd_sse2::StepBitStripe;
         FStepBitCyclic = simd_sse2::StepBitCyclicStripe;
+        FStepBitTable = simd_sse2::StepBitTableStripe;
         break;
     case TStepIsa::Avx2:
         FStepBlockColumn = simd_avx2::StepBlockColumn;
         FStepBitStripe = simd_avx2::StepBitStripe;
         FStepBitCyclic = simd_avx2::StepBitCyclicStripe;
+        FStepBitTable = simd_avx2::StepBitTableStripe;
         break;
     case TStepIsa::Avx512:
         FStepBlockColumn = simd_avx512::StepBlockColumn;
@@ -105,6 +107,7 @@ void TBoard::SetStepIsa(TStepIsa isa)
         // board width evenly, so no vector runs past the board.
         FStepBitStripe = simd_avx2::StepBitStripe;
         FStepBitCyclic = simd_avx2::StepBitCyclicStripe;
+        FStepBitTable = simd_avx2::StepBitTableStripe;
         break;
     }
 }
@@ -151,7 +154,7 @@ bool TBoard::ComputeChanges(bool collect)
 
     const TLife& life = FGlobals.Life;
     const uint8_t game = life.Game();
-    if ((game >= gmLife && game <= gmVoteForLife) || game == gmCyclic) {
+    if (game >= gmLife && game <= gmCyclic) {
         const TStepParams params = TStepParams::Of(*this, life);
         const TStepParams bits = AsBitRule(params);
         if (BitStepFits(bits)) {

@@ -75,11 +75,14 @@ bool TBoard::BitStepFits(const TStepParams& params)
     // quiet tiles would not keep their states.
     const bool cyclic =
         params.Game == gmCyclic && params.Cyclic.Range <= 1 && params.Cyclic.Threshold >= 1;
-    if (!(twoStates || generations || cyclic) || !FBlocksComplete || FWidth == 0) return false;
+    const bool table = params.Game == gmRulesTable;
+    if (!(twoStates || generations || cyclic || table) || !FBlocksComplete || FWidth == 0)
+        return false;
+    if (table) FBitTable = TBitTable::Of(params.RulesTable, params.StatesCount);
     // The planes of another states count or code read otherwise: the blocks take their cells
     // first.
-    const int states = twoStates ? 2 : params.StatesCount;
-    const TPlaneCode code = cyclic ? TPlaneCode::Binary : TPlaneCode::Countdown;
+    const int states = twoStates ? 2 : table ? FBitTable.States : params.StatesCount;
+    const TPlaneCode code = cyclic || table ? TPlaneCode::Binary : TPlaneCode::Countdown;
     if (FBits.Valid && !FBits.Holds(states, code)) LeaveBits();
     FBits.SetStates(states, code);
     if (!FBits.Valid && !RebuildBits()) return false;
@@ -482,6 +485,8 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
         job.Changes = FBitChanges.data();
         if (count > 0 && cyclic)
             FStepBitCyclic(cyclicRule, job);
+        else if (count > 0 && params.Game == gmRulesTable)
+            FStepBitTable(FBitTable, job);
         else if (count > 0)
             FStepBitStripe(rule, job);
 

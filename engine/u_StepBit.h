@@ -72,13 +72,19 @@ struct TBitCyclicRule {
     bool GreenbergHastings;
 };
 
+struct TBitTable;
+
 using TBitStripeStep = void (*)(const TBitRule&, const TBitStripeJob&);
 using TBitCyclicStep = void (*)(const TBitCyclicRule&, const TBitStripeJob&);
+// The rules table on the binary planes (u_StepBitTable.h).
+using TBitTableStep = void (*)(const TBitTable&, const TBitStripeJob&);
 namespace simd_sse2 {
 void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job);
 void StepBitCyclicStripe(const TBitCyclicRule& rule, const TBitStripeJob& job);
+void StepBitTableStripe(const TBitTable& table, const TBitStripeJob& job);
 } // namespace simd_sse2
 namespace simd_avx2 {
 void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job);
 void StepBitCyclicStripe(const TBitCyclicRule& rule, const TBitStripeJob& job);
+void StepBitTableStripe(const TBitTable& table, const TBitStripeJob& job);
 } // namespace simd_avx2

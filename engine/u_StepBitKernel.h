@@ -198,22 +198,18 @@ struct TCountTerms {
     }
 };
 
-template <TForm Form, int Planes>
-PLEXA_INLINE void StepWords(const TRuleTerms& terms, const TBitStripeJob& job, int32_t x,
-                            TWords blockColumn, TTileSums<Decays(Form)>& sums)
+// The count of the 3x3 neighbourhood of 64 cells a word, in four bits (0..9): c the
+// stripe's columns x - 1, x, x + 1, a and b those of the stripes above and below. The cell
+// itself counts only with `centre`.
+PLEXA_INLINE void CountMoore(bool centre, TWords cL, TWords cC, TWords cR, TWords aL, TWords aC,
+                             TWords aR, TWords bL, TWords bC, TWords bR, const TBitStripeJob& job,
+                             TWords (&n)[4])
 {
-    const TWords cL = LoadWords(job.Mid + x - 1), cC = LoadWords(job.Mid + x),
-                 cR = LoadWords(job.Mid + x + 1);
     // Each column's cell with its left and right neighbours, as two bits, for the rows above
     // and below; for the cell's own row the neighbours alone, unless the cell counts too ...
     const TWords m0 = cL ^ cC ^ cR, m1 = Majority(cL, cC, cR);
-    const TWords e0 = Form == TForm::Sums ? m0 : cL ^ cR;
-    const TWords e1 = Form == TForm::Sums ? m1 : cL & cR;
+    const TWords e0 = centre ? m0 : cL ^ cR, e1 = centre ? m1 : cL & cR;
     // ... and the same for the rows beyond the stripe's edges, of which one bit counts.
-    const TWords aL = LoadWords(job.Above + x - 1), aC = LoadWords(job.Above + x),
-                 aR = LoadWords(job.Above + x + 1);
-    const TWords bL = LoadWords(job.Below + x - 1), bC = LoadWords(job.Below + x),
-                 bR = LoadWords(job.Below + x + 1);
     const TWords one = TWords{} + 1;
     const TWords a0 = ((aL ^ aC ^ aR) >> job.AboveBit) & one;
     const TWords a1 = (Majority(aL, aC, aR) >> job.AboveBit) & one;
@@ -222,11 +218,42 @@ PLEXA_INLINE void StepWords(const TRuleTerms& terms, const TBitStripeJob& job, i
     // The row sums above and below each row.
     const TWords u0 = (m0 << 1) | a0, u1 = (m1 << 1) | a1;
     const TWords d0 = (m0 >> 1) | b0, d1 = (m1 >> 1) | b1;
-    // Three two-bit sums make the count, 0..9, in four bits.
-    const TWords n0 = u0 ^ e0 ^ d0, k0 = Majority(u0, e0, d0);
-    const TWords t = u1 ^ e1 ^ d1, h = Majority(u1, e1, d1);
-    const TWords n1 = t ^ k0, k1 = t & k0;
-    const TWords n2 = h ^ k1, n3 = h & k1;
+    // Three two-bit sums make the count in four bits.
+    const TWords k0 = Majority(u0, e0, d0), t = u1 ^ e1 ^ d1, h = Majority(u1, e1, d1);
+    n[0] = u0 ^ e0 ^ d0;
+    n[1] = t ^ k0;
+    const TWords k1 = t & k0;
+    n[2] = h ^ k1;
+    n[3] = h & k1;
+}
+
+// The block column in its tile of each column of a tile's vectors.
+struct TBlockColumns {
+    static constexpr int kVectors = TBitMirror::kTileColumns / kWords;
+    TWords Of[kVectors];
+
+    TBlockColumns()
+    {
+        for (int v = 0; v < kVectors; ++v)
+            for (int i = 0; i < kWords; ++i)
+                Of[v][i] =
+                    uint64_t((v * kWords + i) / (TBitMirror::kRows / TBitMirror::kBlockRows));
+    }
+};
+
+template <TForm Form, int Planes>
+PLEXA_INLINE void StepWords(const TRuleTerms& terms, const TBitStripeJob& job, int32_t x,
+                            TWords blockColumn, TTileSums<Decays(Form)>& sums)
+{
+    const TWords cL = LoadWords(job.Mid + x - 1), cC = LoadWords(job.Mid + x),
+                 cR = LoadWords(job.Mid + x + 1);
+    const TWords aL = LoadWords(job.Above + x - 1), aC = LoadWords(job.Above + x),
+                 aR = LoadWords(job.Above + x + 1);
+    const TWords bL = LoadWords(job.Below + x - 1), bC = LoadWords(job.Below + x),
+                 bR = LoadWords(job.Below + x + 1);
+    TWords n[4];
+    CountMoore(Form == TForm::Sums, cL, cC, cR, aL, aC, aR, bL, bC, bR, job, n);
+    const TWords n0 = n[0], n1 = n[1], n2 = n[2], n3 = n[3];
     TWords next;
     if constexpr (Form == TForm::Conway) {
         // Three neighbours, or two and the cell.
@@ -262,18 +289,13 @@ void StepTiles(const TBitRule& rule, const TBitStripeJob& shared)
     // registers.
     const TBitStripeJob job = shared;
     const TRuleTerms terms(rule);
-    // The block column of each column of a tile's vectors.
-    constexpr int kVectors = TBitMirror::kTileColumns / kWords;
-    TWords blockColumns[kVectors];
-    for (int v = 0; v < kVectors; ++v)
-        for (int i = 0; i < kWords; ++i)
-            blockColumns[v][i] = uint64_t((v * kWords + i) / TTileSums<true>::kSide);
+    const TBlockColumns blockColumns;
     for (int k = 0; k < job.TileCount; ++k) {
         const int32_t x0 = job.Tiles[k] * TBitMirror::kTileColumns;
         const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, job.Width);
         TTileSums<Decays(Form)> sums;
         for (int32_t x = x0, v = 0; x < x1; x += kWords, ++v)
-            StepWords<Form, Planes>(terms, job, x, blockColumns[v], sums);
+            StepWords<Form, Planes>(terms, job, x, blockColumns.Of[v], sums);
         job.Changes[k] = sums.Total();
     }
 }

@@ -1,8 +1,10 @@
 #pragma once
-// A plain cell-by-cell generation of the outer-totalistic games and Cyclic CA on a full grid,
+// A plain cell-by-cell generation of the outer-totalistic games, the rules table and Cyclic CA
+// on a full grid,
 // written for clarity and nothing else; the board's step must agree with it on every cell.
 
 #include "rules/u_Life.h"
+#include "rules/u_Rules.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -31,7 +33,22 @@ struct TReferenceRule {
     int States;
     const TRulesWLife* Weighted = nullptr;
     const TRulesCycl* Cyclic = nullptr;
+    const TRulesTable* Table = nullptr;
 };
+
+// The rules table's next state of cell (x, y).
+inline uint8_t TableCell(const TRulesTable& t, const TReferenceGrid& g, int x, int y, bool w)
+{
+    const int mask = t.OddStates ? 1 : 0xFF;
+    auto fires = [mask](uint8_t s) { return (s & mask) == 1; };
+    int k = fires(g.At(x, y - 1, w)) + fires(g.At(x - 1, y, w)) + fires(g.At(x + 1, y, w)) +
+            fires(g.At(x, y + 1, w));
+    if (t.Neighbourhood == 1)
+        k += fires(g.At(x - 1, y - 1, w)) + fires(g.At(x + 1, y - 1, w)) +
+             fires(g.At(x - 1, y + 1, w)) + fires(g.At(x + 1, y + 1, w));
+    if (t.Centre) k += fires(g.At(x, y, w));
+    return t.Table[g.At(x, y, w)][k];
+}
 
 // Cyclic CA's next state of cell (x, y) with `n` states.
 inline uint8_t CyclicCell(const TRulesCycl& c, int n, const TReferenceGrid& g, int x, int y, bool w)
@@ -51,6 +68,7 @@ inline uint8_t ReferenceCell(const TReferenceGrid& g, int x, int y, bool wrap,
                              const TReferenceRule& r)
 {
     if (r.Game == gmCyclic) return CyclicCell(*r.Cyclic, r.States, g, x, y, wrap);
+    if (r.Game == gmRulesTable) return TableCell(*r.Table, g, x, y, wrap);
     const uint8_t c = g.At(x, y, wrap);
     const int last = r.States - 1;
     auto in = [](uint16_t set, int k) { return (set >> k) & 1; };

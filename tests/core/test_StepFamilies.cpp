@@ -25,20 +25,6 @@ struct TGrid : TReferenceGrid {
     uint8_t& operator()(int x, int y) { return Cells[size_t(y) * Width + x]; }
 };
 
-// The rules table's next state of cell (x, y).
-uint8_t TableCell(const TRulesTable& t, const TGrid& g, int x, int y, bool w)
-{
-    const int mask = t.OddStates ? 1 : 0xFF;
-    auto fires = [mask](uint8_t s) { return (s & mask) == 1; };
-    int k = fires(g.At(x, y - 1, w)) + fires(g.At(x - 1, y, w)) + fires(g.At(x + 1, y, w)) +
-            fires(g.At(x, y + 1, w));
-    if (t.Neighbourhood == 1)
-        k += fires(g.At(x - 1, y - 1, w)) + fires(g.At(x + 1, y - 1, w)) +
-             fires(g.At(x - 1, y + 1, w)) + fires(g.At(x + 1, y + 1, w));
-    if (t.Centre) k += fires(g.At(x, y, w));
-    return t.Table[g.At(x, y, w)][k];
-}
-
 class TFamilyTest : public TBoardTest {
 protected:
     TGrid Grid{{60, 40, std::vector<uint8_t>(60 * 40)}};

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <random>
 #include <set>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -373,6 +374,26 @@ INSTANTIATE_TEST_SUITE_P(
 // soups over the whole board, a cell of a state the bits do not hold that sends a generation
 // through the blocks and back, edits in regions gone quiet and of dying cells, the counts and
 // the live-cell box kept by births.
+namespace {
+
+constexpr const char* kBalloons =
+    "1,0,1,0,0,15,0,0,0,5,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,4,4,"
+    "8,4,4,4,4,4,4,0,5,5,5,5,5,7,7,9,11,0,2,2,2,2,2,2,2,2,2,0,5,5,5,5,5,13,13,9,11,0,8,8,10,8,8,8,"
+    "8,8,8,0,2,2,2,2,2,9,13,9,11,0,10,10,0,10,10,10,10,10,10,0,14,14,14,14,14,14,14,14,11,0,12,12,"
+    "4,12,12,12,12,12,12,0,6,6,6,6,13,13,13,9,11,0,14,14,14,12,14,14,14,14,14,0,2,2,2,2,2,2,2,2,2";
+
+// A table of 25 states with every entry at random but the first.
+std::string RandomTable(const char* flags, unsigned seed)
+{
+    std::mt19937 rng(seed);
+    std::string text = flags;
+    for (int k = 0; k < 25 * 10; ++k) text += "," + std::to_string(k == 0 ? 0 : rng() % 25);
+    return text;
+}
+const std::string kTableVonNeumann = RandomTable("2,1,1", 3), kTableMoore = RandomTable("1,1,0", 4);
+
+} // namespace
+
 struct TBitSoupCase {
     uint8_t Game;
     const char* Rule;
@@ -424,8 +445,9 @@ TEST_P(TBitSoupTest, MatchesTheReferenceGenerationOnEveryEdge)
                     if (rng() % (edge ? 2 : 9) == 0)
                         put(x, y, sc.States == 2 ? 1 : uint8_t(1 + rng() % (sc.States - 1)));
                 }
-            const TReferenceRule rule{sc.Game,   Board.SurvivalSet(), Board.BirthSet(),
-                                      sc.States, &G.Life.WLife,       &G.Life.Cycl};
+            const TReferenceRule rule{
+                sc.Game,       Board.SurvivalSet(), Board.BirthSet(),   sc.States,
+                &G.Life.WLife, &G.Life.Cycl,        &Board.RulesTable()};
             const int high = std::min(sc.States, TBoard::kMaxStates - 1);
             // The widest board is as dense as the reference can afford.
             const int gens = w * h > 100000 ? 4 : 14;
@@ -530,7 +552,16 @@ INSTANTIATE_TEST_SUITE_P(
         TBitSoupCase{gmCyclic, "R1/T8/C4/NN/GH", 4, 20, 2500},
         TBitSoupCase{gmCyclic, "R1/T2/C16/NM/GH", 16, 180, 140},
         TBitSoupCase{gmCyclic, "R1/T1/C24/NN", 25, 100000, 20},
-        TBitSoupCase{gmCyclic, "R1/T8/C24/NM", 25, 20, 20}),
+        TBitSoupCase{gmCyclic, "R1/T8/C24/NM", 25, 20, 20},
+        // Moore and von Neumann, the centre counted or not, odd states or state 1 firing.
+        TBitSoupCase{gmRulesTable, kBalloons, 16, 180, 140},
+        TBitSoupCase{gmRulesTable, kBalloons, 16, 100000, 20},
+        TBitSoupCase{gmRulesTable, "2,1,0,0,1,2,0,0,0,0,0,0,0,0,1,2,1,0,0,0,0,0,0,0,2,2,0,1", 3, 20,
+                     2500},
+        TBitSoupCase{gmRulesTable, "1,1,1,0,0,0,3,1,2,0,0,0,0,0,2,2,1,1,0,0,0,0,0,3,3,3,1,1,2", 4,
+                     20, 20},
+        TBitSoupCase{gmRulesTable, kTableVonNeumann.c_str(), 25, 20, 2500},
+        TBitSoupCase{gmRulesTable, kTableMoore.c_str(), 25, 100000, 20}),
     [](const testing::TestParamInfo<TBitSoupCase>& info) {
         std::string name = TLife::GameName(info.param.Game) + "_" + std::to_string(info.index);
         std::erase(name, ' ');
