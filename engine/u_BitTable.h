@@ -28,7 +28,7 @@ struct TBitTable {
     int Planes; // bits of a state
     int Counts; // the counts a cell can have: 5 or 6 (von Neumann), 9 or 10 (Moore)
     bool Moore, Centre, OddStates;
-    int TermCount;
+    int TermCount; // by plane, the terms of plane 0 first
     TBitTableTerm Terms[kMaxTerms];
 
     // The table's terms for a board of `states` states.

@@ -19,21 +19,23 @@ typedef TWords TChunk[kChunkVectors];
 // The one-hot planes of a chunk: the counts 0..9, then the states 0..24.
 struct TOneHot {
     static constexpr int kStatesAt = TBitTable::kMaxCounts;
-    TChunk Planes[TBitTable::kMaxCounts + 25];
+    // Every code of five planes, states or not.
+    TChunk Planes[TBitTable::kMaxCounts + 32];
 };
 
-// Count c of the bits n0..n3 is set in plane c, for the counts a cell can have.
-PLEXA_INLINE void SpreadCounts(int counts, const TWords (&n)[4], TOneHot& hot, int v)
+// Count c of the bits n0..n3 is set in plane c, for every count 0..9.
+PLEXA_INLINE void SpreadCounts(const TWords (&n)[4], TOneHot& hot, int v)
 {
     const TWords low[4] = {~(n[0] | n[1]), n[0] & ~n[1], n[1] & ~n[0], n[0] & n[1]};
     // Counts of 8 and 9 have n2 and n1 clear.
     const TWords high[3] = {~(n[2] | n[3]), n[2] & ~n[3], n[3]};
-    for (int c = 0; c < counts; ++c) hot.Planes[c][v] = high[c >> 2] & low[c & 3];
+    PLEXA_UNROLL
+    for (int c = 0; c < TBitTable::kMaxCounts; ++c) hot.Planes[c][v] = high[c >> 2] & low[c & 3];
 }
 
-// State s of the planes' bits is set in plane kStatesAt + s, for the states the planes hold.
+// State s of the planes' bits is set in plane kStatesAt + s, for every code of the planes.
 template <int Planes>
-PLEXA_INLINE void SpreadStates(int states, const TWords (&bits)[Planes], TOneHot& hot, int v)
+PLEXA_INLINE void SpreadStates(const TWords (&bits)[Planes], TOneHot& hot, int v)
 {
     TChunk* out = hot.Planes + TOneHot::kStatesAt;
     if constexpr (Planes == 1) {
@@ -50,7 +52,8 @@ PLEXA_INLINE void SpreadStates(int states, const TWords (&bits)[Planes], TOneHot
                 high[n + k] = high[k] & bits[p];
                 high[k] &= ~bits[p];
             }
-        for (int s = 0; s < states; ++s) out[s][v] = high[s >> 2] & low[s & 3];
+        PLEXA_UNROLL
+        for (int s = 0; s < 1 << Planes; ++s) out[s][v] = high[s >> 2] & low[s & 3];
     }
 }
 
@@ -59,8 +62,8 @@ PLEXA_INLINE void Union(const TChunk* planes, const uint8_t* list, int count, bo
                         TChunk& to)
 {
     PLEXA_UNROLL
-    for (int v = 0; v < kChunkVectors; ++v) to[v] = TWords{};
-    for (int k = 0; k < count; ++k) {
+    for (int v = 0; v < kChunkVectors; ++v) to[v] = count == 0 ? TWords{} : planes[list[0]][v];
+    for (int k = 1; k < count; ++k) {
         const TChunk& plane = planes[list[k]];
         PLEXA_UNROLL
         for (int v = 0; v < kChunkVectors; ++v) to[v] |= plane[v];
@@ -71,22 +74,23 @@ PLEXA_INLINE void Union(const TChunk* planes, const uint8_t* list, int count, bo
     }
 }
 
-// The new state's planes of a chunk.
+// The new state's planes of a chunk, each summed in registers from its terms.
 inline void ApplyTerms(const TBitTable& table, const TOneHot& hot, TChunk* out)
 {
+    const TBitTableTerm* term = table.Terms;
+    const TBitTableTerm* const end = term + table.TermCount;
     for (int p = 0; p < table.Planes; ++p) {
+        TChunk plane{};
+        for (; term != end && term->Plane == p; ++term) {
+            TChunk states, counts;
+            Union(hot.Planes + TOneHot::kStatesAt, term->States, term->StateCount,
+                  term->OtherStates, states);
+            Union(hot.Planes, term->Counts, term->CountCount, term->OtherCounts, counts);
+            PLEXA_UNROLL
+            for (int v = 0; v < kChunkVectors; ++v) plane[v] |= states[v] & counts[v];
+        }
         PLEXA_UNROLL
-        for (int v = 0; v < kChunkVectors; ++v) out[p][v] = TWords{};
-    }
-    for (int k = 0; k < table.TermCount; ++k) {
-        const TBitTableTerm& term = table.Terms[k];
-        TChunk states, counts;
-        Union(hot.Planes + TOneHot::kStatesAt, term.States, term.StateCount, term.OtherStates,
-              states);
-        Union(hot.Planes, term.Counts, term.CountCount, term.OtherCounts, counts);
-        TChunk& plane = out[term.Plane];
-        PLEXA_UNROLL
-        for (int v = 0; v < kChunkVectors; ++v) plane[v] |= states[v] & counts[v];
+        for (int v = 0; v < kChunkVectors; ++v) out[p][v] = plane[v];
     }
 }
 
@@ -145,11 +149,11 @@ inline void StepTableChunk(const TBitTable& table, const TBitStripeJob& job, int
         const int32_t xv = x + v * kWords;
         TWords count[4];
         CountFiring(table, job, xv, count);
-        SpreadCounts(table.Counts, count, hot, v);
+        SpreadCounts(count, hot, v);
         TWords bits[Planes];
         PLEXA_UNROLL
         for (int p = 0; p < Planes; ++p) bits[p] = LoadWords(job.Mid + p * stride + xv);
-        SpreadStates<Planes>(table.States, bits, hot, v);
+        SpreadStates<Planes>(bits, hot, v);
     }
     TChunk next[Planes];
     ApplyTerms(table, hot, next);
