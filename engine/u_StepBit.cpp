@@ -320,8 +320,8 @@ void TBoard::ReportBitBlocks(int w, int t, const uint64_t* old, const uint64_t* 
 {
     TPeriodDetector& period = FGlobals.Period;
     const int planes = FBits.Planes();
-    if (planes > 1 && !period.Watching()) {
-        // The Generations kernel found the changed blocks already.
+    if (!period.Watching()) {
+        // The kernels found the changed blocks already.
         FWrittenBlockCount += __builtin_popcount(changes.Blocks);
         return;
     }

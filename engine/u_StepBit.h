@@ -28,8 +28,8 @@ struct TBitRule {
 
 // What changed in a computed tile: the rows where a cell changed (two states and Generations:
 // where state 1 did) and where cells were born, the counts of changed, born and emptied cells,
-// with more than one plane the blocks with a change (bit 4 * block row + block column), and
-// for Generations, instead of the born and the emptied, the cells not 0.
+// the blocks with a change (bit 4 * block row + block column), and with more than one plane,
+// instead of the born and the emptied, the cells not 0.
 struct TBitTileChanges {
     uint64_t Rows;
     uint64_t BornRows;

@@ -74,14 +74,13 @@ inline TBitTileChanges TileChanges(const uint64_t* changed, const uint64_t* born
         sums.Born += std::popcount(born[i]);
         (Planes > 1 ? sums.Live : sums.Emptied) += std::popcount(emptiedOrLive[i]);
     }
-    if constexpr (Planes > 1)
-        for (int xb = 0; xb < columns; xb += kSide) {
-            uint64_t any = 0;
-            for (int i = 0; i < kSide; ++i) any |= changed[xb + i];
-            for (int row = 0; row < TBitMirror::kBlockRows; ++row)
-                sums.Blocks |= uint32_t((any >> (kSide * row) & 0x3FF) != 0)
-                               << (kColumns * row + xb / kSide);
-        }
+    for (int xb = 0; xb < columns; xb += kSide) {
+        uint64_t any = 0;
+        for (int i = 0; i < kSide; ++i) any |= changed[xb + i];
+        for (int row = 0; row < TBitMirror::kBlockRows; ++row)
+            sums.Blocks |= uint32_t((any >> (kSide * row) & 0x3FF) != 0)
+                           << (kColumns * row + xb / kSide);
+    }
     return sums;
 }
 

@@ -71,17 +71,18 @@ template <bool Decay>
 struct TTileSums {
     static constexpr int kSide = TBitMirror::kRows / TBitMirror::kBlockRows;
     static constexpr int kColumns = TBitMirror::kTileColumns / kSide;
-    // Born: with dying cells, the cells not 0. Blocks: with dying cells, bit kSide - 1 of every
-    // block row set where a column changed in it, moved up by the column's block column.
+    // Born: with dying cells, the cells not 0. Blocks: bit kSide - 1 of every block row set
+    // where a column changed in it, moved up by the column's block column.
     TWords Rows{}, BornRows{}, Changed{}, Born{}, Blocks{};
 
-    PLEXA_INLINE void Add(TWords old, TWords next)
+    PLEXA_INLINE void Add(TWords old, TWords next, TWords blockColumn)
     {
         const TWords d = old ^ next, b = next & d;
         Rows |= d;
         BornRows |= b;
         Changed += ByteCounts(d);
         Born += ByteCounts(b);
+        AddBlocks(d, blockColumn);
     }
     PLEXA_INLINE void Add(TWords rows, TWords changed, TWords born, TWords live, TWords blockColumn)
     {
@@ -89,25 +90,28 @@ struct TTileSums {
         BornRows |= born;
         Changed += ByteCounts(changed);
         Born += ByteCounts(live);
-        // The low bits of a block row carry into its top bit when any is set.
-        const TWords low = TWords{} + Fields(0x1FF), top = TWords{} + Fields(0x200);
-        Blocks |= ((((changed & low) + low) | changed) & top) << blockColumn;
+        AddBlocks(changed, blockColumn);
     }
     PLEXA_INLINE TBitTileChanges Total() const
     {
         const int changed = SumBytes(Changed), born = SumBytes(Born);
-        if constexpr (Decay) {
-            const uint64_t blocks = OrWords(Blocks);
-            uint32_t byBlock = 0;
-            for (int row = 0; row < TBitMirror::kBlockRows; ++row)
-                byBlock |= uint32_t(blocks >> (kSide * row + kSide - 1) & ((1u << kColumns) - 1))
-                           << (kColumns * row);
+        const uint64_t blocks = OrWords(Blocks);
+        uint32_t byBlock = 0;
+        for (int row = 0; row < TBitMirror::kBlockRows; ++row)
+            byBlock |= uint32_t(blocks >> (kSide * row + kSide - 1) & ((1u << kColumns) - 1))
+                       << (kColumns * row);
+        if constexpr (Decay)
             return {OrWords(Rows), OrWords(BornRows), changed, 0, 0, byBlock, born};
-        }
-        return {OrWords(Rows), OrWords(BornRows), changed, born, changed - born, 0, 0};
+        return {OrWords(Rows), OrWords(BornRows), changed, born, changed - born, byBlock, 0};
     }
 
 private:
+    PLEXA_INLINE void AddBlocks(TWords changed, TWords blockColumn)
+    {
+        // The low bits of a block row carry into its top bit when any is set.
+        const TWords low = TWords{} + Fields(0x1FF), top = TWords{} + Fields(0x200);
+        Blocks |= ((((changed & low) + low) | changed) & top) << blockColumn;
+    }
     // `bits` in every block row of a column.
     static constexpr uint64_t Fields(uint64_t bits)
     {
@@ -278,7 +282,7 @@ PLEXA_INLINE void StepWords(const TRuleTerms& terms, const TBitStripeJob& job, i
     }
     next &= TWords{} + job.RowMask;
     std::memcpy(job.Out + x, &next, sizeof next);
-    sums.Add(cC, next);
+    sums.Add(cC, next, blockColumn);
 }
 
 // Planes: the countdown planes of Generations, else 0.

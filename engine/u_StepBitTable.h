@@ -174,7 +174,7 @@ inline void StepTableChunk(const TBitTable& table, const TBitStripeJob& job, int
             std::memcpy(job.Changed + xv, &changed, sizeof changed);
             sums.Add(changed, changed, is & ~was, is, blockColumns[v]);
         } else {
-            sums.Add(was, is);
+            sums.Add(was, is, blockColumns[v]);
         }
     }
 }
