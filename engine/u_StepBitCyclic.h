@@ -99,13 +99,16 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
     for (int k = 0; k < job.TileCount; ++k) {
         const int32_t x0 = job.Tiles[k] * TBitMirror::kTileColumns;
         const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, job.Width);
+        // The tile's columns and the two beside it, in whole vectors, which the padding after
+        // the last column holds.
+        const int span = (x1 - x0 + 2 + kWords - 1) / kWords * kWords;
         PLEXA_UNROLL
         for (int p = 0; p < Planes; ++p) {
             const uint64_t *mid = job.Mid + p * stride - 1 + x0,
                            *up = job.Above + p * stride - 1 + x0,
                            *down = job.Below + p * stride - 1 + x0;
             PLEXA_UNROLL
-            for (int j = 0; j < kCyclicSpan; j += kWords) {
+            for (int j = 0; j < span; j += kWords) {
                 const TWords m = LoadWords(mid + j);
                 StoreWords(above[p] + j, (m << 1) | ((LoadWords(up + j) >> job.AboveBit) & one));
                 StoreWords(below[p] + j, (m >> 1) | ((LoadWords(down + j) & one) << job.TopBit));
