@@ -1,7 +1,5 @@
 #include "engine/u_BitTable.h"
 
-#include "rules/u_Rules.h"
-
 #include <algorithm>
 #include <bit>
 #include <cassert>
@@ -27,6 +25,8 @@ bool ListSmaller(uint32_t set, int size, uint8_t (&list)[N], uint8_t& count)
 TBitTable TBitTable::Of(const TRulesTable& table, int states)
 {
     TBitTable t{};
+    t.Source = table;
+    t.BoardStates = states;
     // The board's states count is 1 + the largest table value; should it be less, the planes
     // still hold every value the table gives.
     int largest = 0;

@@ -5,9 +5,9 @@
 // its own (one-hot), so a term is an OR over each set and an AND of the two. A set may be
 // given by the members it leaves out, since each cell is in exactly one state and one count.
 
-#include <cstdint>
+#include "rules/u_Rules.h"
 
-struct TRulesTable;
+#include <cstdint>
 
 struct TBitTableTerm {
     // The plane of the new state this term sets.
@@ -31,6 +31,14 @@ struct TBitTable {
     int TermCount; // by plane, the terms of plane 0 first
     TBitTableTerm Terms[kMaxTerms];
 
+    // What the terms were made of.
+    TRulesTable Source;
+    int BoardStates;
+
     // The table's terms for a board of `states` states.
     static TBitTable Of(const TRulesTable& table, int states);
+    bool MadeOf(const TRulesTable& table, int states) const
+    {
+        return BoardStates == states && Source == table;
+    }
 };

@@ -289,8 +289,8 @@ private:
     TBitStripeStep FStepBitStripe;
     TBitCyclicStep FStepBitCyclic;
     TBitTableStep FStepBitTable;
-    // The rules table's terms, made when the bit step takes the game.
-    TBitTable FBitTable;
+    // The rules table's terms, remade when the table or the states count changes.
+    TBitTable FBitTable{};
     std::unique_ptr<uint32_t[]> FStale;
     std::unique_ptr<int32_t[]> FStaleList;
     size_t FStaleCount = 0, FStaleCapacity = 0;

@@ -78,7 +78,8 @@ bool TBoard::BitStepFits(const TStepParams& params)
     const bool table = params.Game == gmRulesTable;
     if (!(twoStates || generations || cyclic || table) || !FBlocksComplete || FWidth == 0)
         return false;
-    if (table) FBitTable = TBitTable::Of(params.RulesTable, params.StatesCount);
+    if (table && !FBitTable.MadeOf(params.RulesTable, params.StatesCount))
+        FBitTable = TBitTable::Of(params.RulesTable, params.StatesCount);
     // The planes of another states count or code read otherwise: the blocks take their cells
     // first.
     const int states = twoStates ? 2 : table ? FBitTable.States : params.StatesCount;

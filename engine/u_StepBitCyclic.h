@@ -58,28 +58,21 @@ PLEXA_INLINE TWords TooFew(const TWords* kept)
     return above;
 }
 
-// A tile's changes from its columns' changed and born cells and, by `Planes`, its emptied
-// cells (one plane) or its cells not 0 (more planes, as the board keeps a count per tile).
+// A tile's changes from its columns' changed and born cells, by `Planes` its emptied cells
+// (one plane) or its cells not 0 (more planes, as the board keeps a count per tile), and the
+// BlockMarks of its changes.
 template <int Planes>
 inline TBitTileChanges TileChanges(const uint64_t* changed, const uint64_t* born,
-                                   const uint64_t* emptiedOrLive, int columns)
+                                   const uint64_t* emptiedOrLive, int columns, TWords marks)
 {
-    constexpr int kSide = TBitMirror::kRows / TBitMirror::kBlockRows;
-    constexpr int kColumns = TBitMirror::kTileColumns / kSide;
     TBitTileChanges sums{};
+    sums.Blocks = MarkedBlocks(marks);
     for (int i = 0; i < columns; ++i) {
         sums.Rows |= changed[i];
         sums.BornRows |= born[i];
         sums.Changed += std::popcount(changed[i]);
         sums.Born += std::popcount(born[i]);
         (Planes > 1 ? sums.Live : sums.Emptied) += std::popcount(emptiedOrLive[i]);
-    }
-    for (int xb = 0; xb < columns; xb += kSide) {
-        uint64_t any = 0;
-        for (int i = 0; i < kSide; ++i) any |= changed[xb + i];
-        for (int row = 0; row < TBitMirror::kBlockRows; ++row)
-            sums.Blocks |= uint32_t((any >> (kSide * row) & 0x3FF) != 0)
-                           << (kColumns * row + xb / kSide);
     }
     return sums;
 }
@@ -96,6 +89,7 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
     // Each plane's columns of the tile, moved down a row (each cell sees the row above) and up
     // a row (the row below), the stripes' facing rows filled in.
     alignas(kLanes) uint64_t above[Planes][kCyclicSpan], below[Planes][kCyclicSpan];
+    const TBlockColumns blockColumns;
     for (int k = 0; k < job.TileCount; ++k) {
         const int32_t x0 = job.Tiles[k] * TBitMirror::kTileColumns;
         const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, job.Width);
@@ -117,6 +111,7 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
         // The tile's born and emptied (or live) cells by column, counted with the changed ones
         // at its end by the scalar units, which the vector work leaves idle.
         uint64_t born[TBitMirror::kTileColumns], emptiedOrLive[TBitMirror::kTileColumns];
+        TWords marks{};
         for (int32_t x = x0; x < x1; x += kWords) {
             const int j = x - x0 + 1;
             TWords cell[Planes], successor[Planes], zero = ~TWords{}, isLast = ~TWords{},
@@ -161,10 +156,11 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
                 live |= next;
             }
             StoreWords(job.Changed + x, advances);
+            marks |= BlockMarks(advances, blockColumns.Of[(x - x0) / kWords]);
             StoreWords(born + (x - x0), advances & zero);
             StoreWords(emptiedOrLive + (x - x0), Planes > 1 ? live : advances & ~live);
         }
-        job.Changes[k] = TileChanges<Planes>(job.Changed + x0, born, emptiedOrLive, x1 - x0);
+        job.Changes[k] = TileChanges<Planes>(job.Changed + x0, born, emptiedOrLive, x1 - x0, marks);
     }
 }
 
@@ -194,18 +190,8 @@ void StepCyclicPlanes(const TBitCyclicRule& rule, const TBitStripeJob& job)
 
 void StepBitCyclicStripe(const TBitCyclicRule& rule, const TBitStripeJob& job)
 {
-    switch (std::bit_width(unsigned(rule.States - 1))) {
-    case 1:
-        return StepCyclicPlanes<1>(rule, job);
-    case 2:
-        return StepCyclicPlanes<2>(rule, job);
-    case 3:
-        return StepCyclicPlanes<3>(rule, job);
-    case 4:
-        return StepCyclicPlanes<4>(rule, job);
-    default:
-        return StepCyclicPlanes<5>(rule, job);
-    }
+    ByPlanes(std::bit_width(unsigned(rule.States - 1)),
+             [&]<int Planes>() { StepCyclicPlanes<Planes>(rule, job); });
 }
 
 } // namespace PLEXA_SIMD_NS

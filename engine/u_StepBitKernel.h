@@ -63,16 +63,67 @@ PLEXA_INLINE uint64_t OrWords(TWords x)
     return all;
 }
 
+// Calls step.template operator()<P>() for P = planes, 1 .. TBitMirror::kPlanesMax - 1: the
+// kernels of several planes are built for each count of them.
+template <int P = 1, class TStep>
+PLEXA_INLINE void ByPlanes(int planes, TStep&& step)
+{
+    if constexpr (P + 1 < TBitMirror::kPlanesMax)
+        if (planes > P) return ByPlanes<P + 1>(planes, step);
+    step.template operator()<P>();
+}
+
+// The side of a block: a column's word holds kBlockRows block rows of kBlockSide bits.
+constexpr int kBlockSide = TBitMirror::kRows / TBitMirror::kBlockRows;
+
+// The block column in its tile of each column of a tile's vectors.
+struct TBlockColumns {
+    static constexpr int kVectors = TBitMirror::kTileColumns / kWords;
+    TWords Of[kVectors];
+
+    TBlockColumns()
+    {
+        for (int v = 0; v < kVectors; ++v)
+            for (int i = 0; i < kWords; ++i) Of[v][i] = uint64_t((v * kWords + i) / kBlockSide);
+    }
+};
+
+// `bits` in every block row of a column's word.
+constexpr uint64_t BlockRowFields(uint64_t bits)
+{
+    uint64_t all = 0;
+    for (int row = 0; row < TBitMirror::kBlockRows; ++row) all |= bits << (kBlockSide * row);
+    return all;
+}
+
+// The top bit of every block row where `changed` has a bit, moved up by the column's block
+// column (TBlockColumns); ORed over a tile's vectors, MarkedBlocks reads the blocks from them.
+PLEXA_INLINE TWords BlockMarks(TWords changed, TWords blockColumn)
+{
+    // The low bits of a block row carry into its top bit when any is set.
+    const TWords low = TWords{} + BlockRowFields(0x1FF), top = TWords{} + BlockRowFields(0x200);
+    return ((((changed & low) + low) | changed) & top) << blockColumn;
+}
+
+// The blocks of a tile with a change, bit 4 * block row + block column, from its marks.
+inline uint32_t MarkedBlocks(TWords marks)
+{
+    constexpr int kColumns = TBitMirror::kTileColumns / kBlockSide;
+    const uint64_t blocks = OrWords(marks);
+    uint32_t byBlock = 0;
+    for (int row = 0; row < TBitMirror::kBlockRows; ++row)
+        byBlock |= uint32_t(blocks >> (kBlockSide * row + kBlockSide - 1) & ((1u << kColumns) - 1))
+                   << (kColumns * row);
+    return byBlock;
+}
+
 // What a tile's vectors changed, summed up as they are computed. A tile's vectors are at most
 // 40 / kWords per lane, so no byte of a count passes 8 * 40 / kWords <= 160. Two states: a
 // changed cell that was not born was emptied; with dying cells the tile's cells not 0 are
 // counted instead, which the board compares with what it had.
 template <bool Decay>
 struct TTileSums {
-    static constexpr int kSide = TBitMirror::kRows / TBitMirror::kBlockRows;
-    static constexpr int kColumns = TBitMirror::kTileColumns / kSide;
-    // Born: with dying cells, the cells not 0. Blocks: bit kSide - 1 of every block row set
-    // where a column changed in it, moved up by the column's block column.
+    // Born: with dying cells, the cells not 0. Blocks: the BlockMarks of the changes.
     TWords Rows{}, BornRows{}, Changed{}, Born{}, Blocks{};
 
     PLEXA_INLINE void Add(TWords old, TWords next, TWords blockColumn)
@@ -82,7 +133,7 @@ struct TTileSums {
         BornRows |= b;
         Changed += ByteCounts(d);
         Born += ByteCounts(b);
-        AddBlocks(d, blockColumn);
+        Blocks |= BlockMarks(d, blockColumn);
     }
     PLEXA_INLINE void Add(TWords rows, TWords changed, TWords born, TWords live, TWords blockColumn)
     {
@@ -90,34 +141,15 @@ struct TTileSums {
         BornRows |= born;
         Changed += ByteCounts(changed);
         Born += ByteCounts(live);
-        AddBlocks(changed, blockColumn);
+        Blocks |= BlockMarks(changed, blockColumn);
     }
     PLEXA_INLINE TBitTileChanges Total() const
     {
         const int changed = SumBytes(Changed), born = SumBytes(Born);
-        const uint64_t blocks = OrWords(Blocks);
-        uint32_t byBlock = 0;
-        for (int row = 0; row < TBitMirror::kBlockRows; ++row)
-            byBlock |= uint32_t(blocks >> (kSide * row + kSide - 1) & ((1u << kColumns) - 1))
-                       << (kColumns * row);
+        const uint32_t byBlock = MarkedBlocks(Blocks);
         if constexpr (Decay)
             return {OrWords(Rows), OrWords(BornRows), changed, 0, 0, byBlock, born};
         return {OrWords(Rows), OrWords(BornRows), changed, born, changed - born, byBlock, 0};
-    }
-
-private:
-    PLEXA_INLINE void AddBlocks(TWords changed, TWords blockColumn)
-    {
-        // The low bits of a block row carry into its top bit when any is set.
-        const TWords low = TWords{} + Fields(0x1FF), top = TWords{} + Fields(0x200);
-        Blocks |= ((((changed & low) + low) | changed) & top) << blockColumn;
-    }
-    // `bits` in every block row of a column.
-    static constexpr uint64_t Fields(uint64_t bits)
-    {
-        uint64_t all = 0;
-        for (int row = 0; row < TBitMirror::kBlockRows; ++row) all |= bits << (kSide * row);
-        return all;
     }
 };
 
@@ -231,20 +263,6 @@ PLEXA_INLINE void CountMoore(bool centre, TWords cL, TWords cC, TWords cR, TWord
     n[3] = h & k1;
 }
 
-// The block column in its tile of each column of a tile's vectors.
-struct TBlockColumns {
-    static constexpr int kVectors = TBitMirror::kTileColumns / kWords;
-    TWords Of[kVectors];
-
-    TBlockColumns()
-    {
-        for (int v = 0; v < kVectors; ++v)
-            for (int i = 0; i < kWords; ++i)
-                Of[v][i] =
-                    uint64_t((v * kWords + i) / (TBitMirror::kRows / TBitMirror::kBlockRows));
-    }
-};
-
 template <TForm Form, int Planes>
 PLEXA_INLINE void StepWords(const TRuleTerms& terms, const TBitStripeJob& job, int32_t x,
                             TWords blockColumn, TTileSums<Decays(Form)>& sums)
@@ -304,15 +322,6 @@ void StepTiles(const TBitRule& rule, const TBitStripeJob& shared)
     }
 }
 
-// Generations by its countdown planes, 1 .. TBitMirror::kPlanesMax - 1.
-template <int Planes = 1>
-void StepDecaying(const TBitRule& rule, const TBitStripeJob& job)
-{
-    if constexpr (Planes + 1 < TBitMirror::kPlanesMax)
-        if (job.CountdownPlanes > Planes) return StepDecaying<Planes + 1>(rule, job);
-    StepTiles<TForm::Generations, Planes>(rule, job);
-}
-
 } // namespace
 
 void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job)
@@ -325,7 +334,8 @@ void StepBitStripe(const TBitRule& rule, const TBitStripeJob& job)
     case TForm::Sums:
         return StepTiles<TForm::Sums>(rule, job);
     case TForm::Generations:
-        return StepDecaying(rule, job);
+        return ByPlanes(job.CountdownPlanes,
+                        [&]<int Planes>() { StepTiles<TForm::Generations, Planes>(rule, job); });
     }
 }
 

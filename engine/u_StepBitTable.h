@@ -197,18 +197,7 @@ void StepTableTiles(const TBitTable& table, const TBitStripeJob& job)
 
 void StepBitTableStripe(const TBitTable& table, const TBitStripeJob& job)
 {
-    switch (table.Planes) {
-    case 1:
-        return StepTableTiles<1>(table, job);
-    case 2:
-        return StepTableTiles<2>(table, job);
-    case 3:
-        return StepTableTiles<3>(table, job);
-    case 4:
-        return StepTableTiles<4>(table, job);
-    default:
-        return StepTableTiles<5>(table, job);
-    }
+    ByPlanes(table.Planes, [&]<int Planes>() { StepTableTiles<Planes>(table, job); });
 }
 
 } // namespace PLEXA_SIMD_NS
