@@ -438,19 +438,22 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
     // last stripe has read it, the others until the stripe below has.
     int32_t* changedTiles[3] = {computed + tiles, computed + 2 * tiles, computed + 3 * tiles};
     int changedCounts[3] = {};
-    // Whether a new stripe was computed whole: it then takes the stripe's place.
+    // Whether a new stripe is whole, every tile computed or copied: it then takes the
+    // stripe's place.
     bool whole[3] = {};
+    const auto copyTile = [&](const uint64_t* from, uint64_t* to, int t) {
+        const int32_t x0 = t * TBitMirror::kTileColumns;
+        const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, FWidth);
+        for (size_t p = 0; p < size_t(m.Planes()); ++p)
+            std::copy(from + p * m.PlaneStride() + x0, from + p * m.PlaneStride() + x1,
+                      to + p * m.PlaneStride() + x0);
+    };
     const auto commit = [&](int w, int scratch) {
-        const uint64_t* from = m.Scratch(scratch);
-        uint64_t* to = m.Stripe(w);
-        for (int k = 0; !whole[scratch] && k < changedCounts[scratch]; ++k) {
-            const int32_t x0 = changedTiles[scratch][k] * TBitMirror::kTileColumns;
-            const int32_t x1 = std::min(x0 + TBitMirror::kTileColumns, FWidth);
-            for (size_t p = 0; p < size_t(m.Planes()); ++p)
-                std::copy(from + p * m.PlaneStride() + x0, from + p * m.PlaneStride() + x1,
-                          to + p * m.PlaneStride() + x0);
-        }
-        if (whole[scratch]) m.Adopt(w, scratch);
+        if (whole[scratch])
+            m.Adopt(w, scratch);
+        else
+            for (int k = 0; k < changedCounts[scratch]; ++k)
+                copyTile(m.Scratch(scratch), m.Stripe(w), changedTiles[scratch][k]);
         changedCounts[scratch] = 0;
     };
 
@@ -498,6 +501,16 @@ bool TBoard::StepBits(const TStepParams& params, bool collect)
                 SummariseTile(w, t, job.Mid, job.Out, job.Changes[k], collecting);
             nextEdges[size_t(w) * tiles + t] = uint16_t(edges);
             if (edges != 0) changedTiles[scratch][changedCounts[scratch]++] = t;
+        }
+        if (!whole[scratch] && tiles - count < changedCounts[scratch]) {
+            // Fewer tiles were skipped than changed: the skipped ones are copied into the new
+            // stripe instead, which then takes the stripe's place.
+            for (int t = 0, k = 0; t < tiles; ++t)
+                if (k < count && computed[k] == t)
+                    ++k;
+                else
+                    copyTile(m.Stripe(w), m.Scratch(scratch), t);
+            whole[scratch] = true;
         }
         if (w >= 2) commit(w - 1, (w - 1) & 1);
     }

@@ -58,29 +58,13 @@ PLEXA_INLINE TWords TooFew(const TWords* kept)
     return above;
 }
 
-// A tile's changes from its columns' changed and born cells, by `Planes` its emptied cells
-// (one plane) or its cells not 0 (more planes, as the board keeps a count per tile), and the
-// BlockMarks of its changes.
-template <int Planes>
-inline TBitTileChanges TileChanges(const uint64_t* changed, const uint64_t* born,
-                                   const uint64_t* emptiedOrLive, int columns, TWords marks)
-{
-    TBitTileChanges sums{};
-    sums.Blocks = MarkedBlocks(marks);
-    for (int i = 0; i < columns; ++i) {
-        sums.Rows |= changed[i];
-        sums.BornRows |= born[i];
-        sums.Changed += std::popcount(changed[i]);
-        sums.Born += std::popcount(born[i]);
-        (Planes > 1 ? sums.Live : sums.Emptied) += std::popcount(emptiedOrLive[i]);
-    }
-    return sums;
-}
-
 // Spare: the neighbours less the threshold, below 0 when it is never reached.
 template <int Planes, bool Moore, int Spare>
-void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
+void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& shared)
 {
+    // A copy that the stores through its pointers cannot alias, so that its fields stay in
+    // registers.
+    const TBitStripeJob job = shared;
     const size_t stride = job.PlaneStride;
     TWords last[Planes];
     for (int p = 0; p < Planes; ++p) last[p] = TWords{} - uint64_t((rule.States - 1) >> p & 1);
@@ -108,11 +92,9 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
                 StoreWords(below[p] + j, (m >> 1) | ((LoadWords(down + j) & one) << job.TopBit));
             }
         }
-        // The tile's born and emptied (or live) cells by column, counted with the changed ones
-        // at its end by the scalar units, which the vector work leaves idle.
-        uint64_t born[TBitMirror::kTileColumns], emptiedOrLive[TBitMirror::kTileColumns];
-        TWords marks{};
-        for (int32_t x = x0; x < x1; x += kWords) {
+        // With more planes the board keeps a count of cells not 0 per tile.
+        TTileSums<(Planes > 1)> sums;
+        for (int32_t x = x0, v = 0; x < x1; x += kWords, ++v) {
             const int j = x - x0 + 1;
             TWords cell[Planes], successor[Planes], zero = ~TWords{}, isLast = ~TWords{},
                                                     carry = ~TWords{};
@@ -156,11 +138,12 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& job)
                 live |= next;
             }
             StoreWords(job.Changed + x, advances);
-            marks |= BlockMarks(advances, blockColumns.Of[(x - x0) / kWords]);
-            StoreWords(born + (x - x0), advances & zero);
-            StoreWords(emptiedOrLive + (x - x0), Planes > 1 ? live : advances & ~live);
+            if constexpr (Planes > 1)
+                sums.Add(advances, advances, advances & zero, live, blockColumns.Of[v]);
+            else
+                sums.Add(cell[0], live, blockColumns.Of[v]);
         }
-        job.Changes[k] = TileChanges<Planes>(job.Changed + x0, born, emptiedOrLive, x1 - x0, marks);
+        job.Changes[k] = sums.Total();
     }
 }
 

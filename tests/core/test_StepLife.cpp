@@ -547,7 +547,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Every plane count, thresholds of one, most and more than all neighbours.
         TBitSoupCase{gmCyclic, "R1/T1/C2/NM", 2, 20, 2500},
         TBitSoupCase{gmCyclic, "R1/T3/C3/NN", 3, 20, 20},
-        TBitSoupCase{gmCyclic, "R1/T3/C5/NM", 5, 180, 140},
+        TBitSoupCase{gmCyclic, "R1/T3/C5/NM", 5, 180, 300},
         TBitSoupCase{gmCyclic, "R1/T3/C5/NM", 5, 100000, 20},
         TBitSoupCase{gmCyclic, "R1/T8/C4/NN/GH", 4, 20, 2500},
         TBitSoupCase{gmCyclic, "R1/T2/C16/NM/GH", 16, 180, 140},
