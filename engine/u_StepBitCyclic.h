@@ -109,22 +109,26 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& shared)
             // The last state's successor is 0.
             PLEXA_UNROLL
             for (int p = 0; p < Planes; ++p) successor[p] &= ~isLast;
+            // Where a neighbour, at `at` on each plane, does not hold the successor; one
+            // neighbour after the other, so that few vectors are live at a time.
+            const auto differs = [&](auto at) {
+                TWords d{};
+                PLEXA_UNROLL
+                for (int p = 0; p < Planes; ++p) d |= LoadWords(at(p)) ^ successor[p];
+                return d;
+            };
+            const auto mid = [&](int p) { return job.Mid + p * stride + x; };
             constexpr int kNeighbours = Moore ? 8 : 4;
-            TWords kept[kNeighbours] = {};
-            PLEXA_UNROLL
-            for (int p = 0; p < Planes; ++p) {
-                const uint64_t* mid = job.Mid + p * stride + x;
-                const TWords s = successor[p];
-                kept[0] |= LoadWords(above[p] + j) ^ s;
-                kept[1] |= LoadWords(mid - 1) ^ s;
-                kept[2] |= LoadWords(mid + 1) ^ s;
-                kept[3] |= LoadWords(below[p] + j) ^ s;
-                if constexpr (Moore) {
-                    kept[4] |= LoadWords(above[p] + j - 1) ^ s;
-                    kept[5] |= LoadWords(above[p] + j + 1) ^ s;
-                    kept[6] |= LoadWords(below[p] + j - 1) ^ s;
-                    kept[7] |= LoadWords(below[p] + j + 1) ^ s;
-                }
+            TWords kept[kNeighbours];
+            kept[0] = differs([&](int p) { return above[p] + j; });
+            kept[1] = differs([&](int p) { return mid(p) - 1; });
+            kept[2] = differs([&](int p) { return mid(p) + 1; });
+            kept[3] = differs([&](int p) { return below[p] + j; });
+            if constexpr (Moore) {
+                kept[4] = differs([&](int p) { return above[p] + j - 1; });
+                kept[5] = differs([&](int p) { return above[p] + j + 1; });
+                kept[6] = differs([&](int p) { return below[p] + j - 1; });
+                kept[7] = differs([&](int p) { return below[p] + j + 1; });
             }
             TWords advances = advancing & ~zero;
             if constexpr (Spare >= 0) advances |= ~TooFew<Moore, Spare>(kept);
