@@ -156,6 +156,7 @@ bool TBoard::RebuildPlanes(const TBlob& blob, uint64_t* words, int shift) const
 {
     const uint8_t states = uint8_t(FBits.States());
     const int planes = FBits.Planes();
+    const size_t stride = FBits.PlaneStride();
     const bool countdown = FBits.Code() == TPlaneCode::Countdown;
     const __m128i one = _mm_set1_epi8(1), two = _mm_set1_epi8(2);
     const __m128i last = _mm_set1_epi8(char(states - 1));
@@ -175,10 +176,9 @@ bool TBoard::RebuildPlanes(const TBlob& blob, uint64_t* words, int shift) const
         const __m128i fits = _mm_cmpeq_epi8(_mm_min_epu8(cell, last), cell);
         held = _mm_and_si128(held, fits);
         code = _mm_or_si128(_mm_and_si128(fits, code), _mm_andnot_si128(fits, one));
-        for (int p = 0; p < planes; ++p) {
-            const unsigned bits = RowBits(_mm_sll_epi16(code, _mm_cvtsi32_si128(7 - p)));
-            words[i + p * FBits.PlaneStride()] |= uint64_t(bits) << shift;
-        }
+        uint64_t* word = words + i;
+        for (int p = 0; p < planes; ++p, word += stride)
+            *word |= uint64_t(RowBits(_mm_sll_epi16(code, _mm_cvtsi32_si128(7 - p)))) << shift;
     }
     return _mm_movemask_epi8(held) != 0xFFFF;
 }
