@@ -161,7 +161,12 @@ private:
     uint8_t FStateOfCode[1 << kPlanesMax] = {0, 1};
     size_t FStride = 0, FStripeStride = 0;
     size_t FAllocatedWords = 0, FScratchStride = 0, FAllocatedTiles = 0;
-    std::unique_ptr<uint64_t[]> FWords, FScratch, FChanged;
+    // The stripes' words, in large pages where the system has them (u_BitMirror.cpp).
+    struct TFreeWords {
+        void operator()(uint64_t* words) const;
+    };
+    std::unique_ptr<uint64_t[], TFreeWords> FWords;
+    std::unique_ptr<uint64_t[]> FScratch, FChanged;
     // Where each stripe's and scratch stripe's column 0 is, in either store.
     std::vector<uint64_t*> FStripeAt;
     std::array<uint64_t*, kScratch> FScratchAt{};
