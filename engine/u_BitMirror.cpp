@@ -14,16 +14,6 @@
 
 namespace {
 
-// The set bits of a word, without the library call that stands in for the instruction on
-// processors of the core's baseline.
-int Ones(uint64_t bits)
-{
-    bits -= (bits >> 1) & 0x5555555555555555u;
-    bits = (bits & 0x3333333333333333u) + ((bits >> 2) & 0x3333333333333333u);
-    bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
-    return int((bits * 0x0101010101010101u) >> 56);
-}
-
 // A board's mirror is written whole by its first generation: in pages of 2 MiB that costs one
 // fault where pages of 4 KiB cost 512. Small mirrors are not worth the rounding.
 constexpr size_t kLargePage = size_t(2) << 20;

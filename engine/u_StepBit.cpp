@@ -202,7 +202,7 @@ bool TBoard::CountPlaneStates() const
                     const uint64_t plane = words[x + p * stride];
                     match &= (code >> p & 1) ? plane : ~plane;
                 }
-                FStateCounts[size_t(state)] += __builtin_popcountll(match);
+                FStateCounts[size_t(state)] += TBitMirror::Ones(match);
                 left &= ~match;
             }
         }
