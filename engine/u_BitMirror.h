@@ -87,6 +87,16 @@ public:
         return FCode == TPlaneCode::Binary || state < 2 ? state : (unsigned(FStates) - state) << 1;
     }
 
+    // The set bits of a word, without the library call that stands in for the instruction on
+    // processors of the core's baseline.
+    static int Ones(uint64_t bits)
+    {
+        bits -= (bits >> 1) & 0x5555555555555555u;
+        bits = (bits & 0x3333333333333333u) + ((bits >> 2) & 0x3333333333333333u);
+        bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+        return int((bits * 0x0101010101010101u) >> 56);
+    }
+
     // The ghost columns of every plane, from the facing columns on a torus, else 0.
     void RefreshGhosts(bool wrap);
 
@@ -161,7 +171,12 @@ private:
     uint8_t FStateOfCode[1 << kPlanesMax] = {0, 1};
     size_t FStride = 0, FStripeStride = 0;
     size_t FAllocatedWords = 0, FScratchStride = 0, FAllocatedTiles = 0;
-    std::unique_ptr<uint64_t[]> FWords, FScratch, FChanged;
+    // The stripes' words, in large pages where the system has them (u_BitMirror.cpp).
+    struct TFreeWords {
+        void operator()(uint64_t* words) const;
+    };
+    std::unique_ptr<uint64_t[], TFreeWords> FWords;
+    std::unique_ptr<uint64_t[]> FScratch, FChanged;
     // Where each stripe's and scratch stripe's column 0 is, in either store.
     std::vector<uint64_t*> FStripeAt;
     std::array<uint64_t*, kScratch> FScratchAt{};

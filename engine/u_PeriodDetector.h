@@ -57,12 +57,6 @@ public:
     // The period holding now, if any; found in the generation where it has held one period.
     const TPeriod& Current() const { return FFound; }
 
-private:
-    // Updates the sums by the cells marked in `changed` (by column, bits of rows) of block
-    // (bx, by); states(i, j) gives a cell's state before and after.
-    template <class TStates>
-    void CellsChanged(int32_t bx, int32_t by, const uint16_t* changed, TStates states);
-
     struct TSums {
         uint64_t Hash = 0; // of the live cells' states, by position, mod 2^61 - 1
         int64_t Count = 0; // live cells
@@ -70,6 +64,18 @@ private:
         int64_t SumY = 0;
         bool operator==(const TSums&) const = default;
     };
+    // The sums of a block's cells, the block at (bx, by). The hash is that of every live
+    // cell's state times the weight of its place; Weight(i, j) is that of cell (i, j) of block
+    // (0, 0).
+    TSums BlockSums(const uint8_t (*cells)[16], int32_t bx, int32_t by) const;
+    uint64_t Weight(int i, int j) const { return FWeights[i][j]; }
+
+private:
+    // Updates the sums by the cells marked in `changed` (by column, bits of rows) of block
+    // (bx, by); states(i, j) gives a cell's state before and after.
+    template <class TStates>
+    void CellsChanged(int32_t bx, int32_t by, const uint16_t* changed, TStates states);
+
     struct TState {
         int32_t Cycle;
         TSums Sums;
@@ -83,7 +89,6 @@ private:
         bool Active = false;
     };
 
-    TSums BlockSums(const uint8_t (*cells)[16], int32_t bx, int32_t by) const;
     void Rehash(const TBoard& board);
     // With `backOff`, the next attempt waits for twice as many calm generations.
     void StopWatching(bool backOff);
@@ -101,6 +106,8 @@ private:
 
     // The powers of the hash's bases by cell within a block and by block.
     uint64_t FWeights[10][10];
+    // The sums of the weights of every set of rows 0..4 and 5..9 of each column.
+    uint64_t FRowWeights[10][2][32];
     std::vector<uint64_t> FBlockA, FBlockB;
 
     bool FEligible = false;

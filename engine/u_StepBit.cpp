@@ -6,6 +6,8 @@
 #include "engine/u_Board.h"
 #include "engine/u_Globals.h"
 
+#include <emmintrin.h>
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -90,6 +92,21 @@ bool TBoard::BitStepFits(const TStepParams& params)
     return !FBits.High;
 }
 
+namespace {
+
+// The rows of a block column (16 bytes, 10 of them cells) whose byte has its top bit set.
+unsigned RowBits(__m128i column)
+{
+    return unsigned(_mm_movemask_epi8(column)) & ((1u << TBlob::kSize) - 1);
+}
+
+__m128i LoadColumn(const TBlob& blob, int i)
+{
+    return _mm_load_si128(reinterpret_cast<const __m128i*>(blob.Cells[i]));
+}
+
+} // namespace
+
 bool TBoard::RebuildBits()
 {
     if (!FBits.Allocate(FGlobals.Memory)) return false;
@@ -105,6 +122,9 @@ bool TBoard::RebuildBits()
     FBitChanges.resize(size_t(FBits.Tiles()));
     FBits.Zero();
     bool high = false;
+    const __m128i zero = _mm_setzero_si128();
+    // Every state but 0 and 1 has a bit beyond bit 0.
+    __m128i beyondOne = zero;
     for (int32_t bx = FBox.MinBX; bx <= FBox.MaxBX; ++bx)
         for (int32_t by = FBox.MinBY; by <= FBox.MaxBY; ++by) {
             const TBlob& blob = *FSlots[SlotIndex(bx, by)];
@@ -117,15 +137,14 @@ bool TBoard::RebuildBits()
                 continue;
             }
             for (int i = 0; i < TBlob::kSize; ++i) {
-                uint64_t bits = 0;
-                for (int j = 0; j < TBlob::kSize; ++j) {
-                    const uint8_t cell = blob.Cells[i][j];
-                    bits |= uint64_t(cell != 0) << j;
-                    high |= cell > 1;
-                }
-                words[i] |= bits << shift;
+                const __m128i column = LoadColumn(blob, i);
+                const unsigned live = ~RowBits(_mm_cmpeq_epi8(column, zero));
+                words[i] |= uint64_t(live & 0x3FF) << shift;
+                beyondOne = _mm_or_si128(beyondOne, column);
             }
         }
+    beyondOne = _mm_and_si128(beyondOne, _mm_set1_epi8(char(0xFE)));
+    high |= _mm_movemask_epi8(_mm_cmpeq_epi8(beyondOne, zero)) != 0xFFFF;
     if (FBits.Planes() > 1) FBits.CountTileLive();
     FBits.Valid = true;
     FBits.High = high;
@@ -135,23 +154,33 @@ bool TBoard::RebuildBits()
 
 bool TBoard::RebuildPlanes(const TBlob& blob, uint64_t* words, int shift) const
 {
-    const unsigned states = unsigned(FBits.States());
+    const uint8_t states = uint8_t(FBits.States());
     const int planes = FBits.Planes();
-    bool high = false;
+    const size_t stride = FBits.PlaneStride();
+    const bool countdown = FBits.Code() == TPlaneCode::Countdown;
+    const __m128i one = _mm_set1_epi8(1), two = _mm_set1_epi8(2);
+    const __m128i last = _mm_set1_epi8(char(states - 1));
+    __m128i held = _mm_cmpeq_epi8(one, one);
     for (int i = 0; i < TBlob::kSize; ++i) {
-        uint64_t bits[TBitMirror::kPlanesMax] = {};
-        for (int j = 0; j < TBlob::kSize; ++j) {
-            const unsigned cell = blob.Cells[i][j];
-            // A state the planes cannot hold is kept as state 1 and sends the step to the
-            // blocks.
-            const bool held = cell < states;
-            high |= !held;
-            const unsigned code = held ? FBits.CodeOf(cell) : 1;
-            for (int p = 0; p < planes; ++p) bits[p] |= uint64_t(code >> p & 1) << j;
+        const __m128i cell = LoadColumn(blob, i);
+        // TBitMirror::CodeOf of 16 cells at once: a dying cell's countdown, states - cell, a
+        // bit up.
+        __m128i code = cell;
+        if (countdown) {
+            const __m128i dying = _mm_cmpeq_epi8(_mm_max_epu8(cell, two), cell);
+            __m128i left = _mm_sub_epi8(_mm_set1_epi8(char(states)), cell);
+            left = _mm_add_epi8(left, left);
+            code = _mm_or_si128(_mm_and_si128(dying, left), _mm_andnot_si128(dying, cell));
         }
-        for (int p = 0; p < planes; ++p) words[i + p * FBits.PlaneStride()] |= bits[p] << shift;
+        // A state the planes cannot hold is kept as state 1 and sends the step to the blocks.
+        const __m128i fits = _mm_cmpeq_epi8(_mm_min_epu8(cell, last), cell);
+        held = _mm_and_si128(held, fits);
+        code = _mm_or_si128(_mm_and_si128(fits, code), _mm_andnot_si128(fits, one));
+        uint64_t* word = words + i;
+        for (int p = 0; p < planes; ++p, word += stride)
+            *word |= uint64_t(RowBits(_mm_sll_epi16(code, _mm_cvtsi32_si128(7 - p)))) << shift;
     }
-    return high;
+    return _mm_movemask_epi8(held) != 0xFFFF;
 }
 
 bool TBoard::CountPlaneStates() const
@@ -173,7 +202,7 @@ bool TBoard::CountPlaneStates() const
                     const uint64_t plane = words[x + p * stride];
                     match &= (code >> p & 1) ? plane : ~plane;
                 }
-                FStateCounts[size_t(state)] += __builtin_popcountll(match);
+                FStateCounts[size_t(state)] += TBitMirror::Ones(match);
                 left &= ~match;
             }
         }

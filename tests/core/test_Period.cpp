@@ -2,7 +2,10 @@
 
 #include "BoardFixture.h"
 
+#include "engine/u_PeriodDetector.h"
+
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -125,6 +128,48 @@ TEST_F(TBoardTest, PeriodNeedsTheSameCellsAndIsLostByAnEdit)
         Board.Step(false);
         Board.Step(false);
         EXPECT_EQ(G.Period.Current(), (TPeriod{2, e.Since, 0, 0}));
+    }
+}
+
+TEST(TPeriodDetector, BlockSumsAreTheWeightsTimesTheStates)
+{
+    // Against the plain sum over the cells, on blocks of every state at every density and of
+    // mixed states: stored hashes and the updates by changed cell rely on that sum.
+    const TPeriodDetector detector;
+    constexpr uint64_t kPrime = (uint64_t(1) << 61) - 1;
+    const auto mulMod = [](uint64_t a, uint64_t b) {
+        return uint64_t((unsigned __int128)a * b % kPrime);
+    };
+    alignas(16) uint8_t unit[TBlob::kSize][TBlob::kStride] = {};
+    unit[0][0] = 1;
+    std::mt19937 random(7);
+    for (int trial = 0; trial < 2 * 256; ++trial) {
+        // First one state at a time, then states drawn at random.
+        const int state = trial < 256 ? trial : -1;
+        const unsigned density = random() % 101;
+        alignas(16) uint8_t cells[TBlob::kSize][TBlob::kStride] = {};
+        unsigned __int128 hash = 0;
+        int64_t count = 0, sumI = 0, sumJ = 0;
+        for (int i = 0; i < TBlob::kSize; ++i)
+            for (int j = 0; j < TBlob::kSize; ++j) {
+                if (random() % 100 >= density) continue;
+                const uint8_t s = uint8_t(state >= 0 ? state : int(random() % 256));
+                cells[i][j] = s;
+                hash += (unsigned __int128)detector.Weight(i, j) * s;
+                count += s != 0;
+                sumI += s != 0 ? i : 0;
+                sumJ += s != 0 ? j : 0;
+            }
+        SCOPED_TRACE(testing::Message() << "trial " << trial);
+        EXPECT_EQ(detector.BlockSums(cells, 0, 0).Hash, uint64_t(hash % kPrime));
+        const int32_t bx = int32_t(random() % TBoard::kSlotsX),
+                      by = int32_t(random() % TBoard::kSlotsY);
+        const TPeriodDetector::TSums sums = detector.BlockSums(cells, bx, by);
+        EXPECT_EQ(sums.Hash,
+                  mulMod(uint64_t(hash % kPrime), detector.BlockSums(unit, bx, by).Hash));
+        EXPECT_EQ(sums.Count, count);
+        EXPECT_EQ(sums.SumX, count * bx * TBlob::kSize + sumI);
+        EXPECT_EQ(sums.SumY, count * by * TBlob::kSize + sumJ);
     }
 }
 
