@@ -49,11 +49,15 @@ PLEXA_INLINE TWords ByteCounts(TWords x)
 
 PLEXA_INLINE int SumBytes(TWords x)
 {
-    uint8_t bytes[kLanes];
-    std::memcpy(bytes, &x, sizeof x);
-    int sum = 0;
-    for (uint8_t b : bytes) sum += b;
-    return sum;
+    // The sums of every eight bytes, one a word.
+#if defined(__AVX2__)
+    const TWords sums = TWords(_mm256_sad_epu8(__m256i(x), __m256i{}));
+#else
+    const TWords sums = TWords(_mm_sad_epu8(__m128i(x), __m128i{}));
+#endif
+    uint64_t sum = 0;
+    for (int k = 0; k < kWords; ++k) sum += sums[k];
+    return int(sum);
 }
 
 PLEXA_INLINE uint64_t OrWords(TWords x)
@@ -213,24 +217,23 @@ struct TRuleTerms {
     }
 };
 
-// The products of a count's bits that TRuleTerms reads.
+// The products of a count's bits that TRuleTerms reads, the terms summed by n0: without it,
+// and n0 times those with it.
 struct TCountTerms {
-    TWords N0, N1, N01, N2, N02, N12, N012, N3;
+    TWords N0, N1, N2, N12, N3;
 
     PLEXA_INLINE TCountTerms(TWords n0, TWords n1, TWords n2, TWords n3)
-        : N0(n0), N1(n1), N01(n0 & n1), N2(n2), N02(n0 & n2), N12(n1 & n2), N012(N01 & n2), N3(n3)
+        : N0(n0), N1(n1), N2(n2), N12(n1 & n2), N3(n3)
     {}
     // The sum of the terms set in `masks`; with Nine, n3 n0 too, which only a vote's count of
     // the cell and its eight neighbours reaches.
     template <bool Nine>
     PLEXA_INLINE TWords Sum(const TWords* masks) const
     {
-        TWords a = masks[0] ^ (masks[1] & N0), b = (masks[2] & N1) ^ (masks[3] & N01);
-        const TWords c = (masks[4] & N2) ^ (masks[5] & N02);
-        const TWords d = (masks[6] & N12) ^ (masks[7] & N012);
-        a ^= masks[8] & N3;
-        if constexpr (Nine) b ^= masks[9] & N3 & N0;
-        return (a ^ b) ^ (c ^ d);
+        const TWords without = (masks[0] ^ (masks[2] & N1)) ^ ((masks[4] & N2) ^ (masks[6] & N12));
+        TWords with = (masks[1] ^ (masks[3] & N1)) ^ ((masks[5] & N2) ^ (masks[7] & N12));
+        if constexpr (Nine) with ^= masks[9] & N3;
+        return (without ^ (masks[8] & N3)) ^ (with & N0);
     }
 };
 
