@@ -185,55 +185,79 @@ PLEXA_INLINE void StepCountdown(const TBitStripeJob& job, int32_t x, TWords cC, 
     sums.Add(d, changed, next & ~cC, next | still, blockColumn);
 }
 
-// The rule as the masks of its algebraic normal form, made once per stripe: the new state is
-// the exclusive or of the products of count bits whose masks are set (term m < 8 the product
-// of n0, n1, n2 by the bits of m; 8 is n3, 9 is n3 n0). A count of eight or more has neither
-// n1 nor n2, so no other product with n3 is needed. Empty holds the terms of an empty cell,
-// Live what a live cell's terms differ by. Fewer operations than selecting down a tree.
-struct TRuleTerms {
+// One sum of the rule's algebraic normal form: the exclusive or of the products of count bits
+// whose masks are set (term m < 8 the product of n0, n1, n2 by the bits of m; 8 is n3, 9 is
+// n3 n0). A count of eight or more has neither n1 nor n2, so no other product with n3 is
+// needed. The terms fall in groups, by n0 and n3, that the step passes over when none of their
+// masks is set: most rules have a few terms only.
+struct TTermSum {
     static constexpr int kTerms = 10;
-    TWords Empty[kTerms], Live[kTerms];
+    enum : unsigned { kWithout = 1, kWith = 2, kEight = 4 };
+    TWords Masks[kTerms]{};
+    unsigned Groups = 0;
 
+    void Set(int term, unsigned bit)
+    {
+        Masks[term] = TWords{} - uint64_t(bit);
+        if (bit != 0) Groups |= term == 8 ? kEight : term == 9 || term % 2 == 1 ? kWith : kWithout;
+    }
+};
+
+// The rule as two such sums, made once per stripe: Empty the terms of an empty cell, Live what
+// a live cell's terms differ by. Fewer operations than selecting down a tree.
+struct TRuleTerms {
+    TTermSum Empty, Live;
+
+    TRuleTerms() = default;
     explicit TRuleTerms(const TBitRule& rule)
     {
-        unsigned terms[2][kTerms];
+        unsigned terms[2];
         for (int c = 0; c < 2; ++c) {
-            // The new state by the count, 0..9.
-            unsigned table[10];
-            for (int n = 0; n < 10; ++n)
-                table[n] = rule.Leaves[c][n < 8 ? n >> 1 : 4] >> (n & 1) & 1;
-            for (int m = 0; m < 8; ++m) {
-                terms[c][m] = 0;
-                for (int sub = 0; sub < 8; ++sub)
-                    if ((sub & m) == sub) terms[c][m] ^= table[sub];
-            }
-            terms[c][8] = table[8] ^ table[0];
-            terms[c][9] = table[9] ^ table[8] ^ table[1] ^ table[0];
+            // The new state by the count, bit n for count n (0..9).
+            unsigned table = 0;
+            for (int leaf = 0; leaf < 5; ++leaf) table |= unsigned(rule.Leaves[c][leaf]) << 2 * leaf;
+            // Each term m < 8 the sum of the table over the counts whose bits m holds, taken
+            // bit by bit of m.
+            unsigned t = table & 0xFF;
+            t ^= (t & 0x55) << 1;
+            t ^= (t & 0x33) << 2;
+            t ^= (t & 0x0F) << 4;
+            const unsigned t0 = table & 1, t1 = table >> 1 & 1, t8 = table >> 8 & 1;
+            t |= (t8 ^ t0) << 8;
+            // Only the count of a vote reaches nine.
+            if (rule.Form == TForm::Sums) t |= ((table >> 9 & 1) ^ t8 ^ t1 ^ t0) << 9;
+            terms[c] = t;
         }
-        for (int k = 0; k < kTerms; ++k) {
-            Empty[k] = TWords{} - uint64_t(terms[0][k]);
-            Live[k] = TWords{} - uint64_t(terms[0][k] ^ terms[1][k]);
+        for (int k = 0; k < TTermSum::kTerms; ++k) {
+            Empty.Set(k, terms[0] >> k & 1);
+            Live.Set(k, (terms[0] ^ terms[1]) >> k & 1);
         }
     }
 };
 
-// The products of a count's bits that TRuleTerms reads, the terms summed by n0: without it,
-// and n0 times those with it.
+// The products of a count's bits that TTermSum reads.
 struct TCountTerms {
     TWords N0, N1, N2, N12, N3;
 
     PLEXA_INLINE TCountTerms(TWords n0, TWords n1, TWords n2, TWords n3)
         : N0(n0), N1(n1), N2(n2), N12(n1 & n2), N3(n3)
     {}
-    // The sum of the terms set in `masks`; with Nine, n3 n0 too, which only a vote's count of
-    // the cell and its eight neighbours reaches.
+    // The terms of `sum`, those without n0 and n0 times those with it; with Nine, n3 n0 too,
+    // which only a vote's count of the cell and its eight neighbours reaches.
     template <bool Nine>
-    PLEXA_INLINE TWords Sum(const TWords* masks) const
+    PLEXA_INLINE TWords Sum(const TTermSum& sum) const
     {
-        const TWords without = (masks[0] ^ (masks[2] & N1)) ^ ((masks[4] & N2) ^ (masks[6] & N12));
-        TWords with = (masks[1] ^ (masks[3] & N1)) ^ ((masks[5] & N2) ^ (masks[7] & N12));
-        if constexpr (Nine) with ^= masks[9] & N3;
-        return (without ^ (masks[8] & N3)) ^ (with & N0);
+        const TWords* m = sum.Masks;
+        TWords all{};
+        if (sum.Groups & TTermSum::kWithout)
+            all = (m[0] ^ (m[2] & N1)) ^ ((m[4] & N2) ^ (m[6] & N12));
+        if (sum.Groups & TTermSum::kWith) {
+            TWords with = (m[1] ^ (m[3] & N1)) ^ ((m[5] & N2) ^ (m[7] & N12));
+            if constexpr (Nine) with ^= m[9] & N3;
+            all ^= with & N0;
+        }
+        if (sum.Groups & TTermSum::kEight) all ^= m[8] & N3;
+        return all;
     }
 };
 
@@ -313,7 +337,8 @@ void StepTiles(const TBitRule& rule, const TBitStripeJob& shared)
     // A copy that the stores through its pointers cannot alias, so that its fields stay in
     // registers.
     const TBitStripeJob job = shared;
-    const TRuleTerms terms(rule);
+    // "23/3" reads no terms.
+    const TRuleTerms terms = Form == TForm::Conway ? TRuleTerms() : TRuleTerms(rule);
     const TBlockColumns blockColumns;
     for (int k = 0; k < job.TileCount; ++k) {
         const int32_t x0 = job.Tiles[k] * TBitMirror::kTileColumns;
