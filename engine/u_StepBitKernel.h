@@ -185,28 +185,13 @@ PLEXA_INLINE void StepCountdown(const TBitStripeJob& job, int32_t x, TWords cC, 
     sums.Add(d, changed, next & ~cC, next | still, blockColumn);
 }
 
-// One sum of the rule's algebraic normal form: the exclusive or of the products of count bits
-// whose masks are set (term m < 8 the product of n0, n1, n2 by the bits of m; 8 is n3, 9 is
-// n3 n0). A count of eight or more has neither n1 nor n2, so no other product with n3 is
-// needed. The terms fall in groups, by n0 and n3, that the step passes over when none of their
-// masks is set: most rules have a few terms only.
-struct TTermSum {
-    static constexpr int kTerms = 10;
-    enum : unsigned { kWithout = 1, kWith = 2, kEight = 4 };
-    TWords Masks[kTerms]{};
-    unsigned Groups = 0;
-
-    void Set(int term, unsigned bit)
-    {
-        Masks[term] = TWords{} - uint64_t(bit);
-        if (bit != 0) Groups |= term == 8 ? kEight : term == 9 || term % 2 == 1 ? kWith : kWithout;
-    }
-};
-
-// The rule as two such sums, made once per stripe: Empty the terms of an empty cell, Live what
-// a live cell's terms differ by. Fewer operations than selecting down a tree.
+// The rule in algebraic normal form, made once per stripe: the new state is the exclusive or
+// of the products of count bits whose terms are set, bit m of a sum for the product of n0, n1,
+// n2 by the bits of m (m < 8), bit 8 for n3, bit 9 for n3 n0. A count of eight or more has
+// neither n1 nor n2, so no other product with n3 is needed. Empty holds the terms of an empty
+// cell, Live what a live cell's terms differ by.
 struct TRuleTerms {
-    TTermSum Empty, Live;
+    unsigned Empty = 0, Live = 0;
 
     TRuleTerms() = default;
     explicit TRuleTerms(const TBitRule& rule)
@@ -228,36 +213,38 @@ struct TRuleTerms {
             if (rule.Form == TForm::Sums) t |= ((table >> 9 & 1) ^ t8 ^ t1 ^ t0) << 9;
             terms[c] = t;
         }
-        for (int k = 0; k < TTermSum::kTerms; ++k) {
-            Empty.Set(k, terms[0] >> k & 1);
-            Live.Set(k, (terms[0] ^ terms[1]) >> k & 1);
-        }
+        Empty = terms[0];
+        Live = terms[0] ^ terms[1];
     }
 };
 
-// The products of a count's bits that TTermSum reads.
+// The products of a count's bits that TRuleTerms reads.
 struct TCountTerms {
     TWords N0, N1, N2, N12, N3;
 
     PLEXA_INLINE TCountTerms(TWords n0, TWords n1, TWords n2, TWords n3)
         : N0(n0), N1(n1), N2(n2), N12(n1 & n2), N3(n3)
     {}
-    // The terms of `sum`, those without n0 and n0 times those with it; with Nine, n3 n0 too,
-    // which only a vote's count of the cell and its eight neighbours reaches.
+    // The sum of the set `terms`, those without n0 and n0 times those with it; with Nine, n3 n0
+    // too, which only a vote's count of the cell and its eight neighbours reaches. A test of
+    // each term, the same for every vector of the stripe, costs less than masking every term:
+    // most rules have a few terms only.
     template <bool Nine>
-    PLEXA_INLINE TWords Sum(const TTermSum& sum) const
+    PLEXA_INLINE TWords Sum(unsigned terms) const
     {
-        const TWords* m = sum.Masks;
-        TWords all{};
-        if (sum.Groups & TTermSum::kWithout)
-            all = (m[0] ^ (m[2] & N1)) ^ ((m[4] & N2) ^ (m[6] & N12));
-        if (sum.Groups & TTermSum::kWith) {
-            TWords with = (m[1] ^ (m[3] & N1)) ^ ((m[5] & N2) ^ (m[7] & N12));
-            if constexpr (Nine) with ^= m[9] & N3;
-            all ^= with & N0;
+        const TWords ones = TWords{} - 1;
+        const TWords products[4] = {ones, N1, N2, N12};
+        TWords without{}, with{};
+        PLEXA_UNROLL
+        for (int k = 0; k < 4; ++k) {
+            if (terms >> 2 * k & 1) without ^= products[k];
+            if (terms >> (2 * k + 1) & 1) with ^= products[k];
         }
-        if (sum.Groups & TTermSum::kEight) all ^= m[8] & N3;
-        return all;
+        if constexpr (Nine)
+            if (terms >> 9 & 1) with ^= N3;
+        TWords sum = without ^ (with & N0);
+        if (terms >> 8 & 1) sum ^= N3;
+        return sum;
     }
 };
 
@@ -276,8 +263,10 @@ PLEXA_INLINE void CountMoore(bool centre, TWords cL, TWords cC, TWords cR, TWord
     const TWords one = TWords{} + 1;
     const TWords a0 = ((aL ^ aC ^ aR) >> job.AboveBit) & one;
     const TWords a1 = (Majority(aL, aC, aR) >> job.AboveBit) & one;
-    const TWords b0 = ((bL ^ bC ^ bR) & one) << job.TopBit;
-    const TWords b1 = (Majority(bL, bC, bR) & one) << job.TopBit;
+    // The rows of Below past its row 0 land beyond the stripe's rows, whose new states the
+    // step masks off.
+    const TWords b0 = (bL ^ bC ^ bR) << job.TopBit;
+    const TWords b1 = Majority(bL, bC, bR) << job.TopBit;
     // The row sums above and below each row.
     const TWords u0 = (m0 << 1) | a0, u1 = (m1 << 1) | a1;
     const TWords d0 = (m0 >> 1) | b0, d1 = (m1 >> 1) | b1;
