@@ -115,6 +115,7 @@ inline uint32_t MarkedBlocks(TWords marks)
     constexpr int kColumns = TBitMirror::kTileColumns / kBlockSide;
     const uint64_t blocks = OrWords(marks);
     uint32_t byBlock = 0;
+    PLEXA_UNROLL
     for (int row = 0; row < TBitMirror::kBlockRows; ++row)
         byBlock |= uint32_t(blocks >> (kBlockSide * row + kBlockSide - 1) & ((1u << kColumns) - 1))
                    << (kColumns * row);
