@@ -201,7 +201,8 @@ struct TRuleTerms {
         for (int c = 0; c < 2; ++c) {
             // The new state by the count, bit n for count n (0..9).
             unsigned table = 0;
-            for (int leaf = 0; leaf < 5; ++leaf) table |= unsigned(rule.Leaves[c][leaf]) << 2 * leaf;
+            for (int leaf = 0; leaf < 5; ++leaf)
+                table |= unsigned(rule.Leaves[c][leaf]) << 2 * leaf;
             // Each term m < 8 the sum of the table over the counts whose bits m holds, taken
             // bit by bit of m.
             unsigned t = table & 0xFF;
