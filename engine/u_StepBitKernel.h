@@ -49,11 +49,15 @@ PLEXA_INLINE TWords ByteCounts(TWords x)
 
 PLEXA_INLINE int SumBytes(TWords x)
 {
-    uint8_t bytes[kLanes];
-    std::memcpy(bytes, &x, sizeof x);
-    int sum = 0;
-    for (uint8_t b : bytes) sum += b;
-    return sum;
+    // The sums of every eight bytes, one a word.
+#if defined(__AVX2__)
+    const TWords sums = TWords(_mm256_sad_epu8(__m256i(x), __m256i{}));
+#else
+    const TWords sums = TWords(_mm_sad_epu8(__m128i(x), __m128i{}));
+#endif
+    uint64_t sum = 0;
+    for (int k = 0; k < kWords; ++k) sum += sums[k];
+    return int(sum);
 }
 
 PLEXA_INLINE uint64_t OrWords(TWords x)
@@ -111,6 +115,7 @@ inline uint32_t MarkedBlocks(TWords marks)
     constexpr int kColumns = TBitMirror::kTileColumns / kBlockSide;
     const uint64_t blocks = OrWords(marks);
     uint32_t byBlock = 0;
+    PLEXA_UNROLL
     for (int row = 0; row < TBitMirror::kBlockRows; ++row)
         byBlock |= uint32_t(blocks >> (kBlockSide * row + kBlockSide - 1) & ((1u << kColumns) - 1))
                    << (kColumns * row);
@@ -181,56 +186,67 @@ PLEXA_INLINE void StepCountdown(const TBitStripeJob& job, int32_t x, TWords cC, 
     sums.Add(d, changed, next & ~cC, next | still, blockColumn);
 }
 
-// The rule as the masks of its algebraic normal form, made once per stripe: the new state is
-// the exclusive or of the products of count bits whose masks are set (term m < 8 the product
-// of n0, n1, n2 by the bits of m; 8 is n3, 9 is n3 n0). A count of eight or more has neither
-// n1 nor n2, so no other product with n3 is needed. Empty holds the terms of an empty cell,
-// Live what a live cell's terms differ by. Fewer operations than selecting down a tree.
+// The rule in algebraic normal form, made once per stripe: the new state is the exclusive or
+// of the products of count bits whose terms are set, bit m of a sum for the product of n0, n1,
+// n2 by the bits of m (m < 8), bit 8 for n3, bit 9 for n3 n0. A count of eight or more has
+// neither n1 nor n2, so no other product with n3 is needed. Empty holds the terms of an empty
+// cell, Live what a live cell's terms differ by.
 struct TRuleTerms {
-    static constexpr int kTerms = 10;
-    TWords Empty[kTerms], Live[kTerms];
+    unsigned Empty = 0, Live = 0;
 
+    TRuleTerms() = default;
     explicit TRuleTerms(const TBitRule& rule)
     {
-        unsigned terms[2][kTerms];
+        unsigned terms[2];
         for (int c = 0; c < 2; ++c) {
-            // The new state by the count, 0..9.
-            unsigned table[10];
-            for (int n = 0; n < 10; ++n)
-                table[n] = rule.Leaves[c][n < 8 ? n >> 1 : 4] >> (n & 1) & 1;
-            for (int m = 0; m < 8; ++m) {
-                terms[c][m] = 0;
-                for (int sub = 0; sub < 8; ++sub)
-                    if ((sub & m) == sub) terms[c][m] ^= table[sub];
-            }
-            terms[c][8] = table[8] ^ table[0];
-            terms[c][9] = table[9] ^ table[8] ^ table[1] ^ table[0];
+            // The new state by the count, bit n for count n (0..9).
+            unsigned table = 0;
+            for (int leaf = 0; leaf < 5; ++leaf)
+                table |= unsigned(rule.Leaves[c][leaf]) << 2 * leaf;
+            // Each term m < 8 the sum of the table over the counts whose bits m holds, taken
+            // bit by bit of m.
+            unsigned t = table & 0xFF;
+            t ^= (t & 0x55) << 1;
+            t ^= (t & 0x33) << 2;
+            t ^= (t & 0x0F) << 4;
+            const unsigned t0 = table & 1, t1 = table >> 1 & 1, t8 = table >> 8 & 1;
+            t |= (t8 ^ t0) << 8;
+            // Only the count of a vote reaches nine.
+            if (rule.Form == TForm::Sums) t |= ((table >> 9 & 1) ^ t8 ^ t1 ^ t0) << 9;
+            terms[c] = t;
         }
-        for (int k = 0; k < kTerms; ++k) {
-            Empty[k] = TWords{} - uint64_t(terms[0][k]);
-            Live[k] = TWords{} - uint64_t(terms[0][k] ^ terms[1][k]);
-        }
+        Empty = terms[0];
+        Live = terms[0] ^ terms[1];
     }
 };
 
 // The products of a count's bits that TRuleTerms reads.
 struct TCountTerms {
-    TWords N0, N1, N01, N2, N02, N12, N012, N3;
+    TWords N0, N1, N2, N12, N3;
 
     PLEXA_INLINE TCountTerms(TWords n0, TWords n1, TWords n2, TWords n3)
-        : N0(n0), N1(n1), N01(n0 & n1), N2(n2), N02(n0 & n2), N12(n1 & n2), N012(N01 & n2), N3(n3)
+        : N0(n0), N1(n1), N2(n2), N12(n1 & n2), N3(n3)
     {}
-    // The sum of the terms set in `masks`; with Nine, n3 n0 too, which only a vote's count of
-    // the cell and its eight neighbours reaches.
+    // The sum of the set `terms`, those without n0 and n0 times those with it; with Nine, n3 n0
+    // too, which only a vote's count of the cell and its eight neighbours reaches. A test of
+    // each term, the same for every vector of the stripe, costs less than masking every term:
+    // most rules have a few terms only.
     template <bool Nine>
-    PLEXA_INLINE TWords Sum(const TWords* masks) const
+    PLEXA_INLINE TWords Sum(unsigned terms) const
     {
-        TWords a = masks[0] ^ (masks[1] & N0), b = (masks[2] & N1) ^ (masks[3] & N01);
-        const TWords c = (masks[4] & N2) ^ (masks[5] & N02);
-        const TWords d = (masks[6] & N12) ^ (masks[7] & N012);
-        a ^= masks[8] & N3;
-        if constexpr (Nine) b ^= masks[9] & N3 & N0;
-        return (a ^ b) ^ (c ^ d);
+        const TWords ones = TWords{} - 1;
+        const TWords products[4] = {ones, N1, N2, N12};
+        TWords without{}, with{};
+        PLEXA_UNROLL
+        for (int k = 0; k < 4; ++k) {
+            if (terms >> 2 * k & 1) without ^= products[k];
+            if (terms >> (2 * k + 1) & 1) with ^= products[k];
+        }
+        if constexpr (Nine)
+            if (terms >> 9 & 1) with ^= N3;
+        TWords sum = without ^ (with & N0);
+        if (terms >> 8 & 1) sum ^= N3;
+        return sum;
     }
 };
 
@@ -249,8 +265,10 @@ PLEXA_INLINE void CountMoore(bool centre, TWords cL, TWords cC, TWords cR, TWord
     const TWords one = TWords{} + 1;
     const TWords a0 = ((aL ^ aC ^ aR) >> job.AboveBit) & one;
     const TWords a1 = (Majority(aL, aC, aR) >> job.AboveBit) & one;
-    const TWords b0 = ((bL ^ bC ^ bR) & one) << job.TopBit;
-    const TWords b1 = (Majority(bL, bC, bR) & one) << job.TopBit;
+    // The rows of Below past its row 0 land beyond the stripe's rows, whose new states the
+    // step masks off.
+    const TWords b0 = (bL ^ bC ^ bR) << job.TopBit;
+    const TWords b1 = Majority(bL, bC, bR) << job.TopBit;
     // The row sums above and below each row.
     const TWords u0 = (m0 << 1) | a0, u1 = (m1 << 1) | a1;
     const TWords d0 = (m0 >> 1) | b0, d1 = (m1 >> 1) | b1;
@@ -310,7 +328,8 @@ void StepTiles(const TBitRule& rule, const TBitStripeJob& shared)
     // A copy that the stores through its pointers cannot alias, so that its fields stay in
     // registers.
     const TBitStripeJob job = shared;
-    const TRuleTerms terms(rule);
+    // "23/3" reads no terms.
+    const TRuleTerms terms = Form == TForm::Conway ? TRuleTerms() : TRuleTerms(rule);
     const TBlockColumns blockColumns;
     for (int k = 0; k < job.TileCount; ++k) {
         const int32_t x0 = job.Tiles[k] * TBitMirror::kTileColumns;
