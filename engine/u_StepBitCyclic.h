@@ -89,7 +89,9 @@ void StepCyclicTiles(const TBitCyclicRule& rule, const TBitStripeJob& shared)
             for (int j = 0; j < span; j += kWords) {
                 const TWords m = LoadWords(mid + j);
                 StoreWords(above[p] + j, (m << 1) | ((LoadWords(up + j) >> job.AboveBit) & one));
-                StoreWords(below[p] + j, (m >> 1) | ((LoadWords(down + j) & one) << job.TopBit));
+                // Below's rows past its row 0 land beyond the stripe's rows, which the step
+                // masks off.
+                StoreWords(below[p] + j, (m >> 1) | (LoadWords(down + j) << job.TopBit));
             }
         }
         // With more planes the board keeps a count of cells not 0 per tile.
