@@ -234,7 +234,7 @@ void TBoard::MaterializeBlock(int32_t bx, int32_t by) const
             const uint64_t low = kByteOfBit[bits & 0xFF], high = kByteOfBit[bits >> 8];
             std::memcpy(blob.Cells[i], &low, 8);
             std::memcpy(blob.Cells[i] + 8, &high, 2);
-            live += __builtin_popcount(bits);
+            live += TBitMirror::Ones(bits);
         }
     }
     blob.LiveCount = uint8_t(live);
@@ -352,7 +352,7 @@ void TBoard::ReportBitBlocks(int w, int t, const uint64_t* old, const uint64_t* 
     const int planes = FBits.Planes();
     if (!period.Watching()) {
         // The kernels found the changed blocks already.
-        FWrittenBlockCount += __builtin_popcount(changes.Blocks);
+        FWrittenBlockCount += TBitMirror::Ones(changes.Blocks);
         return;
     }
     const int32_t x0 = t * TBitMirror::kTileColumns;
