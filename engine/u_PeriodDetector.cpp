@@ -1,9 +1,8 @@
 #include "engine/u_PeriodDetector.h"
 
+#include "engine/u_BlobColumn.h"
 #include "engine/u_Board.h"
 #include "rules/u_Life.h"
-
-#include <emmintrin.h>
 
 #include <algorithm>
 #include <array>
@@ -56,12 +55,6 @@ constexpr int32_t kMaxCalmNeeded = 256;
 // when the live cells spread over more blocks than this: drawing into a large running pattern
 // must not cost a pass over it every generation.
 constexpr int64_t kPromptRehashBlocks = 65536;
-
-// The rows of a block column whose bytes have their top bit set, as bits 0..9.
-unsigned RowBits(__m128i column)
-{
-    return unsigned(_mm_movemask_epi8(column)) & ((1u << TBlob::kSize) - 1);
-}
 
 int64_t SumOfBytes(__m128i v)
 {
@@ -169,7 +162,7 @@ TPeriodDetector::TSums TPeriodDetector::BlockSums(const uint8_t (*cells)[16], in
     __m128i any = zero, liveOfRow = zero, columnsOfRow = zero;
 #pragma GCC unroll 10
     for (int i = 0; i < TBlob::kSize; ++i) {
-        columns[i] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cells[i]));
+        columns[i] = LoadColumn(cells[i]);
         any = _mm_or_si128(any, columns[i]);
         const __m128i empty = _mm_cmpeq_epi8(columns[i], zero);
         liveOfRow = _mm_add_epi8(liveOfRow, _mm_andnot_si128(empty, one));
@@ -189,13 +182,11 @@ TPeriodDetector::TSums TPeriodDetector::BlockSums(const uint8_t (*cells)[16], in
     unsigned __int128 hash = 0;
     for (int b = 0; (stateBits >> b) != 0; ++b) {
         if ((stateBits >> b & 1) == 0) continue;
-        // Bit b of each byte to its top bit.
-        const __m128i shift = _mm_cvtsi32_si128(7 - b);
         // A column's two entries are below 2^62, so that four columns fit 64 bits.
         uint64_t groups[3] = {};
 #pragma GCC unroll 10
         for (int i = 0; i < TBlob::kSize; ++i) {
-            const unsigned rows = RowBits(_mm_sll_epi16(columns[i], shift));
+            const unsigned rows = RowsWithBit(columns[i], b);
             groups[i / 4] += FRowWeights[i][0][rows & 31] + FRowWeights[i][1][rows >> 5];
         }
         const unsigned __int128 plane =

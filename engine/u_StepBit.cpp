@@ -3,10 +3,9 @@
 // not change. The blocks of the changed cells are written from the mirror only when someone
 // reads them, so a generation that nobody looks at costs its bits and its counts.
 
+#include "engine/u_BlobColumn.h"
 #include "engine/u_Board.h"
 #include "engine/u_Globals.h"
-
-#include <emmintrin.h>
 
 #include <algorithm>
 #include <array>
@@ -92,21 +91,6 @@ bool TBoard::BitStepFits(const TStepParams& params)
     return !FBits.High;
 }
 
-namespace {
-
-// The rows of a block column (16 bytes, 10 of them cells) whose byte has its top bit set.
-unsigned RowBits(__m128i column)
-{
-    return unsigned(_mm_movemask_epi8(column)) & ((1u << TBlob::kSize) - 1);
-}
-
-__m128i LoadColumn(const TBlob& blob, int i)
-{
-    return _mm_load_si128(reinterpret_cast<const __m128i*>(blob.Cells[i]));
-}
-
-} // namespace
-
 bool TBoard::RebuildBits()
 {
     if (!FBits.Allocate(FGlobals.Memory)) return false;
@@ -137,7 +121,7 @@ bool TBoard::RebuildBits()
                 continue;
             }
             for (int i = 0; i < TBlob::kSize; ++i) {
-                const __m128i column = LoadColumn(blob, i);
+                const __m128i column = LoadColumn(blob.Cells[i]);
                 const unsigned live = ~RowBits(_mm_cmpeq_epi8(column, zero));
                 words[i] |= uint64_t(live & 0x3FF) << shift;
                 beyondOne = _mm_or_si128(beyondOne, column);
@@ -162,7 +146,7 @@ bool TBoard::RebuildPlanes(const TBlob& blob, uint64_t* words, int shift) const
     const __m128i last = _mm_set1_epi8(char(states - 1));
     __m128i held = _mm_cmpeq_epi8(one, one);
     for (int i = 0; i < TBlob::kSize; ++i) {
-        const __m128i cell = LoadColumn(blob, i);
+        const __m128i cell = LoadColumn(blob.Cells[i]);
         // TBitMirror::CodeOf of 16 cells at once: a dying cell's countdown, states - cell, a
         // bit up.
         __m128i code = cell;
@@ -178,7 +162,7 @@ bool TBoard::RebuildPlanes(const TBlob& blob, uint64_t* words, int shift) const
         code = _mm_or_si128(_mm_and_si128(fits, code), _mm_andnot_si128(fits, one));
         uint64_t* word = words + i;
         for (int p = 0; p < planes; ++p, word += stride)
-            *word |= uint64_t(RowBits(_mm_sll_epi16(code, _mm_cvtsi32_si128(7 - p)))) << shift;
+            *word |= uint64_t(RowsWithBit(code, p)) << shift;
     }
     return _mm_movemask_epi8(held) != 0xFFFF;
 }
