@@ -109,6 +109,9 @@ public:
             }
     }
 
+    // The highest state of the cells in the rectangle, looking no further once `top` is seen.
+    uint8_t TopStateIn(const TRect& cells, uint8_t top) const;
+
     // Counts and bookkeeping.
     int32_t LiveCount() const { return FLiveCount; }
     int32_t StateCount(int state) const;
@@ -189,6 +192,7 @@ private:
     void ResetPaintLists(bool collect);
     bool ListBlockChanges(int32_t bx, const TBlockResult& r);
     bool ListRowChanges(int32_t y, const uint8_t* row);
+    bool ListChangedBlock(int32_t bx, int32_t by);
     void PaintChanges();
     void ReportStepMemoryFailure();
     // The Life-like games and Cyclic CA of range 1 on the bit mirror (u_StepBit.cpp).
@@ -265,6 +269,8 @@ private:
     TBlockList FChangedBlocks;
     TRect FPaintBlocks;       // the blocks of the painter's window
     bool FPaintByCell = true; // list changed cells, else changed blocks
+    int32_t FPaintMaxBlocks = INT32_MAX;
+    bool FWindowChanged = false; // more than FPaintMaxBlocks blocks changed
     TBlockColumnStep FStepBlockColumn;
     // The row games' current row and their new row, each with ten cells of margin on each
     // side; the new row becomes the next current row. What the current row was written by, to

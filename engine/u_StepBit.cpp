@@ -391,13 +391,13 @@ bool TBoard::ListBitChanges(int w, int t, const uint64_t* old, const uint64_t* n
     const int bottom = std::min(by0 + rowsOfBlocks - 1, FPaintBlocks.Bottom) - by0;
     if (left > right || top > bottom) return true;
     if (!FPaintByCell) {
-        for (int32_t bx = left; bx <= right; ++bx) {
+        for (int32_t bx = left; bx <= right && !FWindowChanged; ++bx) {
             uint64_t changed = 0;
             for (int i = 0; i < TBlob::kSize; ++i)
                 changed |= FBits.Changed(old, next, bx * TBlob::kSize + i);
             for (int k = top; k <= bottom; ++k)
                 if (((changed >> (TBlob::kSize * k)) & 0x3FF) != 0 &&
-                    !FChangedBlocks.Append({bx, by0 + k}, FGlobals.Memory))
+                    !ListChangedBlock(bx, by0 + k))
                     return false;
         }
         return true;

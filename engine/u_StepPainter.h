@@ -22,6 +22,9 @@ struct TPaintRequest {
     // The changed cells by state; otherwise only the changed blocks (board block indices),
     // for a painter that shows many cells in a pixel and repaints those pixels whole.
     bool ByCell = true;
+    // By block: past this many changed blocks in the window the painter repaints the whole
+    // window instead, which then costs less than listing them.
+    int32_t MaxBlocks = INT32_MAX;
 };
 
 class TStepPainter {
@@ -32,4 +35,6 @@ public:
     virtual void PaintCells(uint8_t state, std::span<const TCellChange> cells) = 0;
     // The blocks with a changed cell, when the request asked for blocks.
     virtual void PaintBlocks(std::span<const TPoint> blocks) { (void)blocks; }
+    // More blocks of the window changed than the request's MaxBlocks.
+    virtual void PaintWindow() {}
 };

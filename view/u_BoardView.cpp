@@ -558,7 +558,10 @@ TPaintRequest TBoardView::PaintRequest() const
 {
     const TRect window{FViewLeft, FViewTop, Narrow(int64_t(FViewLeft) + FViewCols - 1),
                        Narrow(int64_t(FViewTop) + FViewRows - 1)};
-    return {window, FSettings.CellSize >= 1};
+    TPaintRequest request{window, FSettings.CellSize >= 1};
+    // Past one changed block a pixel, repainting every pixel costs less than listing them.
+    if (!request.ByCell) request.MaxBlocks = Narrow(int64_t(PixelColumns()) * PixelRows());
+    return request;
 }
 
 template <class F>
@@ -594,36 +597,84 @@ void TBoardView::PaintCells(uint8_t state, std::span<const TCellChange> cells)
     });
 }
 
+int32_t TBoardView::PixelColumns() const
+{
+    const int32_t k = -FSettings.CellSize;
+    return (FViewCols + k - 1) / k;
+}
+
+int32_t TBoardView::PixelRows() const
+{
+    const int32_t k = -FSettings.CellSize;
+    return (FViewRows + k - 1) / k;
+}
+
+void TBoardView::PaintWindow()
+{
+    if (FSettings.CellSize >= 1 || FViewCols <= 0 || FViewRows <= 0) return;
+    FDirtyPixels.clear();
+    for (int32_t py = 0; py < PixelRows(); ++py)
+        for (int32_t px = 0; px < PixelColumns(); ++px) FDirtyPixels.push_back({px, py});
+    PaintDirtyPixels();
+}
+
 void TBoardView::PaintBlocks(std::span<const TPoint> blocks)
 {
     if (FSettings.CellSize >= 1 || FViewCols <= 0 || FViewRows <= 0) return;
     const int32_t k = -FSettings.CellSize;
-    const int32_t pixelCols = (FViewCols + k - 1) / k, pixelRows = (FViewRows + k - 1) / k;
-    FDirty.assign(size_t(pixelCols) * size_t(pixelRows), 0);
+    const int32_t pixelCols = PixelColumns();
+    FDirty.assign(size_t(pixelCols) * size_t(PixelRows()), 0);
     FDirtyPixels.clear();
+    // The window's block columns and rows, each with the pixels it falls on: a generation that
+    // changes a million blocks would otherwise divide four times for each.
     const TBoard& board = FGlobals.Board;
-    const int64_t right = int64_t(FViewLeft) + FViewCols - 1;
-    const int64_t bottom = int64_t(FViewTop) + FViewRows - 1;
+    const TPoint first = board.CellToBlock(FViewLeft, FViewTop);
+    const TPoint last = board.CellToBlock(FViewLeft + FViewCols - 1, FViewTop + FViewRows - 1);
+    const auto spans = [k](int32_t b0, int32_t b1, int32_t boardMin, int32_t viewFirst,
+                           int32_t viewCount, std::vector<TPixelSpan>& out) {
+        out.clear();
+        const int64_t viewLast = int64_t(viewFirst) + viewCount - 1;
+        for (int32_t b = b0; b <= b1; ++b) {
+            const int64_t c0 = int64_t(boardMin) + int64_t(b) * TBlob::kSize;
+            const int64_t c1 = std::min<int64_t>(c0 + TBlob::kSize - 1, viewLast);
+            out.push_back({int32_t((std::max<int64_t>(c0, viewFirst) - viewFirst) / k),
+                           int32_t((c1 - viewFirst) / k)});
+        }
+    };
+    spans(first.X, last.X, board.MinX(), FViewLeft, FViewCols, FColumnPixels);
+    spans(first.Y, last.Y, board.MinY(), FViewTop, FViewRows, FRowPixels);
     for (const TPoint& b : blocks) {
-        const int64_t x0 = int64_t(board.MinX()) + int64_t(b.X) * TBlob::kSize;
-        const int64_t y0 = int64_t(board.MinY()) + int64_t(b.Y) * TBlob::kSize;
-        const int64_t left = std::max<int64_t>(x0, FViewLeft);
-        const int64_t top = std::max<int64_t>(y0, FViewTop);
-        const int64_t last = std::min<int64_t>(x0 + TBlob::kSize - 1, right);
-        const int64_t lowest = std::min<int64_t>(y0 + TBlob::kSize - 1, bottom);
-        if (left > last || top > lowest) continue;
-        for (int64_t py = (top - FViewTop) / k; py <= (lowest - FViewTop) / k; ++py)
-            for (int64_t px = (left - FViewLeft) / k; px <= (last - FViewLeft) / k; ++px) {
+        if (b.X < first.X || b.X > last.X || b.Y < first.Y || b.Y > last.Y) continue;
+        const TPixelSpan columns = FColumnPixels[size_t(b.X - first.X)];
+        const TPixelSpan rows = FRowPixels[size_t(b.Y - first.Y)];
+        for (int32_t py = rows.First; py <= rows.Last; ++py)
+            for (int32_t px = columns.First; px <= columns.Last; ++px) {
                 uint8_t& dirty = FDirty[size_t(py) * size_t(pixelCols) + size_t(px)];
                 if (dirty) continue;
                 dirty = 1;
-                FDirtyPixels.push_back({int32_t(px), int32_t(py)});
+                FDirtyPixels.push_back({px, py});
             }
     }
+    PaintDirtyPixels();
+}
+
+void TBoardView::PaintDirtyPixels()
+{
+    // Each pixel's state, then the pixels of each state at once.
+    std::array<bool, TBoard::kMaxStates> shown{};
+    FDirtyStates.resize(FDirtyPixels.size());
+    for (size_t i = 0; i < FDirtyPixels.size(); ++i) {
+        FDirtyStates[i] = PixelState(FDirtyPixels[i].X, FDirtyPixels[i].Y);
+        shown[FDirtyStates[i]] = true;
+    }
     PaintUnderOverlays([&] {
-        for (const TPoint& p : FDirtyPixels) {
-            SelectColor(StateColor(PixelState(p.X, p.Y)));
-            FCanvas->FillRect({p.X, p.Y, p.X + 1, p.Y + 1});
+        for (int state = 0; state < TBoard::kMaxStates; ++state) {
+            if (!shown[size_t(state)]) continue;
+            FPixels.clear();
+            for (size_t i = 0; i < FDirtyPixels.size(); ++i)
+                if (FDirtyStates[i] == state) FPixels.push_back(FDirtyPixels[i]);
+            SelectColor(StateColor(state));
+            FCanvas->FillPixels(FPixels);
         }
     });
 }
@@ -638,27 +689,13 @@ uint8_t TBoardView::PixelState(int32_t px, int32_t py) const
     if (!FSettings.OptSubzoomRedraw) {
         const int32_t count = FGlobals.Board.StatesCount();
         const uint8_t top = uint8_t(std::max(count - 1, 1));
-        return TopStateIn({int32_t(x0), int32_t(y0), int32_t(x1), int32_t(y1)}, top);
+        return FGlobals.Board.TopStateIn({int32_t(x0), int32_t(y0), int32_t(x1), int32_t(y1)}, top);
     }
     // The one cell of the pixel on multiples of k, as PaintShape picks it.
     const auto sample = [k](int64_t first) { return first + (k - (first % k + k) % k) % k; };
     const int64_t x = sample(x0), y = sample(y0);
     if (x > x1 || y > y1) return 0;
     return FGlobals.Board.GetCell(int32_t(x), int32_t(y));
-}
-
-uint8_t TBoardView::TopStateIn(const TRect& cells, uint8_t top) const
-{
-    uint8_t best = 0;
-    FGlobals.Board.ForEachLiveBlock(cells, [&](const TBlob& blob, int32_t x0, int32_t y0) {
-        const int i1 = std::min(cells.Right - x0, TBlob::kSize - 1);
-        const int j0 = std::max(cells.Top - y0, 0);
-        const int j1 = std::min(cells.Bottom - y0, TBlob::kSize - 1);
-        for (int i = std::max(cells.Left - x0, 0); i <= i1; ++i)
-            for (int j = j0; j <= j1; ++j) best = std::max(best, blob.Cells[i][j]);
-        return best < top;
-    });
-    return best;
 }
 
 void TBoardView::XorCells(std::span<const TPoint> cells)

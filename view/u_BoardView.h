@@ -134,6 +134,7 @@ public:
     TPaintRequest PaintRequest() const override;
     void PaintCells(uint8_t state, std::span<const TCellChange> cells) override;
     void PaintBlocks(std::span<const TPoint> blocks) override;
+    void PaintWindow() override;
     void XorCells(std::span<const TPoint> cells) override;
     void ShowFrame(const TRect& rect, bool show) override { DrawMarkRect(rect, show); }
 
@@ -158,8 +159,10 @@ private:
     void ForEachCollectedCell(F&& f) const;
     // In sub-zoom: the state whose colour a redraw leaves on pixel (px, py).
     uint8_t PixelState(int32_t px, int32_t py) const;
-    // The highest state of the cells in the rectangle, looking no further once `top` is seen.
-    uint8_t TopStateIn(const TRect& cells, uint8_t top) const;
+    // Sub-zoom: the window's pixels across and down, and the painting of FDirtyPixels.
+    int32_t PixelColumns() const;
+    int32_t PixelRows() const;
+    void PaintDirtyPixels();
     // Runs `paint` with the exclusive-or overlays lifted.
     template <class F>
     void PaintUnderOverlays(F&& paint);
@@ -181,9 +184,14 @@ private:
     bool FMarkShown = false;
     TPixelRect FMarkRect;
     std::vector<TPoint> FBlocks;
-    // Sub-zoom painting: which pixels a generation touched, as flags and as a list.
-    std::vector<uint8_t> FDirty;
+    // Sub-zoom painting: which pixels a generation touched, as flags and as a list with the
+    // state each shows, and the pixels under each block column and row of the window.
+    struct TPixelSpan {
+        int32_t First, Last;
+    };
+    std::vector<uint8_t> FDirty, FDirtyStates;
     std::vector<TPoint> FDirtyPixels;
-    // A generation's changed cells at one pixel a cell, as pixels; kept for its capacity.
+    std::vector<TPixelSpan> FColumnPixels, FRowPixels;
+    // The pixels a generation paints in one colour; kept for its capacity.
     std::vector<TPoint> FPixels;
 };

@@ -289,6 +289,88 @@ TEST_F(TStepLifeTest, WithoutPaintingTheStepNeedsNoMemory)
     EXPECT_EQ(Board.GetCell(-1, 0), 1);
 }
 
+// A painter of many cells a pixel gets the changed blocks of its window, or past its limit a
+// call to repaint the whole window, from the bit step and the block step alike.
+TEST_F(TStepLifeTest, BlockPaintersGetTheChangedBlocksOrTheWholeWindowPastTheirLimit)
+{
+    class TBlockPainter : public TStepPainter {
+    public:
+        int32_t Limit = INT32_MAX;
+        std::set<std::pair<int32_t, int32_t>> Blocks;
+        int Windows = 0;
+        TPaintRequest PaintRequest() const override
+        {
+            TPaintRequest request{{-100, -100, 99, 99}, false};
+            request.MaxBlocks = Limit;
+            return request;
+        }
+        void PaintCells(uint8_t, std::span<const TCellChange>) override {}
+        void PaintBlocks(std::span<const TPoint> blocks) override
+        {
+            for (const TPoint& b : blocks) Blocks.insert({b.X, b.Y});
+        }
+        void PaintWindow() override { ++Windows; }
+    };
+    struct TCase {
+        int Game;
+        const char* Rule;
+        int32_t Limit;
+        bool Whole;
+    } const cases[] = {{gmLife, "23/3", INT32_MAX, false},
+                       {gmLife, "23/3", 4, true},
+                       {gmLife, "23/3", 5, false},
+                       {gmCyclic, "R2/T2/C3/NM", INT32_MAX, false},
+                       {gmCyclic, "R2/T2/C3/NM", 1, true}};
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Rule + std::string(" limit ") + std::to_string(c.Limit));
+        TBlockPainter painter;
+        painter.Limit = c.Limit;
+        G.Painter = &painter;
+        UseGame(c.Game, c.Rule);
+        Board.EmptyCells();
+        // Two blinkers by the corner of four blocks (which start at -100), turning in five.
+        Put({{-1, -11}, {-1, -10}, {-1, -9}, {-11, -1}, {-10, -1}, {-9, -1}});
+        Board.Step(true);
+        EXPECT_EQ(painter.Windows, c.Whole ? 1 : 0);
+        if (c.Whole) {
+            EXPECT_TRUE(painter.Blocks.empty());
+        } else if (c.Game == gmLife) {
+            const std::set<std::pair<int32_t, int32_t>> expected{
+                {8, 9}, {9, 8}, {9, 9}, {9, 10}, {10, 9}};
+            EXPECT_EQ(painter.Blocks, expected);
+        } else {
+            EXPECT_FALSE(painter.Blocks.empty());
+        }
+    }
+    G.Painter = nullptr;
+}
+
+// The highest state in a rectangle, read from the bit mirror while the blocks are stale, is
+// what the cells hold, across stripes, block edges and the board's edges.
+TEST_F(TStepLifeTest, TopStateOfARectangleMatchesItsCellsWhileTheBlocksAreStale)
+{
+    std::mt19937 random(7);
+    for (int32_t y = -100; y < 100; ++y)
+        for (int32_t x = -100; x < 100; ++x)
+            if (random() % 16 == 0) Board.SetCell(x, y, 1);
+    for (int i = 0; i < 3; ++i) Board.Step(false);
+    std::vector<TRect> rects{{-100, -100, 99, 99}, {-40, -41, -40, -41}, {-300, -50, 300, -35}};
+    for (int i = 0; i < 300; ++i) {
+        const int32_t x = int32_t(random() % 240) - 120, y = int32_t(random() % 240) - 120;
+        rects.push_back({x, y, x + int32_t(random() % 12), y + int32_t(random() % 70)});
+    }
+    std::vector<uint8_t> found;
+    for (const TRect& r : rects) found.push_back(Board.TopStateIn(r, 1));
+    for (size_t k = 0; k < rects.size(); ++k) {
+        const TRect& r = rects[k];
+        uint8_t any = 0;
+        for (int32_t y = std::max(r.Top, -100); y <= std::min(r.Bottom, 99); ++y)
+            for (int32_t x = std::max(r.Left, -100); x <= std::min(r.Right, 99); ++x)
+                any |= Board.GetCell(x, y);
+        EXPECT_EQ(found[k], any) << r.Left << "," << r.Top << " " << r.Right << "," << r.Bottom;
+    }
+}
+
 // Random soups against the plain reference, for every family, with and without wrap, also
 // after edits between generations (which must wake blocks that had gone quiet).
 struct TSoupCase {
