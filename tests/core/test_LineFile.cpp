@@ -10,8 +10,8 @@
 // where a CR LF, a CR or a line straddles the boundary between two pieces (4 MiB).
 TEST(LineSource, FileLinesMatchTheSplitText)
 {
-    const size_t piece = size_t(4) << 20;
-    const auto around = [piece](std::string tail) { return std::string(piece - 1, 'o') + tail; };
+    constexpr size_t piece = size_t(4) << 20;
+    const auto around = [](std::string tail) { return std::string(piece - 1, 'o') + tail; };
     const std::string texts[] = {
         "x = 3, y = 3\r\nbo$bbo$3o!\r\n",
         "a\nb\n\nc",

@@ -593,9 +593,9 @@ TEST_P(TBitSoupTest, MatchesTheReferenceGenerationOnEveryEdge)
                 for (int state = 1; state <= high; ++state)
                     ASSERT_EQ(Board.StateCount(state), counts[size_t(state)]) << "state " << state;
                 const TLiveBox& b = Board.LiveBox();
-                ASSERT_EQ(TRect(b.MinX, b.MinY, b.MaxX, b.MaxY),
-                          TRect(Board.MinX() + box.Left, Board.MinY() + box.Top,
-                                Board.MinX() + box.Right, Board.MinY() + box.Bottom))
+                ASSERT_EQ((TRect{b.MinX, b.MinY, b.MaxX, b.MaxY}),
+                          (TRect{Board.MinX() + box.Left, Board.MinY() + box.Top,
+                                 Board.MinX() + box.Right, Board.MinY() + box.Bottom}))
                     << "generation " << gen;
                 for (int y = 0; y < h; ++y)
                     for (int x = 0; x < w; ++x)
