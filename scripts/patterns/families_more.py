@@ -187,7 +187,7 @@ def _traffic():
     each = ("Each row of the board is the road one generation later, so cars drive to the "
             "right and time runs downwards.")
     return [
-        Pattern(g, "Eight convoys", g, standard,
+        Pattern(g, "Queues in a row", g, standard,
                 "Eight platoons of six cars, bumper to bumper and evenly spaced on a ring "
                 "road. " + each + " Each platoon frays from its front as its first cars "
                 "pull away, and the cars that left catch up with the back of the next "
@@ -203,13 +203,13 @@ def _traffic():
                 + each + " The front cars leave one by one, so the jam dissolves from its "
                 "front while its back stays put: the block turns into a fan.",
                 rows=["1" * 60], board=(320, 200), wrap=True),
-        Pattern(g, "Colours by speed", g, standard,
+        Pattern(g, "Fast and slow cars", g, standard,
                 "The standard rule with eight states: a car's state climbs while it keeps "
                 "moving and drops while it waits, so the colours show the speed of the "
                 "traffic. " + each,
                 cells=soup(320, 1, 35, 8), board=(320, 200), wrap=True, states=8,
                 palette="Rainbow008"),
-        Pattern(g, "Crowded ring road", g, standard,
+        Pattern(g, "Rush hour", g, standard,
                 "Three quarters of the ring road taken by cars. " + each + " The road is one "
                 "long jam in which the gaps travel backwards, one cell a generation as the "
                 "car behind each gap moves into it.",
