@@ -61,7 +61,7 @@ bool TBoard::ListRowChanges(int32_t y, const uint8_t* row)
 bool TBoard::ListChangedBlock(int32_t bx, int32_t by)
 {
     if (FWindowChanged) return true;
-    if (int64_t(FChangedBlocks.Count()) < FPaintMaxBlocks)
+    if (FChangedBlocks.Count() < FPaintMaxBlocks)
         return FChangedBlocks.Append({bx, by}, FGlobals.Memory);
     FWindowChanged = true;
     return true;

@@ -560,7 +560,8 @@ TPaintRequest TBoardView::PaintRequest() const
                        Narrow(int64_t(FViewTop) + FViewRows - 1)};
     TPaintRequest request{window, FSettings.CellSize >= 1};
     // Past one changed block a pixel, repainting every pixel costs less than listing them.
-    if (!request.ByCell) request.MaxBlocks = Narrow(int64_t(PixelColumns()) * PixelRows());
+    if (!request.ByCell)
+        request.MaxBlocks = Narrow(int64_t(PixelsOf(FViewCols)) * PixelsOf(FViewRows));
     return request;
 }
 
@@ -597,24 +598,19 @@ void TBoardView::PaintCells(uint8_t state, std::span<const TCellChange> cells)
     });
 }
 
-int32_t TBoardView::PixelColumns() const
+int32_t TBoardView::PixelsOf(int32_t cells) const
 {
     const int32_t k = -FSettings.CellSize;
-    return (FViewCols + k - 1) / k;
-}
-
-int32_t TBoardView::PixelRows() const
-{
-    const int32_t k = -FSettings.CellSize;
-    return (FViewRows + k - 1) / k;
+    return (cells + k - 1) / k;
 }
 
 void TBoardView::PaintWindow()
 {
     if (FSettings.CellSize >= 1 || FViewCols <= 0 || FViewRows <= 0) return;
     FDirtyPixels.clear();
-    for (int32_t py = 0; py < PixelRows(); ++py)
-        for (int32_t px = 0; px < PixelColumns(); ++px) FDirtyPixels.push_back({px, py});
+    const int32_t columns = PixelsOf(FViewCols), rows = PixelsOf(FViewRows);
+    for (int32_t py = 0; py < rows; ++py)
+        for (int32_t px = 0; px < columns; ++px) FDirtyPixels.push_back({px, py});
     PaintDirtyPixels();
 }
 
@@ -622,8 +618,8 @@ void TBoardView::PaintBlocks(std::span<const TPoint> blocks)
 {
     if (FSettings.CellSize >= 1 || FViewCols <= 0 || FViewRows <= 0) return;
     const int32_t k = -FSettings.CellSize;
-    const int32_t pixelCols = PixelColumns();
-    FDirty.assign(size_t(pixelCols) * size_t(PixelRows()), 0);
+    const int32_t pixelCols = PixelsOf(FViewCols);
+    FDirty.assign(size_t(pixelCols) * size_t(PixelsOf(FViewRows)), 0);
     FDirtyPixels.clear();
     // The window's block columns and rows, each with the pixels it falls on: a generation that
     // changes a million blocks would otherwise divide four times for each.

@@ -159,9 +159,9 @@ private:
     void ForEachCollectedCell(F&& f) const;
     // In sub-zoom: the state whose colour a redraw leaves on pixel (px, py).
     uint8_t PixelState(int32_t px, int32_t py) const;
-    // Sub-zoom: the window's pixels across and down, and the painting of FDirtyPixels.
-    int32_t PixelColumns() const;
-    int32_t PixelRows() const;
+    // Sub-zoom: the pixels that `cells` columns or rows of the window take, and the painting
+    // of FDirtyPixels.
+    int32_t PixelsOf(int32_t cells) const;
     void PaintDirtyPixels();
     // Runs `paint` with the exclusive-or overlays lifted.
     template <class F>
